@@ -1,0 +1,232 @@
+// The link to the IRC server: connect and cancel, registration, the one writer of
+// the socket, the receive loop, the socket's events, reconnecting, disconnecting.
+#include "chatroom/Channel.h"
+
+#include "account/Login.h"
+#include "chatroom/DebugWin.h"
+#include "platform/RichTextBox.h"
+#include "platform/TextCodec.h"
+#include "support/ColouredText.h"
+#include "support/Globals.h"
+#include "support/Timing.h"
+#include "widgets/frmPopup.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+// A line never carries its own line end: whatever follows a CR or LF inside it
+// would reach the server as a command of its own.
+QString oneLine(const QString& text) {
+    for (qsizetype k = 0; k < text.size(); ++k)
+        if (text[k] == u'\r' || text[k] == u'\n')
+            return text.left(k);
+    return text;
+}
+
+} // namespace
+
+void Channel::SendData(const QString& text) {
+    if (sock.State() == Winsock::sckClosed)
+        return;
+    const QString line = oneLine(text);
+    sock.SendData(EncodeText(line) + '\n');
+    logTraffic(QStringLiteral("<< "), line);
+}
+
+void Channel::logTraffic(const QString& marker, const QString& text) {
+    DebugWin* traffic = DebugWin::loaded();
+    if (traffic && traffic->isVisible())
+        traffic->Append(marker + text + CrLf);
+}
+
+void Channel::sock_DataArrival(qint64) {
+    takeArrivedData();
+    if (!m_receiving)
+        runReceiveLoop();
+}
+
+// Moves what the socket holds into the receive buffer and queues the lines that
+// are ready.
+void Channel::takeArrivedData() {
+    QByteArray data;
+    if (sock.State() != Winsock::sckClosed)
+        data = sock.GetData();
+    DebugWin* traffic = DebugWin::loaded();
+    if (traffic && traffic->isVisible())
+        traffic->LogReceived(DecodeText(data));
+    QList<QByteArray> pieces;
+    const qsizetype dropped = RecvBuffer.append(data, pieces);
+    for (QByteArray& piece : pieces)
+        m_pieces.push_back(std::move(piece));
+    if (dropped > 0)
+        PutColouredText(*DataIn, Chr3 + QStringLiteral("04* Dropped %1 bytes of a line longer than 1 MiB")
+                                             .arg(dropped));
+}
+
+// Interprets queued lines in the order they arrived. Interpretation never nests:
+// events pumped by a line may bring more data, which joins the queue and is
+// interpreted here after the lines before it. The pane lays out once per batch.
+void Channel::runReceiveLoop() {
+    m_receiving = true;
+    while (!m_pieces.empty()) {
+        RichTextBox::Batch batch;
+        for (std::size_t n = m_pieces.size(); n > 0 && !m_pieces.empty(); --n) {
+            QString line = DecodeText(m_pieces.front());
+            m_pieces.pop_front();
+            interpret(line);
+        }
+        if (sock.BytesAvailable() > 0)
+            takeArrivedData();
+    }
+    m_receiving = false;
+}
+
+void Channel::mnu_File_Connect_Click() {
+    if (mnu_File_Connect->text() == QLatin1String("&Connect"))
+        startConnectAttempt();
+    else if (mnu_File_Connect->text() == QLatin1String("&Cancel"))
+        cancelConnectAttempt();
+    showChatterCount(QStringLiteral("  "));
+}
+
+void Channel::startConnectAttempt() {
+    Timer1.stop();
+    sock.Close();
+    mnu_File_Connect->setText(QStringLiteral("&Cancel"));
+    sock.RemoteHost = G().ServerHost;
+    sock.RemotePort = Text1->text().toLong();
+    // A partial line of an earlier connection must not prefix the first line of this one.
+    RecvBuffer.clear();
+    m_pieces.clear();
+    IDENT.Close();
+    IDENT.Listen(); // without the ident port the connection goes ahead all the same
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("02Connecting to ") + Chr2 + ServerCaption + Chr2 +
+                                 QStringLiteral(" port ") + Chr2 + QString::number(sock.RemotePort));
+    sock.Connect();
+    Login& login = Login::form();
+    login.mnu_Sign->setText(QStringLiteral("Sign Out"));
+    login.Text1->setReadOnly(true);
+    login.Text2->setReadOnly(true);
+}
+
+void Channel::cancelConnectAttempt() {
+    Timer1.stop();
+    Login& login = Login::form();
+    login.cmdSignout_Click();
+    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    sock.Close();
+    IDENT.Close();
+    Text1->setText(QStringLiteral("6667"));
+    mnu_File_Connect->setText(QStringLiteral("&Connect"));
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("05Connection attempt cancelled"));
+    login.Text1->setReadOnly(false);
+    login.Text2->setReadOnly(false);
+}
+
+// The count label; the gap before the bracket differs between callers.
+void Channel::showChatterCount(const QString& gap) {
+    cmdCount->setText(QStringLiteral(" Total Chatters :") + gap + QStringLiteral("[ ") +
+                      QString::number(TotalChatters) + QStringLiteral(" ]"));
+}
+
+void Channel::resetConnectionMenus() {
+    mnu_File_Connect->setEnabled(true);
+    mnu_File_Connect->setText(QStringLiteral("&Connect"));
+    mnu_File_Disconnect->setEnabled(false);
+}
+
+void Channel::sock_Connect() {
+    lstNicks->clear();
+    mnu_File_Connect->setEnabled(false);
+    mnu_File_Disconnect->setEnabled(true);
+    mnu_File_Connect->setText(QStringLiteral("&Connect"));
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("03Attempting To Connect ") + ServerCaption);
+    Login& login = Login::form();
+    SendData(QStringLiteral("NICK ") + login.Text1->text());
+    // The protocol's four parameters: user, mode, unused, real name.
+    SendData(QStringLiteral("USER ") + Label7->text() + QStringLiteral(" Client-User * :") + G().FullName);
+    Update();
+    login.Login_Log();
+    Pause(0.5);
+    Pause(0.5);
+    Timer1.stop();
+}
+
+void Channel::sock_Close() {
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("02Disconnected by SERVER from ") + G().ServerHost);
+    sock.Close();
+    ClearModes();
+    IDENT.Close();
+    lstNicks->clear();
+    TotalChatters = 0;
+    showChatterCount(QStringLiteral("  "));
+    resetConnectionMenus();
+    Update();
+    Login& login = Login::form();
+    login.cmdSignout_Click();
+    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    login.Login_UnLog();
+}
+
+void Channel::sock_Error(int, const QString& description) {
+    resetConnectionMenus();
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("04ERROR : ") + description);
+    lstNicks->clear();
+    TotalChatters = 0;
+    showChatterCount(QStringLiteral("  "));
+    Text1->setText(QStringLiteral("8867"));
+    Login& login = Login::form();
+    login.cmdSignout_Click();
+    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    login.Login_UnLog();
+    frmPopup& popup = frmPopup::form();
+    popup.show();
+    popup.Label2->setText(description);
+    login.Text1->setReadOnly(false);
+    login.Text2->setReadOnly(false);
+    if (G().ReconnectOn)
+        Timer1.start();
+}
+
+void Channel::Timer1_Timer() {
+    mnu_File_Connect_Click();
+}
+
+void Channel::mnu_File_Disconnect_Click() {
+    SendData(QStringLiteral("QUIT :") + G().QuitMsg);
+    resetConnectionMenus();
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("05You are Disconnected from ") + ServerCaption);
+    sock.Close();
+    ClearModes();
+    Update();
+    lstNicks->clear();
+    Text1->setText(QStringLiteral("6667"));
+    TotalChatters = 0;
+    showChatterCount(QStringLiteral("  "));
+    Login& login = Login::form();
+    login.Login_UnLog();
+    login.cmdSignout_Click();
+    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    login.Text1->setReadOnly(false);
+    login.Text2->setReadOnly(false);
+}
+
+// Identifies to the nickname service with the password held for this run.
+void Channel::PassWord() {
+    const QString password = Login::form().Text3->text();
+    if (password.isEmpty())
+        return;
+    SendData(QStringLiteral("PRIVMSG NickServ :IDENTIFY ") + password);
+}
+
+void Channel::Update() {
+    Modes.ModeText = Modes.ModeString();
+}
+
+void Channel::ClearModes() {
+    Modes.Clear();
+}

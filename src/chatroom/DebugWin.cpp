@@ -1,0 +1,28 @@
+#include "chatroom/DebugWin.h"
+
+#include "support/ColouredText.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+DebugWin::DebugWin() {
+    setWindowTitle(QStringLiteral("Traffic"));
+    txtDataIn = new QPlainTextEdit(this);
+    txtDataIn->setReadOnly(true);
+    txtDataIn->setUndoRedoEnabled(false);
+    setCentralWidget(txtDataIn);
+    resize(640, 400);
+}
+
+void DebugWin::Append(const QString& text) {
+    if (txtDataIn->document()->characterCount() + text.size() > MaxLogLength)
+        txtDataIn->clear();
+    QTextCursor end(txtDataIn->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    txtDataIn->verticalScrollBar()->setValue(txtDataIn->verticalScrollBar()->maximum());
+}
+
+void DebugWin::LogReceived(const QString& data) {
+    Append(QStringLiteral(">> ") + data + CrLf);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Form.h"
+
+class QPlainTextEdit;
+
+// The traffic window: while visible, it logs every line sent ("<< ") and every
+// block received (">> "). No command of the program shows it.
+class DebugWin : public Form {
+    Q_OBJECT
+public:
+    DebugWin();
+
+    static DebugWin& form() { return FormSlot<DebugWin>::get(); }
+    static DebugWin* loaded() { return FormSlot<DebugWin>::loaded(); }
+
+    // Appends text, emptying the log first when it would pass its bound.
+    void Append(const QString& text);
+    void LogReceived(const QString& data);
+
+    QPlainTextEdit* txtDataIn = nullptr;
+
+    static constexpr int MaxLogLength = 60000;
+};

@@ -1,0 +1,24 @@
+#include "platform/EventPump.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+namespace {
+constexpr qint64 ThrottleNs = 4'000'000;
+}
+
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void DoEventsThrottled() {
+    static QElapsedTimer sinceLast;
+    if (sinceLast.isValid() && sinceLast.nsecsElapsed() < ThrottleNs)
+        return;
+    DoEvents();
+    sinceLast.start();
+}
+
+void Beep() {
+    QApplication::beep();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// Lets pending events run once, as the desktop's event pump does.
+void DoEvents();
+// The same, but at most once every few milliseconds: for loops that pump once per
+// item (one per received line), where pumping every time would cost more than
+// the work itself. Events still run within milliseconds.
+void DoEventsThrottled();
+// The system beep.
+void Beep();

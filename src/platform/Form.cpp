@@ -1,0 +1,43 @@
+#include "platform/Form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+
+Form::Form(QWidget* parent) : QMainWindow(parent) {}
+
+Form::~Form() {
+    if (!m_unloading && onUnloaded)
+        onUnloaded();
+}
+
+bool Form::Unload() {
+    if (m_unloading)
+        return true;
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel)
+        return false;
+    m_unloading = true;
+    hide();
+    if (onUnloaded)
+        onUnloaded();
+    deleteLater();
+    return true;
+}
+
+void Form::ShowModal() {
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    while (self && isVisible() && !m_unloading)
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    if (self)
+        setWindowModality(Qt::NonModal);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Unload();
+}

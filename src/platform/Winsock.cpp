@@ -1,0 +1,193 @@
+#include "platform/Winsock.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+// The error numbers the desktop's socket control reports, so callers that log
+// them see familiar values.
+int errorNumber(QAbstractSocket::SocketError error) {
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError: return 10061;
+    case QAbstractSocket::SocketTimeoutError: return 10060;
+    case QAbstractSocket::HostNotFoundError: return 11001;
+    case QAbstractSocket::NetworkError: return 10065;
+    case QAbstractSocket::AddressInUseError: return 10048;
+    case QAbstractSocket::SocketAccessError: return 10013;
+    default: return 10000 + static_cast<int>(error);
+    }
+}
+
+constexpr int RetireTimeoutMs = 5000;
+
+} // namespace
+
+Winsock::Winsock(QObject* parent) : QObject(parent) {}
+
+Winsock::~Winsock() {
+    Close();
+    dropPendingRequests();
+}
+
+int Winsock::State() const {
+    if (m_server)
+        return sckListening;
+    if (!m_socket)
+        return sckClosed;
+    switch (m_socket->state()) {
+    case QAbstractSocket::HostLookupState: return 4;
+    case QAbstractSocket::ConnectingState: return sckConnecting;
+    case QAbstractSocket::ConnectedState: return sckConnected;
+    case QAbstractSocket::ClosingState: return 8;
+    default: return m_socket->error() == QAbstractSocket::UnknownSocketError ? sckClosed : sckError;
+    }
+}
+
+void Winsock::Connect() {
+    Close();
+    auto* socket = new QTcpSocket(this);
+    adopt(socket);
+    m_connecting = true;
+    socket->connectToHost(RemoteHost, static_cast<quint16>(RemotePort));
+}
+
+bool Winsock::Listen() {
+    Close();
+    dropPendingRequests();
+    m_server = new QTcpServer(this);
+    connect(m_server, &QTcpServer::newConnection, this, &Winsock::onNewConnection);
+    if (!m_server->listen(QHostAddress::Any, static_cast<quint16>(LocalPort))) {
+        delete m_server;
+        m_server = nullptr;
+        return false;
+    }
+    LocalPort = m_server->serverPort();
+    return true;
+}
+
+void Winsock::Accept(long requestID) {
+    QTcpSocket* socket = m_pending.take(requestID);
+    if (!socket)
+        return;
+    Close();
+    adopt(socket);
+    LocalPort = socket->localPort();
+    RemotePort = socket->peerPort();
+    RemoteHost = socket->peerAddress().toString();
+    // Data may have come in before the connection was taken.
+    if (socket->bytesAvailable() > 0)
+        QTimer::singleShot(0, this, [this, socket] {
+            if (m_socket == socket)
+                onReadyRead();
+        });
+}
+
+void Winsock::SendData(const QByteArray& bytes) {
+    if (m_socket)
+        m_socket->write(bytes);
+}
+
+QByteArray Winsock::GetData() {
+    return m_socket ? m_socket->readAll() : QByteArray();
+}
+
+qint64 Winsock::BytesAvailable() const {
+    return m_socket ? m_socket->bytesAvailable() : 0;
+}
+
+void Winsock::Close() {
+    if (m_server) {
+        m_server->disconnect(this);
+        m_server->close();
+        m_server->deleteLater();
+        m_server = nullptr;
+    }
+    if (m_socket) {
+        retire(m_socket);
+        m_socket = nullptr;
+    }
+    m_connecting = false;
+}
+
+// Lets a closed connection send what was queued (a quit line, an ident reply)
+// before it goes, without raising any more events here.
+void Winsock::retire(QTcpSocket* socket) {
+    socket->disconnect(this);
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(RetireTimeoutMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    socket->disconnectFromHost();
+}
+
+void Winsock::adopt(QTcpSocket* socket) {
+    socket->setParent(this);
+    m_socket = socket;
+    connect(socket, &QTcpSocket::connected, this, [this] {
+        m_connecting = false;
+        emit ConnectEvent();
+    });
+    connect(socket, &QTcpSocket::readyRead, this, &Winsock::onReadyRead);
+    connect(socket, &QTcpSocket::disconnected, this, &Winsock::onDisconnected);
+    connect(socket, &QTcpSocket::errorOccurred, this, &Winsock::onSocketError);
+}
+
+// Qt does not raise readyRead again while a readyRead handler is running, and a
+// handler here may pump events; so whatever arrived meanwhile is delivered by
+// looping until the handler leaves nothing behind.
+void Winsock::onReadyRead() {
+    if (m_delivering)
+        return;
+    m_delivering = true;
+    QTcpSocket* socket = m_socket;
+    qint64 before = -1;
+    while (m_socket == socket && socket && socket->bytesAvailable() > 0 && socket->bytesAvailable() != before) {
+        before = socket->bytesAvailable();
+        emit DataArrival(before);
+    }
+    m_delivering = false;
+}
+
+void Winsock::onDisconnected() {
+    // Data that came with the close is still delivered before the close itself.
+    if (m_socket && m_socket->bytesAvailable() > 0)
+        onReadyRead();
+    emit CloseEvent();
+}
+
+void Winsock::onSocketError() {
+    if (!m_socket)
+        return;
+    const auto error = m_socket->error();
+    // A peer that closes an established connection raises Close, not Error.
+    if (error == QAbstractSocket::RemoteHostClosedError && !m_connecting)
+        return;
+    m_connecting = false;
+    emit Error(errorNumber(error), m_socket->errorString());
+}
+
+void Winsock::onNewConnection() {
+    while (m_server && m_server->hasPendingConnections()) {
+        QTcpSocket* socket = m_server->nextPendingConnection();
+        socket->setParent(this);
+        const long id = m_nextRequestID++;
+        m_pending.insert(id, socket);
+        emit ConnectionRequest(id);
+    }
+}
+
+void Winsock::dropPendingRequests() {
+    for (QTcpSocket* socket : std::as_const(m_pending)) {
+        socket->abort();
+        socket->deleteLater();
+    }
+    m_pending.clear();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QTcpServer;
+class QTcpSocket;
+
+// Our TCP socket control: one object is either a client connection or a listener
+// that takes one incoming connection onto itself. Its properties, methods and
+// events are the ones the windows use; events arrive on the GUI thread.
+class Winsock : public QObject {
+    Q_OBJECT
+public:
+    enum StateValue { sckClosed = 0, sckListening = 2, sckConnecting = 6, sckConnected = 7, sckError = 9 };
+
+    explicit Winsock(QObject* parent = nullptr);
+    ~Winsock() override;
+
+    QString RemoteHost;
+    long RemotePort = 0;
+    long LocalPort = 0;
+
+    int State() const;
+
+    // Starts an asynchronous connection to RemoteHost:RemotePort; raises Connect
+    // or Error.
+    void Connect();
+    // Listens on LocalPort (on every local address). Returns false when the port
+    // cannot be bound; callers may ignore that.
+    bool Listen();
+    // Takes the incoming connection requestID onto this object (after Close).
+    void Accept(long requestID);
+    // Queues bytes as they are; nothing is added.
+    void SendData(const QByteArray& bytes);
+    // Everything received so far, removed from the control.
+    QByteArray GetData();
+    qint64 BytesAvailable() const;
+    // Ends the connection or the listening; harmless on a closed object.
+    void Close();
+
+signals:
+    void ConnectEvent();
+    void DataArrival(qint64 bytesTotal);
+    void CloseEvent();
+    void Error(int number, const QString& description);
+    void ConnectionRequest(long requestID);
+
+private:
+    void adopt(QTcpSocket* socket);
+    void retire(QTcpSocket* socket);
+    void onReadyRead();
+    void onDisconnected();
+    void onSocketError();
+    void onNewConnection();
+    void dropPendingRequests();
+
+    QTcpSocket* m_socket = nullptr;
+    QTcpServer* m_server = nullptr;
+    QHash<long, QTcpSocket*> m_pending;
+    long m_nextRequestID = 1;
+    bool m_delivering = false;
+    bool m_connecting = false;
+};

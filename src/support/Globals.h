@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+// The values every window shares: settings read at load, the own nick, the
+// control characters and the list-request flag. One object, reachable from
+// everywhere; a test starts from a fresh one with Reset().
+struct Globals {
+    // Settings of the catalogue (filled when the windows load).
+    QString ServerHost;
+    QString MyNick;
+    QString FullName;
+    QString IdentName;
+    qint32 ServerPort = 6667;
+    bool ConnectOnLoad = false;
+    bool ReconnectOn = false;
+    bool InvisibleOn = false;
+    bool UpdateOn = false;
+    bool RetryOn = false;
+    qint16 RetryCount = 0;
+    QString AutoJoin;
+    bool StretchOn = false;
+    qint16 FontSize = 10;
+    QString FontName = QStringLiteral("Arial");
+    bool WhoisToQuery = false;
+    qint16 MaxTextHistory = 30;
+    QString QuitMsg;
+    // Sign-in flags.
+    bool bRemNick = false;
+    bool bRemPass = false;
+    bool bStartup = false;
+    bool bGuest = false;
+
+    // The nick tried when the own nick is refused as in use; nothing fills it.
+    QString AltNick;
+    // Not 0 while a ban, exception or invitation list the user asked for arrives.
+    qint16 ListRequestFlag = 0;
+
+    // Control characters, set when the room window loads.
+    QString BoldChar;
+    QString UnderlineChar;
+    QString ColourChar;
+    QString ReverseChar;
+    QString CtcpChar;
+
+    static Globals& the();
+    static void Reset();
+};
+
+inline Globals& G() { return Globals::the(); }

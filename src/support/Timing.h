@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDateTime>
+
+// Returns after seconds have passed, letting pending events run meanwhile;
+// Pause(0) returns at once without running any.
+void Pause(double seconds);
+// The date and time seconds after 1970-01-01 00:00:00, without time-zone change.
+QDateTime UnixTimeToDate(qint64 seconds);

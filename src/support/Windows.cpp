@@ -1,0 +1,26 @@
+#include "support/Windows.h"
+
+#include "support/RoomWindow.h"
+
+#include <stdexcept>
+
+namespace {
+Windows::RoomLoader& roomLoader() {
+    static Windows::RoomLoader loader;
+    return loader;
+}
+} // namespace
+
+void Windows::SetRoomLoader(RoomLoader loader) {
+    roomLoader() = std::move(loader);
+}
+
+RoomWindow& Windows::Room() {
+    if (!roomLoader())
+        throw std::logic_error("no room window registered");
+    return roomLoader()();
+}
+
+RichTextBox& Windows::RoomPane() {
+    return Room().DataInPane();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+
+class RichTextBox;
+class RoomWindow;
+
+// How the shared procedures reach the windows without knowing their classes:
+// the window library registers loaders at start-up. Referring to a window that
+// is not loaded loads it, hidden.
+namespace Windows {
+
+using RoomLoader = std::function<RoomWindow&()>;
+
+void SetRoomLoader(RoomLoader loader);
+RoomWindow& Room();
+RichTextBox& RoomPane();
+
+} // namespace Windows

@@ -1,0 +1,128 @@
+#include "widgets/frmPopup.h"
+
+#include "chatroom/Channel.h"
+#include "platform/EventPump.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+constexpr int Step = 55;
+constexpr int BottomGap = 450;   // the lower edge stays this far above the screen's
+constexpr int TopWhenUp = 2190;  // BottomGap + FullHeightTwips
+constexpr int SlideMs = 11;
+constexpr int HoldMs = 4000;
+
+QRect twipsToPixels(int left, int top, int width, int height) {
+    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                 std::max(1, height / TwipsPerPixel));
+}
+} // namespace
+
+frmPopup::frmPopup() {
+    setWindowFlags(Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint);
+    auto* central = new QWidget(this);
+    Label1 = new QLabel(QStringLiteral("TazmirKorvu Messenger"), central);
+    Label1->setGeometry(twipsToPixels(360, 90, 2000, 250));
+    Label1->setStyleSheet(QStringLiteral("font-weight: bold; color: white; background: transparent;"));
+    Label2 = new QLabel(QStringLiteral("Messenger is already running! DOUBLE CLICK HERE or Right Click in Korvu Icon "
+                                       "in system tray to chat now."),
+                        central);
+    Label2->setGeometry(twipsToPixels(120, 600, 2415, 1095));
+    Label2->setWordWrap(true);
+    Label2->setStyleSheet(QStringLiteral("color: #102040; background: transparent;"));
+    Label2->installEventFilter(this);
+    Label2->setTextFormat(Qt::PlainText);
+    setCentralWidget(central);
+    Timer1.setInterval(1);
+    connect(&Timer1, &QTimer::timeout, this, &frmPopup::Timer1_Timer);
+}
+
+int frmPopup::ScreenHeightTwips() {
+    return QGuiApplication::primaryScreen()->geometry().height() * TwipsPerPixel;
+}
+
+int frmPopup::ScreenWidthTwips() {
+    return QGuiApplication::primaryScreen()->geometry().width() * TwipsPerPixel;
+}
+
+void frmPopup::Form_Load() {
+    DoEvents();
+    m_height = 0;
+    m_rising = true;
+    m_top = ScreenHeightTwips() - BottomGap;
+    m_left = ScreenWidthTwips() - (WidthTwips + 200);
+    place();
+    Timer1.start();
+}
+
+void frmPopup::Timer1_Timer() {
+    Timer1.setInterval(SlideMs);
+    if (m_rising)
+        rise();
+    else
+        sink();
+}
+
+void frmPopup::rise() {
+    m_top -= Step;
+    if (ScreenHeightTwips() - BottomGap >= m_top)
+        m_height += Step;
+    if (ScreenHeightTwips() - TopWhenUp >= m_top) {
+        m_top = ScreenHeightTwips() - TopWhenUp;
+        m_height = FullHeightTwips;
+        Timer1.setInterval(HoldMs);
+        m_rising = false;
+    }
+    place();
+}
+
+void frmPopup::sink() {
+    if (m_height - Step < 0) {
+        DoEvents();
+        hide();
+        Timer1.stop();
+        Unload();
+        return;
+    }
+    m_height -= Step;
+    m_top += Step;
+    place();
+}
+
+void frmPopup::place() {
+    setGeometry(twipsToPixels(m_left, m_top, WidthTwips, m_height));
+}
+
+void frmPopup::showChatRoom() {
+    Channel& room = Channel::form();
+    room.setVisible(true);
+    room.show();
+}
+
+void frmPopup::mouseDoubleClickEvent(QMouseEvent* event) {
+    showChatRoom();
+    event->accept();
+}
+
+bool frmPopup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label2 && event->type() == QEvent::MouseButtonRelease)
+        showChatRoom();
+    return Form::eventFilter(watched, event);
+}
+
+void frmPopup::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QLinearGradient face(0, 0, 0, FullHeightTwips / TwipsPerPixel);
+    face.setColorAt(0, QColor(40, 80, 160));
+    face.setColorAt(0.25, QColor(120, 160, 230));
+    face.setColorAt(1, QColor(230, 238, 250));
+    painter.fillRect(rect(), face);
+    painter.setPen(QColor(30, 60, 130));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Form.h"
+
+#include <QTimer>
+
+class QLabel;
+
+// A small notice that rises out of the lower right corner of the screen, stays
+// four seconds, sinks back and closes itself. Geometry is kept in twips.
+class frmPopup : public Form {
+    Q_OBJECT
+public:
+    frmPopup();
+
+    static frmPopup& form() { return FormSlot<frmPopup>::get(); }
+    static frmPopup* loaded() { return FormSlot<frmPopup>::loaded(); }
+
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    QLabel* Label1 = nullptr; // title
+    QLabel* Label2 = nullptr; // message
+    QTimer Timer1;
+
+    int TopTwips() const { return m_top; }
+    int HeightTwips() const { return m_height; }
+    int LeftTwips() const { return m_left; }
+    bool Rising() const { return m_rising; }
+    static int ScreenHeightTwips();
+    static int ScreenWidthTwips();
+
+    static constexpr int WidthTwips = 2715;
+    static constexpr int FullHeightTwips = 1740;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void rise();
+    void sink();
+    void place();
+    static void showChatRoom();
+
+    int m_top = 0;
+    int m_height = 0;
+    int m_left = 0;
+    bool m_rising = false;
+};
