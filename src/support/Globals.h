@@ -1,6 +1,19 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <array>
+
+class QObject;
+class QueryWindow;
+class RoomWindow;
+
+// One slot of the conversation table: the window while it exists.
+struct QuerySlot {
+    QPointer<QObject> object;
+    QueryWindow* window = nullptr;
+    QueryWindow* get() const { return object ? window : nullptr; }
+};
 
 // The values every window shares: settings read at load, the own nick, the
 // control characters and the list-request flag. One object, reachable from
@@ -35,6 +48,14 @@ struct Globals {
     QString AltNick;
     // Not 0 while a ban, exception or invitation list the user asked for arrives.
     qint16 ListRequestFlag = 0;
+
+    // The room windows (slot 1 only) and the conversation windows (slots 1..30).
+    static constexpr int MaxChannels = 1;
+    static constexpr int MaxQueries = 30;
+    std::array<RoomWindow*, MaxChannels + 1> Channels{};
+    qint16 ChannelCount = 0; // slots filled so far; never reset
+    std::array<QuerySlot, MaxQueries + 1> Queries{};
+    qint16 QueryCount = 0; // highest slot ever filled since the connection was made
 
     // Control characters, set when the room window loads.
     QString BoldChar;

@@ -116,6 +116,16 @@ QString DropRight(const QString& text, int n) {
     return n >= text.size() ? QString() : text.left(text.size() - n);
 }
 
+QString TrimBlanks(const QString& text) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == Blank)
+        ++start;
+    while (end > start && text[end - 1] == Blank)
+        --end;
+    return text.mid(start, end - start);
+}
+
 QString StripNickModes(QString& nick) {
     nick.remove(u'@');
     nick.remove(u'+');

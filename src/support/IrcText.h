@@ -32,5 +32,7 @@ QString TextBefore(const QString& text, const QString& separator);
 QString TextAfter(const QString& text, const QString& separator);
 QString DropLeft(const QString& text, int n);
 QString DropRight(const QString& text, int n);
+// Without leading and trailing blanks (only blanks: tabs and other white space stay).
+QString TrimBlanks(const QString& text);
 // Removes every "@" and then every "+" from nick (in place) and returns it.
 QString StripNickModes(QString& nick);

@@ -9,6 +9,10 @@ Windows::RoomLoader& roomLoader() {
     static Windows::RoomLoader loader;
     return loader;
 }
+Windows::QueryFactory& queryFactory() {
+    static Windows::QueryFactory factory;
+    return factory;
+}
 } // namespace
 
 void Windows::SetRoomLoader(RoomLoader loader) {
@@ -23,4 +27,14 @@ RoomWindow& Windows::Room() {
 
 RichTextBox& Windows::RoomPane() {
     return Room().DataInPane();
+}
+
+void Windows::SetQueryFactory(QueryFactory factory) {
+    queryFactory() = std::move(factory);
+}
+
+QueryWindow* Windows::NewQuery() {
+    if (!queryFactory())
+        throw std::logic_error("no conversation window registered");
+    return queryFactory()();
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QueryWindow;
 class RichTextBox;
 class RoomWindow;
 
@@ -11,9 +12,14 @@ class RoomWindow;
 namespace Windows {
 
 using RoomLoader = std::function<RoomWindow&()>;
+using QueryFactory = std::function<QueryWindow*()>;
 
 void SetRoomLoader(RoomLoader loader);
 RoomWindow& Room();
 RichTextBox& RoomPane();
+
+// Creates a new conversation window, loaded and hidden.
+void SetQueryFactory(QueryFactory factory);
+QueryWindow* NewQuery();
 
 } // namespace Windows

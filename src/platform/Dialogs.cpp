@@ -1,0 +1,57 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+Dialogs::Answerer& answerer() {
+    static Dialogs::Answerer current;
+    return current;
+}
+
+QMessageBox::Icon boxIcon(Dialogs::Icon icon) {
+    switch (icon) {
+    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Dialogs::Answer showMessage(const Dialogs::Request& request) {
+    QMessageBox box(boxIcon(request.icon), request.title, request.prompt,
+                    request.buttons == Dialogs::Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    const int pressed = box.exec();
+    if (request.buttons == Dialogs::Buttons::Ok)
+        return Dialogs::Answer::Ok;
+    return pressed == QMessageBox::Yes ? Dialogs::Answer::Yes : Dialogs::Answer::No;
+}
+
+} // namespace
+
+Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
+    Request request{false, prompt, title, buttons, icon, QString()};
+    if (answerer())
+        return answerer()(request).answer;
+    return showMessage(request);
+}
+
+QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
+    if (answerer())
+        return answerer()(request).text;
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+void Dialogs::SetAnswerer(Answerer replacement) {
+    answerer() = std::move(replacement);
+}
