@@ -5,6 +5,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <memory>
 
 // Our rich text control: text is appended through a selection whose pending
 // character format applies to the text inserted next, RTF picture fragments are
@@ -56,7 +57,9 @@ public:
     void setSelBold(bool on);
     bool SelUnderline() const;
     void setSelUnderline(bool on);
-    bool SelReverse() const; // shown as the text colour behind white text
+    // Shown as the text colour behind white text (black text when the colour is
+    // too light for white to read).
+    bool SelReverse() const;
     void setSelReverse(bool on);
     QString SelFontName() const;
     void setSelFontName(const QString& name);
@@ -75,6 +78,8 @@ public:
     // While a batch is open, every box defers layout and repainting of what is
     // appended to it until the batch closes (one layout per received chunk
     // instead of one per line). Batches nest; the outermost close ends them.
+    // The text and positions are current throughout; Change comes once per box
+    // at the close, covering everything written to it in the batch.
     class Batch {
     public:
         Batch();
@@ -102,6 +107,6 @@ protected:
 
 private:
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
     int m_mousePointer = 1;
 };

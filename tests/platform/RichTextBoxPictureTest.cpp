@@ -1,0 +1,160 @@
+#include "RichTextBoxFixture.h"
+
+#include "platform/Metafile.h"
+
+#include <QTextBlock>
+#include <QTextImageFormat>
+
+namespace {
+
+using RichTextBoxPicture = ShownRichTextBox;
+
+QImage solid(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QString hexOf(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString pictureFragment(const QString& goal, const QString& hex) {
+    return "{\\rtf1\\ansi{\\pict\\picscalex100\\picscaley100" + goal + "\\wmetafile8 " + hex + "}}";
+}
+
+QString smiley16() {
+    return pictureFragment("\\picw423\\pich423\\picwgoal240\\pichgoal240",
+                           hexOf(WriteBitmapMetafile(solid(16, 16, Qt::yellow))));
+}
+
+struct Shown {
+    int count = 0;
+    QSizeF size;
+    QString name;
+};
+
+// The pictures in the document: how many, and the size and resource of the last.
+Shown picturesIn(const QTextDocument& document) {
+    Shown shown;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            shown.count += it.fragment().length();
+            shown.size = QSizeF(format.toImageFormat().width(), format.toImageFormat().height());
+            shown.name = format.toImageFormat().name();
+        }
+    return shown;
+}
+
+} // namespace
+
+TEST_F(RichTextBoxPicture, ShowsTheMetafilePictureAtItsGoalSizeInPlaceOfTheSelection) {
+    box.setSelText("a--b");
+    box.setSelStart(1);
+    box.setSelLength(2);
+    box.setSelRTF(smiley16());
+
+    EXPECT_EQ(box.Text(), QString("a") + QChar(QChar::ObjectReplacementCharacter) + "b");
+    EXPECT_EQ(box.TextLength(), 3);
+    EXPECT_EQ(box.SelStart(), 2);
+    const QTextCharFormat format = formatAt(1);
+    ASSERT_TRUE(format.isImageFormat());
+    EXPECT_EQ(format.toImageFormat().width(), 16);
+    EXPECT_EQ(format.toImageFormat().height(), 16);
+    const QImage resource = box.document()
+                                ->resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()))
+                                .value<QImage>();
+    EXPECT_EQ(resource.convertToFormat(QImage::Format_RGB32), solid(16, 16, Qt::yellow));
+}
+
+TEST_F(RichTextBoxPicture, SizeComesFromTheGoalElseTheExtentElseThePicture) {
+    const QString hex = hexOf(WriteBitmapMetafile(solid(20, 10, Qt::red)));
+    struct Case {
+        const char* goal;
+        QSizeF shown;
+    };
+    const Case cases[] = {
+        {"\\picw529\\pich265\\picwgoal300\\pichgoal150", {20, 10}},
+        {"\\picwgoal600\\pichgoal300", {40, 20}}, // the goal may scale
+        {"\\picw1058\\pich529", {40, 20}},        // HIMETRIC extent when there is no goal
+        {"", {20, 10}},
+        {"\\picwgoal-300\\pichgoal-150", {20, 10}},
+        {"\\picwgoal99999999999999999\\pichgoal150", {20, 10}},
+        {"\\picwgoal0\\pichgoal0\\picw-5\\pich99999999", {20, 10}},
+    };
+    for (const Case& c : cases) {
+        box.setText("");
+        box.setSelRTF(pictureFragment(c.goal, hex));
+        const Shown shown = picturesIn(*box.document());
+        EXPECT_EQ(shown.count, 1) << c.goal;
+        EXPECT_EQ(shown.size, c.shown) << c.goal;
+    }
+}
+
+TEST_F(RichTextBoxPicture, TheSamePictureIsOneResourceHoweverOftenItIsShown) {
+    const QString fragment = smiley16();
+    for (int k = 0; k < 200; ++k) {
+        box.setSelStart(box.TextLength());
+        box.setSelRTF(fragment);
+    }
+    box.setSelRTF(pictureFragment("", hexOf(WriteBitmapMetafile(solid(4, 4, Qt::blue)))));
+    EXPECT_EQ(box.TextLength(), 201);
+
+    QSet<QString> names;
+    for (auto it = box.document()->begin().begin(); !it.atEnd(); ++it)
+        names.insert(it.fragment().charFormat().toImageFormat().name());
+    EXPECT_EQ(names.size(), 2);
+}
+
+TEST_F(RichTextBoxPicture, PicturesShowAgainAfterTheBoxIsEmptied) {
+    box.setSelRTF(smiley16());
+    box.setText("");
+    box.document()->clear(); // also drops the document's resources
+    box.setSelRTF(smiley16());
+    const Shown shown = picturesIn(*box.document());
+    ASSERT_EQ(shown.count, 1);
+    EXPECT_FALSE(box.document()->resource(QTextDocument::ImageResource, QUrl(shown.name)).isNull());
+}
+
+TEST_F(RichTextBoxPicture, TextOfTheFragmentIsInsertedAndTablesSkipped) {
+    box.setSelBold(true);
+    box.setSelRTF("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+                  "{\\*\\generator x;}hello\\par w\\'e9rld \\{<b>\\}\\line end}");
+    EXPECT_EQ(box.Text(), QString::fromUtf8("hello\nw\u00e9rld {<b>}\nend"));
+    EXPECT_TRUE(formatAt(0).font().bold()) << "in the pending format";
+}
+
+TEST_F(RichTextBoxPicture, MalformedFragmentsInsertNoPicture) {
+    const QString valid = hexOf(WriteBitmapMetafile(solid(8, 8, Qt::green)));
+    const QString goal = "\\picwgoal120\\pichgoal120";
+    const QString cases[] = {
+        pictureFragment(goal, valid.left(valid.size() - 1)),              // odd number of digits
+        pictureFragment(goal, valid.left(valid.size() - 40)),             // truncated metafile
+        pictureFragment(goal, "ZZ" + valid),                              // not hex
+        pictureFragment(goal, valid.left(20) + "\\par " + valid.mid(20)), // data broken up
+        pictureFragment(goal, ""),
+        pictureFragment(goal, "0123456789ABCDEF"),
+        "{\\rtf1{\\pict\\pngblip " + valid + "}}", // not a metafile
+        "{\\rtf1{\\pict\\wmetafile8 " + valid,     // never closed
+        "{\\pict\\wmetafile8 0100090000",
+        "}}}{\\pict}{{{{",
+        "\\",
+        "{\\rtf1\\picwgoal-99999999999999999999999\\'",
+    };
+    for (const QString& fragment : cases) {
+        box.setText("");
+        box.setSelRTF(fragment);
+        EXPECT_EQ(picturesIn(*box.document()).count, 0) << fragment.left(80).toStdString();
+    }
+}
+
+TEST_F(RichTextBoxPicture, HexMayBeWrappedOnLines) {
+    QString hex = hexOf(WriteBitmapMetafile(solid(2, 2, Qt::cyan)));
+    for (qsizetype at = 64; at < hex.size(); at += 66)
+        hex.insert(at, "\r\n");
+    box.setSelRTF(pictureFragment("\\picwgoal30\\pichgoal30", hex));
+    EXPECT_EQ(picturesIn(*box.document()).size, QSizeF(2, 2));
+}

@@ -1,0 +1,251 @@
+#include "RichTextBoxFixture.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <tuple>
+
+namespace {
+
+constexpr quint32 Red = 0x0000FF; // red + 256 * green + 65536 * blue
+constexpr quint32 Blue = 0xFF0000;
+
+using RichTextBoxText = ShownRichTextBox;
+
+} // namespace
+
+TEST_F(RichTextBoxText, AppendedRunsKeepTheirFormatsWhileTheUserSelectsElsewhere) {
+    append("first line\n");
+    userSelects(2, 7);
+
+    const int start = box.TextLength();
+    box.setSelStart(start);
+    box.setSelColor(Red);
+    box.setSelText("red");
+    box.setSelColor(Blue);
+    box.setSelBold(true);
+    box.setSelText("bold");
+    box.setSelBold(false);
+    box.setSelUnderline(true);
+    box.setSelText("under");
+
+    EXPECT_EQ(box.Text(), "first line\nredboldunder");
+    EXPECT_EQ(formatAt(start).foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(formatAt(start).font().bold());
+    EXPECT_EQ(formatAt(start + 3).foreground().color(), QColor(0, 0, 255));
+    EXPECT_TRUE(formatAt(start + 3).font().bold());
+    EXPECT_TRUE(formatAt(start + 7).fontUnderline());
+    EXPECT_FALSE(formatAt(start + 7).font().bold());
+    EXPECT_FALSE(formatAt(2).font().bold()) << "the user's selection is not what was formatted";
+
+    EXPECT_EQ(box.textCursor().anchor(), 2);
+    EXPECT_EQ(box.textCursor().position(), 7);
+}
+
+TEST_F(RichTextBoxText, TheUsersSelectionBecomesTheControlsSelection) {
+    append("hello world");
+    userSelects(6, 11);
+    EXPECT_EQ(box.SelStart(), 6);
+    EXPECT_EQ(box.SelLength(), 5);
+    EXPECT_EQ(box.SelText(), "world");
+
+    // With the mouse: press at the start, drag to the end of the word.
+    const QPoint from = box.cursorRect(QTextCursor(box.document())).center();
+    QTextCursor end(box.document());
+    end.setPosition(5);
+    const QPoint to = box.cursorRect(end).center();
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(box.viewport(), to);
+    QTest::mouseRelease(box.viewport(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(box.SelStart(), 0);
+    EXPECT_EQ(box.SelLength(), 5);
+}
+
+TEST_F(RichTextBoxText, WritingThroughTheSelPropertiesLeavesTheVisibleSelectionAlone) {
+    append("abcdef");
+    userSelects(1, 3);
+    box.setSelStart(4);
+    box.setSelLength(2);
+    box.setSelText("XY");
+    box.setSelStart(0);
+    box.setSelLength(1);
+    box.setSelColor(Red);
+    EXPECT_EQ(box.Text(), "abcdXY");
+    EXPECT_EQ(box.textCursor().anchor(), 1);
+    EXPECT_EQ(box.textCursor().position(), 3);
+}
+
+TEST_F(RichTextBoxText, FormatSetWithNothingSelectedAppliesOnlyToWhatIsInsertedAfter) {
+    append("plain");
+    box.setSelBold(true);
+    box.setSelColor(Red);
+    EXPECT_TRUE(box.SelBold());
+    EXPECT_EQ(box.SelColor(), Red);
+    EXPECT_FALSE(formatAt(4).font().bold());
+    EXPECT_NE(formatAt(4).foreground().color(), QColor(255, 0, 0));
+
+    append("bold");
+    EXPECT_TRUE(formatAt(5).font().bold());
+    EXPECT_EQ(formatAt(8).foreground().color(), QColor(255, 0, 0));
+}
+
+TEST_F(RichTextBoxText, FormatSetWithASelectionAppliesToItAndToWhatFollows) {
+    append("one two");
+    box.setSelStart(4);
+    box.setSelLength(3);
+    box.setSelUnderline(true);
+    box.setSelFontSize(20);
+    EXPECT_FALSE(formatAt(3).fontUnderline());
+    EXPECT_TRUE(formatAt(4).fontUnderline());
+    EXPECT_EQ(formatAt(6).fontPointSize(), 20);
+    EXPECT_EQ(formatAt(4).foreground().color(), formatAt(0).foreground().color())
+        << "only underline and size merged";
+
+    append("!");
+    EXPECT_TRUE(formatAt(7).fontUnderline());
+    EXPECT_EQ(box.SelFontSize(), 20);
+}
+
+TEST_F(RichTextBoxText, ReverseShowsTheColourBehindReadableText) {
+    for (const auto& [colour, foreground] :
+         {std::tuple{Blue, QColor(Qt::white)}, {0x00FFFFu, QColor(Qt::black)}}) {
+        box.setText("");
+        box.setSelColor(colour);
+        box.setSelReverse(true);
+        append("x");
+        EXPECT_EQ(formatAt(0).background().color(),
+                  QColor::fromRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16));
+        EXPECT_EQ(formatAt(0).foreground().color(), foreground);
+        box.setSelReverse(false);
+        append("y");
+        EXPECT_EQ(formatAt(1).background().style(), Qt::NoBrush);
+    }
+}
+
+TEST_F(RichTextBoxText, FontNameAndSizeApplyToInsertedText) {
+    box.setSelFontName("DejaVu Sans Mono");
+    box.setSelFontSize(14);
+    append("mono");
+    EXPECT_EQ(box.SelFontName(), "DejaVu Sans Mono");
+    EXPECT_EQ(formatAt(0).fontFamilies().toStringList(), QStringList{"DejaVu Sans Mono"});
+    EXPECT_EQ(formatAt(0).fontPointSize(), 14);
+}
+
+TEST_F(RichTextBoxText, EachKindOfLineBreakBecomesOneBreak) {
+    struct Case {
+        QString written;
+        QString text;
+    };
+    const Case cases[] = {
+        {"a\r\nb", "a\nb"},       {"a\rb", "a\nb"}, {"a\nb", "a\nb"}, {"a\n\rb", "a\n\nb"},
+        {"a\r\n\r\nb", "a\n\nb"}, {"\r\n", "\n"},   {"a\r", "a\n"},   {"x\r\ny\rz\nw", "x\ny\nz\nw"},
+    };
+    for (const Case& c : cases) {
+        box.setText("");
+        append("<");
+        append(c.written);
+        append(">");
+        const QString expected = "<" + c.text + ">";
+        EXPECT_EQ(box.Text(), expected) << c.written.toStdString();
+        EXPECT_EQ(box.TextLength(), expected.size());
+        EXPECT_EQ(box.document()->blockCount(), expected.count('\n') + 1);
+        EXPECT_EQ(box.TextRange(0, box.TextLength()), expected);
+    }
+}
+
+TEST_F(RichTextBoxText, SelTextReplacesTheSelectionAndLeavesTheCursorAfterIt) {
+    append("hello world");
+    box.setSelStart(6);
+    box.setSelLength(5);
+    box.setSelText("there\r\nfriend");
+    EXPECT_EQ(box.Text(), "hello there\nfriend");
+    EXPECT_EQ(box.SelStart(), 18);
+    EXPECT_EQ(box.SelLength(), 0);
+    box.setSelText("!");
+    EXPECT_EQ(box.Text(), "hello there\nfriend!");
+}
+
+TEST_F(RichTextBoxText, RangesAndSelectionsAreClippedToTheText) {
+    append("ab\r\ncd");
+    struct Case {
+        int start, length;
+        QString range;
+    };
+    for (const Case& c : {Case{0, 2, "ab"},
+                          {1, 3, "b\nc"},
+                          {3, 99, "cd"},
+                          {-5, 2, "ab"},
+                          {9, 2, ""},
+                          {2, -1, ""},
+                          {0, 0, ""},
+                          {4, 2147483647, "d"}})
+        EXPECT_EQ(box.TextRange(c.start, c.length), c.range) << c.start << "," << c.length;
+
+    box.setSelStart(99);
+    EXPECT_EQ(box.SelStart(), 5);
+    box.setSelStart(3);
+    box.setSelLength(99);
+    EXPECT_EQ(box.SelLength(), 2);
+    EXPECT_EQ(box.SelText(), "cd");
+    box.setSelStart(-1);
+    EXPECT_EQ(box.SelStart(), 0);
+    EXPECT_EQ(box.SelLength(), 0);
+}
+
+TEST_F(RichTextBoxText, SetTextReplacesEverything) {
+    append("old\nlines\n");
+    box.setText("new\r\ntext");
+    EXPECT_EQ(box.Text(), "new\ntext");
+    box.setText("");
+    EXPECT_EQ(box.Text(), "");
+    EXPECT_EQ(box.TextLength(), 0);
+    EXPECT_EQ(box.document()->blockCount(), 1);
+}
+
+TEST_F(RichTextBoxText, MarkupInTextIsShownAsItIs) {
+    const QString text = "<b>not bold</b> &amp; *nor this*";
+    append(text);
+    EXPECT_EQ(box.Text(), text);
+    EXPECT_FALSE(formatAt(4).font().bold());
+}
+
+TEST_F(RichTextBoxText, ChangeReportsEachTextChangeButNotFormatting) {
+    append("abc");
+    QSignalSpy changes(&box, &RichTextBox::Change);
+    append("de");
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes[0][0].toInt(), 3);
+    EXPECT_EQ(changes[0][2].toInt() - changes[0][1].toInt(), 2) << "grew by two characters";
+
+    box.setSelStart(0);
+    box.setSelLength(2);
+    box.setSelBold(true);
+    EXPECT_EQ(changes.size(), 1);
+    box.setSelText("");
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes[1][1].toInt() - changes[1][2].toInt(), 2) << "shrank by two";
+}
+
+TEST_F(RichTextBoxText, StaysAtTheBottomWhenItWasThereAndPutWhenScrolledUp) {
+    QScrollBar* bar = box.verticalScrollBar();
+    for (int k = 0; k < 100; ++k)
+        append(QString("line %1\n").arg(k));
+    QTest::qWait(50);
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    for (int k = 0; k < 20; ++k)
+        append(QString("more %1\n").arg(k));
+    QTest::qWait(50);
+    EXPECT_EQ(bar->value(), bar->maximum()) << "followed the new lines";
+
+    bar->setValue(bar->maximum() / 2);
+    const int reading = bar->value();
+    const int before = bar->maximum();
+    for (int k = 0; k < 20; ++k)
+        append(QString("later %1\n").arg(k));
+    QTest::qWait(50);
+    EXPECT_GT(bar->maximum(), before);
+    EXPECT_EQ(bar->value(), reading) << "the user's place is kept";
+}
