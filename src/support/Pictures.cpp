@@ -1,0 +1,65 @@
+#include "support/Pictures.h"
+
+#include "platform/Metafile.h"
+#include "platform/RichTextBox.h"
+
+#include <QDir>
+#include <QHash>
+#include <QRandomGenerator>
+#include <cmath>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr double HimetricPerPixel = 2540.0 / 96.0;
+// Smileys repeat on nearly every line; a handful of distinct pictures is usual,
+// so the memo is simply dropped when it grows past this.
+constexpr qsizetype MaxMemoisedPictures = 256;
+
+constexpr int TempNameLength = 12;
+constexpr QLatin1StringView TempNameCharacters("123567890qwertyuiopasdfghjklzxcvbnm");
+
+QString himetric(int pixels) {
+    return QString::number(std::lround(pixels * HimetricPerPixel));
+}
+
+QString twips(int pixels) {
+    return QString::number(qint64(pixels) * TwipsPerPixel);
+}
+
+QString buildPictureRTF(const QImage& picture) {
+    const QString hex = QString::fromLatin1(WriteBitmapMetafile(picture).toHex().toUpper());
+    return QLatin1String("{\\rtf1\\ansi{\\pict\\picscalex100\\picscaley100\\picw") +
+           himetric(picture.width()) + QLatin1String("\\pich") + himetric(picture.height()) +
+           QLatin1String("\\picwgoal") + twips(picture.width()) + QLatin1String("\\pichgoal") +
+           twips(picture.height()) + QLatin1String("\\wmetafile8 ") + hex + QLatin1String("}}");
+}
+
+QChar randomNameCharacter() {
+    const auto index = QRandomGenerator::global()->bounded(int(TempNameCharacters.size()));
+    return TempNameCharacters[index];
+}
+
+} // namespace
+
+// Keyed by cacheKey, which changes whenever an image's pixels do. GUI thread only.
+QString PictureToRTF(const QImage& picture) {
+    static QHash<qint64, QString> memo;
+    const auto found = memo.constFind(picture.cacheKey());
+    if (found != memo.constEnd())
+        return *found;
+    if (memo.size() >= MaxMemoisedPictures)
+        memo.clear();
+    return *memo.insert(picture.cacheKey(), buildPictureRTF(picture));
+}
+
+void InsertPicture(const QImage& picture, RichTextBox& rtb) {
+    rtb.setSelRTF(PictureToRTF(picture));
+}
+
+QString MakeTempFileName(const QString& extension) {
+    QString name = QStringLiteral("T");
+    while (name.size() < TempNameLength - extension.size() - 1)
+        name += randomNameCharacter();
+    return QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('.') + extension;
+}
