@@ -1,26 +1,30 @@
 #pragma once
 
 #include "chatroom/ModeStore.h"
+#include "chatroom/NickList.h"
 #include "platform/Form.h"
 #include "platform/Winsock.h"
 #include "support/IrcText.h"
 #include "support/ReceiveBuffer.h"
 #include "support/RoomWindow.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <deque>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
+class QPushButton;
 class RichTextBox;
 
 // The chat-room window: the room's conversation and members, and the one link to
 // the IRC server. Its behaviour is split by concern over several files
-// (connection, ident, interpreter, ...); this header holds its controls and
-// public procedures.
+// (connection, ident, interpreter, room events, pane, CTCP, service notices);
+// this header holds its controls and public procedures.
 class Channel : public Form, public RoomWindow {
     Q_OBJECT
 public:
@@ -33,8 +37,33 @@ public:
     void Form_Load() override;
 
     // RoomWindow
+    QString RoomName() const override { return m_roomName; }
+    void setRoomName(const QString& name) override { m_roomName = name; }
+    QString Tag() const override { return m_tag; }
+    void setTag(const QString& tag) override { m_tag = tag; }
+    void MakeVisible() override;
     RichTextBox& DataInPane() override { return *DataIn; }
+    void setTopicTag(const QString& tag) override;
+    void AddNick(const QString& name) override;
+    bool InChannel(const QString& nick) const override { return Nicks.InChannel(nick); }
+    void RemoveNick(const QString& nick) override;
+    void ChangeNck(const QString& oldNick, const QString& newNick) override;
+    QString GetNick(int index) const override { return Nicks.GetNick(index); }
+    int NickCount() const override { return Nicks.NickCount(); }
+    void SetOp(const QString& nick, bool value) override { Nicks.SetFlag(nick, &NickEntry::Op, value); }
+    void SetVoice(const QString& nick, bool value) override { Nicks.SetFlag(nick, &NickEntry::Voice, value); }
+    void SetHelper(const QString& nick, bool value) override { Nicks.SetFlag(nick, &NickEntry::Helper, value); }
+    void AddMode(const QString& letter) override;
+    void RemoveMode(const QString& letter) override;
+    void setChannelKey(const QString& key) override { ChannelKey = key; }
+    void setUserLimit(qint16 limit) override { UserLimit = limit; }
     bool PrivateChatSoundOn() const override;
+    bool PrivateChatRefused() const override;
+    bool IsBlocked(const QString& nick) const override;
+    bool ServerSocketClosed() const override { return sock.State() == Winsock::sckClosed; }
+    QString ServerRemoteHost() const override { return sock.RemoteHost; }
+    long ServerRemotePort() const override { return sock.RemotePort; }
+    void ToggleBuddyList() override;
 
     // Connection (one writer of the server socket; lines never carry a line end).
     void SendData(const QString& text);
@@ -43,9 +72,31 @@ public:
     void PassWord();
     void interpret(QString& line);
 
+    // Members of the room.
+    void SetOwner(const QString& nick, bool value) { Nicks.SetFlag(nick, &NickEntry::Owner, value); }
+    void SetSOp(const QString& nick, bool value) { Nicks.SetFlag(nick, &NickEntry::SOp, value); }
+    bool isOp(const QString& nick) const { return Nicks.FlagOf(nick, &NickEntry::Op); }
+    bool isVoice(const QString& nick) const { return Nicks.FlagOf(nick, &NickEntry::Voice); }
+    bool isHalfOp(const QString& nick) const { return Nicks.FlagOf(nick, &NickEntry::Helper); }
+    // The text of the selected nick-list item, "" when none is selected.
+    QString lstNicksText() const;
     // Modes of the room.
-    void Update();
     void ClearModes();
+    QString ModeString() const { return Modes.ModeString(); }
+    void Update();
+
+    // Room pane and input line.
+    void PutText(const QString& nick, const QString& text);
+    void DoHistory();
+    void selectcolor(const QString& code);
+    void CheckRTF(RichTextBox& rtb, int position, int added);
+    void DataOut_KeyPress(int& keyAscii);
+    void DataOut_KeyDown(int& keyCode);
+    void mnu_options_clear_Click();
+
+    // CTCP.
+    void HandleCTCP(const QString& nick, QString& text);
+    void CTCPReply(const QString& nick, const QString& reply);
 
     // Socket events.
     void sock_Connect();
@@ -61,8 +112,20 @@ public:
     QMenu* mnu_File = nullptr;
     QAction* mnu_File_Connect = nullptr;
     QAction* mnu_File_Disconnect = nullptr;
-    RichTextBox* DataIn = nullptr;
-    QListWidget* lstNicks = nullptr;
+    QAction* mnu_options_clear = nullptr;
+    QAction* mnu_pm_no = nullptr;    // "&Yes": private chat on
+    QAction* mnu_pm_yes = nullptr;   // "&No": private chat off
+    QAction* mnu_sound_no = nullptr; // "&Yes": private-chat sound on
+    QAction* mnu_sound_yes = nullptr; // "&No": private-chat sound off
+    QAction* mnu_blocked = nullptr;  // "Block Conversation" of the nick-list menu
+    RichTextBox* DataIn = nullptr;   // the room pane
+    RichTextBox* rtbTopic = nullptr; // the topic box
+    QLineEdit* DataOut = nullptr;    // the input line
+    QPushButton* Image2 = nullptr;   // send
+    QCheckBox* Check3 = nullptr;     // "Bold"
+    QCheckBox* Check4 = nullptr;     // "UnderLine"
+    QPushButton* check2 = nullptr;   // colour button; its face shows the chosen colour
+    QListView* lstNicks = nullptr;
     QLabel* cmdCount = nullptr;
     QLineEdit* Text1 = nullptr; // port of the next connection attempt
     QLabel* Label7 = nullptr;   // the computer name
@@ -73,29 +136,86 @@ public:
     // Members.
     ReceiveBuffer RecvBuffer;
     qint16 TotalChatters = 0;
+    NickList Nicks;
     ModeStore Modes;
-    QString ColourCode; // colour number of outgoing lines
+    QString ChannelKey;
+    qint16 UserLimit = 0;
+    QString BoldCode;      // Chr(2) while bold is ticked
+    QString UnderlineCode; // Chr(31) while underline is ticked
+    QString ColourCode;    // colour number of outgoing lines, or "rainbow"
+    QStringList SentLines; // the typed-line history
+    qint16 HistoryPos = 0;
 
     // The server named in connection messages.
     static inline const QString ServerCaption = QStringLiteral("Tazmir Korvu Server");
+
+signals:
+    // The room's member count as shown, after every change (for views and tests).
+    void chatterCountChanged(int count);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();
     void buildMenus();
     void connectSockets();
+    void connectPane();
 
     // Connection.
     void startConnectAttempt();
     void cancelConnectAttempt();
     void showChatterCount(const QString& gap);
     void resetConnectionMenus();
+    void clearNickList();
+    // Between these, member changes update the list and the count once, at the end.
+    void beginMemberBatch();
+    void endMemberBatch();
     void runReceiveLoop();
     void takeArrivedData();
     void logTraffic(const QString& marker, const QString& text);
 
-    // Interpreter.
-    void dispatch(IrcMessage& msg);
+    // Interpreter: the dispatch table and the handlers of its rows.
+    struct Dispatch;
+    void dispatch(const IrcMessage& msg);
+    Channel* roomOf(const QString& name); // the room window showing name, if any
+    void onWelcome(const IrcMessage& msg);
+    void onRegistrationReply(const IrcMessage& msg);
+    void onJoin(const IrcMessage& msg);
+    void onPart(const IrcMessage& msg);
+    void onNames(const IrcMessage& msg);
+    void onKick(const IrcMessage& msg);
+    void onNick(const IrcMessage& msg);
+    void onPrivmsg(const IrcMessage& msg);
+    void onMode(const IrcMessage& msg);
+    void onTopicReply(const IrcMessage& msg);
+    void onTopicChange(const IrcMessage& msg);
+    void onTopicSetter(const IrcMessage& msg);
+    void onRoomAddress(const IrcMessage& msg);
+    void onWhoisReply(const IrcMessage& msg);
+    void showTopic(const QString& topic);
+    void onDefault(const IrcMessage& msg);
+    void showInMain(const QString& text);
 
+    // Nickname service, nick errors and forced disconnects.
+    void onNotice(const IrcMessage& msg);
+    void onNickInUse(const IrcMessage& msg);
+    void onNickMissing(const IrcMessage& msg);
+    void onNickInvalid(const IrcMessage& msg);
+    void onOwnKick(const IrcMessage& msg);
+    void onKill(const IrcMessage& msg);
+    void onCannotJoin(const IrcMessage& msg);
+    void endStay();
+
+    // Room pane and input line.
+    void sendTypedLine();
+    void topicKeyDown(int& keyCode);
+    void topicKeyPress(int& keyAscii);
+
+    QString m_roomName;
+    QString m_tag;
     std::deque<QByteArray> m_pieces; // lines cut from received data, not yet interpreted
     bool m_receiving = false;        // the receive loop runs (interpretation never nests)
+    int m_memberBatch = 0;
+    QString m_countGap;              // the gap of the count caption still to be shown
 };

@@ -3,18 +3,19 @@
 #include "chatroom/Channel.h"
 
 #include "account/Login.h"
+#include "account/frmPassword.h"
 #include "chatroom/DebugWin.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
+#include "support/WindowTables.h"
 #include "widgets/frmPopup.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 
@@ -127,12 +128,6 @@ void Channel::cancelConnectAttempt() {
     login.Text2->setReadOnly(false);
 }
 
-// The count label; the gap before the bracket differs between callers.
-void Channel::showChatterCount(const QString& gap) {
-    cmdCount->setText(QStringLiteral(" Total Chatters :") + gap + QStringLiteral("[ ") +
-                      QString::number(TotalChatters) + QStringLiteral(" ]"));
-}
-
 void Channel::resetConnectionMenus() {
     mnu_File_Connect->setEnabled(true);
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
@@ -140,7 +135,8 @@ void Channel::resetConnectionMenus() {
 }
 
 void Channel::sock_Connect() {
-    lstNicks->clear();
+    clearNickList();
+    UnloadAllQueries();
     mnu_File_Connect->setEnabled(false);
     mnu_File_Disconnect->setEnabled(true);
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
@@ -161,7 +157,7 @@ void Channel::sock_Close() {
     sock.Close();
     ClearModes();
     IDENT.Close();
-    lstNicks->clear();
+    clearNickList();
     TotalChatters = 0;
     showChatterCount(QStringLiteral("  "));
     resetConnectionMenus();
@@ -175,7 +171,7 @@ void Channel::sock_Close() {
 void Channel::sock_Error(int, const QString& description) {
     resetConnectionMenus();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("04ERROR : ") + description);
-    lstNicks->clear();
+    clearNickList();
     TotalChatters = 0;
     showChatterCount(QStringLiteral("  "));
     Text1->setText(QStringLiteral("8867"));
@@ -203,7 +199,7 @@ void Channel::mnu_File_Disconnect_Click() {
     sock.Close();
     ClearModes();
     Update();
-    lstNicks->clear();
+    clearNickList();
     Text1->setText(QStringLiteral("6667"));
     TotalChatters = 0;
     showChatterCount(QStringLiteral("  "));
@@ -220,13 +216,8 @@ void Channel::PassWord() {
     const QString password = Login::form().Text3->text();
     if (password.isEmpty())
         return;
+    FormSlot<frmPassword>::unload();
     SendData(QStringLiteral("PRIVMSG NickServ :IDENTIFY ") + password);
 }
 
-void Channel::Update() {
-    Modes.ModeText = Modes.ModeString();
-}
 
-void Channel::ClearModes() {
-    Modes.Clear();
-}

@@ -2,6 +2,7 @@
 // connection. The answer goes out at once and again for a query with ", ".
 #include "chatroom/Channel.h"
 
+#include "chatroom/IdentQuery.h"
 #include "platform/EventPump.h"
 #include "platform/TextCodec.h"
 #include "support/ColouredText.h"
@@ -9,29 +10,24 @@
 
 namespace {
 constexpr int PumpsBeforeClosing = 500;
-constexpr qsizetype MaxQueryBytes = 1000; // a query is two port numbers
-const QString UserIdPart = QStringLiteral(" : USERID : UNIX : ");
-} // namespace
+}
 
 void Channel::IDENT_ConnectionRequest(long requestID) {
     IDENT.Close();
     IDENT.Accept(requestID);
-    IDENT.SendData(EncodeText(QString::number(IDENT.LocalPort) + QStringLiteral(", ") +
-                              QString::number(IDENT.RemotePort) + UserIdPart + G().IdentName + CrLf));
+    IDENT.SendData(EncodeText(IdentGreeting(IDENT.LocalPort, IDENT.RemotePort, G().IdentName)));
     for (int k = 0; k < PumpsBeforeClosing; ++k)
         DoEvents();
     IDENT.Close();
 }
 
 void Channel::IDENT_DataArrival(qint64) {
-    QString query = DecodeText(IDENT.GetData().left(MaxQueryBytes));
-    if (!query.contains(QStringLiteral(", ")))
+    const std::optional<IdentAnswer> answer = AnswerIdentQuery(IDENT.GetData(), G().IdentName);
+    if (!answer)
         return;
-    query = DropRight(query, 2);
-    PutColouredText(*DataIn, QStringLiteral("*** IDENT : ") + query);
-    const QString reply = query + UserIdPart + G().IdentName;
-    IDENT.SendData(EncodeText(reply));
-    PutColouredText(*DataIn, QStringLiteral("*** IDENT reply : ") + reply);
+    PutColouredText(*DataIn, QStringLiteral("*** IDENT : ") + answer->query);
+    IDENT.SendData(EncodeText(answer->reply));
+    PutColouredText(*DataIn, QStringLiteral("*** IDENT reply : ") + answer->reply);
     IDENT.Close();
 }
 

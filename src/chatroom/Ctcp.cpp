@@ -1,0 +1,28 @@
+// CTCP requests that arrive in private messages, and the replies.
+#include "chatroom/Channel.h"
+
+#include "support/ColouredText.h"
+#include "support/QueryWindow.h"
+#include "support/WindowTables.h"
+
+void Channel::HandleCTCP(const QString& nick, QString& text) {
+    text = DropRight(DropLeft(text, 1), 1);
+    QString command, rest;
+    SplitAt(text, QStringLiteral(" "), command, rest);
+    const QString word = command.toLower();
+    const QString from = Chr3 + QStringLiteral("05") + Chr2 + nick + Chr2;
+    if (word == u"version") {
+        showInMain(from + QStringLiteral(" has just requested your version"));
+        CTCPReply(nick, QStringLiteral("VERSION TazmirKorvu Messenger 1.0"));
+    } else if (word == u"ping") {
+        showInMain(from + QStringLiteral(" has just pinged you"));
+        CTCPReply(nick, QStringLiteral("PING 0 seconds, cause Tazmir Korvu Messenger is elite."));
+    } else if (word == u"action") {
+        if (QueryWindow* window = QueryAt(FindQueryIndex(nick)))
+            PutColouredText(window->DataInPane(), Chr3 + QStringLiteral("06") + nick + QLatin1Char(' ') + rest);
+    }
+}
+
+void Channel::CTCPReply(const QString& nick, const QString& reply) {
+    SendData(QStringLiteral("NOTICE ") + nick + QStringLiteral(" :") + Chr1 + reply + Chr1);
+}

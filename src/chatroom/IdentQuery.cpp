@@ -1,0 +1,25 @@
+#include "chatroom/IdentQuery.h"
+
+#include "platform/TextCodec.h"
+#include "support/ColouredText.h"
+#include "support/IrcText.h"
+
+namespace {
+constexpr qsizetype MaxQueryBytes = 1000; // a query is two port numbers
+const QString UserIdPart = QStringLiteral(" : USERID : UNIX : ");
+} // namespace
+
+std::optional<IdentAnswer> AnswerIdentQuery(const QByteArray& received, const QString& identName) {
+    const QString query = DecodeText(received.left(MaxQueryBytes));
+    if (!query.contains(QStringLiteral(", ")))
+        return std::nullopt;
+    IdentAnswer answer;
+    answer.query = DropRight(query, 2);
+    answer.reply = answer.query + UserIdPart + identName;
+    return answer;
+}
+
+QString IdentGreeting(long localPort, long remotePort, const QString& identName) {
+    return QString::number(localPort) + QStringLiteral(", ") + QString::number(remotePort) + UserIdPart + identName +
+           CrLf;
+}

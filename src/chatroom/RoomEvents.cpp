@@ -1,0 +1,220 @@
+// Handlers of room traffic: joins, parts, names, kicks, nick changes, messages,
+// modes, topics and the replies about other users.
+#include "chatroom/Channel.h"
+
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+#include "support/Globals.h"
+#include "support/ModeProcedures.h"
+#include "support/QueryWindow.h"
+#include "support/Timing.h"
+#include "support/WindowTables.h"
+
+#include <QLocale>
+
+namespace {
+
+QString P(const IrcMessage& msg, int first, int last = -1) {
+    return JoinWordsOf(msg, first, last);
+}
+
+const QString Green = Chr3 + QStringLiteral("03");
+
+} // namespace
+
+void Channel::onJoin(const IrcMessage& msg) {
+    if (msg.Nick.toLower() == G().MyNick.toLower()) {
+        NewChannelSlot(P(msg, 1));
+        SendData(QStringLiteral("MODE ") + P(msg, 1));
+        TotalChatters = 0;
+        return;
+    }
+    Channel* room = roomOf(P(msg, 1, 1));
+    if (!room)
+        return;
+    room->AddNick(msg.Nick);
+    PutColouredText(*room->DataIn, Green + Chr2 + msg.Nick + Chr2 + QStringLiteral(" has joined ") + Chr2 +
+                                       room->RoomName());
+}
+
+void Channel::onPart(const IrcMessage& msg) {
+    if (msg.Nick == G().MyNick)
+        return;
+    Channel* room = roomOf(msg.Param(1));
+    if (!room)
+        return;
+    room->RemoveNick(msg.Nick);
+    PutColouredText(*room->DataIn, Green + Chr2 + msg.Nick + Chr2 + QStringLiteral(" has left ") + Chr2 +
+                                       room->RoomName());
+}
+
+// A names reply is one batch for the list, however many names it holds.
+void Channel::onNames(const IrcMessage& msg) {
+    Channel* room = roomOf(msg.Param(3));
+    if (!room)
+        return;
+    room->beginMemberBatch();
+    for (const QString& name : P(msg, 4).split(QLatin1Char(' ')))
+        room->AddNick(name);
+    room->endMemberBatch();
+}
+
+void Channel::onKick(const IrcMessage& msg) {
+    Channel* room = roomOf(P(msg, 1, 1));
+    if (!room)
+        return;
+    const QString kicked = P(msg, 2, 2);
+    PutColouredText(*room->DataIn, Chr3 + QStringLiteral("04") + Chr2 + kicked + Chr2 +
+                                       QStringLiteral(" was kicked from ") + Chr2 + P(msg, 1, 1) + Chr2 +
+                                       QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(" [ ") +
+                                       P(msg, 3) + QStringLiteral(" ]"));
+    room->RemoveNick(kicked);
+    if (kicked == G().MyNick)
+        onOwnKick(msg);
+}
+
+void Channel::onNick(const IrcMessage& msg) {
+    if (msg.Nick != G().MyNick) {
+        ChangeNickEverywhere(msg.Nick, P(msg, 1, 1));
+        return;
+    }
+    G().MyNick = P(msg, 1, 1);
+    showInMain(Green + QStringLiteral("Your nick is now ") + Chr2 + G().MyNick);
+    ChangeNickEverywhere(msg.Nick, P(msg, 1));
+    Update();
+}
+
+void Channel::onPrivmsg(const IrcMessage& msg) {
+    const QString target = P(msg, 1, 1);
+    QString text = P(msg, 2);
+    if (target.startsWith(QLatin1Char('#')) || target.startsWith(QLatin1Char('&'))) {
+        if (Channel* room = roomOf(target))
+            room->PutText(msg.Nick, text);
+        return;
+    }
+    if (text.startsWith(Chr1)) {
+        HandleCTCP(msg.Nick, text);
+        return;
+    }
+    QueryWindow* window = nullptr;
+    if (QueryExists(msg.Nick)) {
+        window = QueryAt(FindQueryIndex(msg.Nick));
+        if (!window)
+            return;
+        const QString host = TextAfter(msg.Prefix, QStringLiteral("!"));
+        window->setQueryHost(host);
+        window->setLblHost(host);
+    } else {
+        // The slot OpenQuery hands back, so a declined window shows nothing.
+        window = QueryAt(OpenQuery(msg.Nick, msg.Prefix));
+        if (!window)
+            return;
+    }
+    window->setCaption(msg.Nick);
+    window->setQueryNick(msg.Nick);
+    window->setLblNick(msg.Nick);
+    window->PutText(msg.Nick, text);
+}
+
+void Channel::onMode(const IrcMessage& msg) {
+    const QString target = P(msg, 1, 1);
+    const int slot = FindChannelIndex(target);
+    const bool own = target == G().MyNick;
+    if (slot == -1 && !own)
+        return;
+    const QString who = msg.Nick.isEmpty() ? msg.Prefix : msg.Nick;
+    const QString line = Green + Chr2 + who + Chr2 + QStringLiteral(" sets mode: ") + P(msg, 2);
+    if (RoomWindow* room = ChannelAt(slot))
+        PutColouredText(room->DataInPane(), line);
+    if (own)
+        showInMain(line);
+    ParseModeChange(target, P(msg, 2));
+}
+
+// Writes a topic into the topic box without the blank every pane line starts with.
+void Channel::showTopic(const QString& topic) {
+    rtbTopic->setText(QString());
+    PutColouredText(*rtbTopic, topic);
+    rtbTopic->setSelStart(0);
+    rtbTopic->setSelLength(1);
+    rtbTopic->setSelText(QString());
+}
+
+void Channel::onTopicReply(const IrcMessage& msg) {
+    Channel* room = roomOf(P(msg, 2, 2));
+    if (!room)
+        return;
+    room->showTopic(P(msg, 3));
+    DataIn->setText(QString());
+    Pause(0.2);
+    showInMain(Chr3 + QStringLiteral("3") + QStringLiteral("You have entered to the chat room"));
+    showInMain(Chr3 + QStringLiteral("4") + QStringLiteral("Welcome To ") + Chr2 + Chr3 + QStringLiteral("12") +
+               QStringLiteral("Tazmir Korvu Messenger") + Chr3 + QStringLiteral("!"));
+    showInMain(Chr3 + QStringLiteral("5") + QStringLiteral("Checking Your Internet Connection ") + Chr3 +
+               QStringLiteral("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
+    PutColouredText(*room->DataIn, Green + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Chr3 +
+                                       QStringLiteral("03") + QChar(34));
+    room->rtbTopic->setSelStart(0);
+    room->rtbTopic->Tag = QStringLiteral("locked");
+}
+
+void Channel::onTopicChange(const IrcMessage& msg) {
+    Channel* room = roomOf(P(msg, 1, 1));
+    if (!room)
+        return;
+    room->showTopic(P(msg, 2));
+    PutColouredText(*room->DataIn, Green + QStringLiteral("Topic changed by ") + Chr2 + msg.Nick + Chr2 +
+                                       QStringLiteral(" : ") + P(msg, 2));
+}
+
+// Servers send the time in seconds since 1970; anything else is shown as sent.
+void Channel::onTopicSetter(const IrcMessage& msg) {
+    Channel* room = roomOf(P(msg, 2, 2));
+    if (!room)
+        return;
+    bool isNumber = false;
+    const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
+    const QString when =
+        isNumber ? QLocale().toString(UnixTimeToDate(seconds), QLocale::ShortFormat) : P(msg, 4, 4);
+    PutColouredText(*room->DataIn, Green + QStringLiteral("Topic set by ") + Chr2 + P(msg, 3, 3) + Chr2 +
+                                       QStringLiteral(" on ") + Chr2 + when + Chr2);
+}
+
+void Channel::onRoomAddress(const IrcMessage& msg) {
+    Channel* room = roomOf(P(msg, 2, 2));
+    if (!room)
+        return;
+    PutColouredText(*room->DataIn, Green + QStringLiteral("Channel URL") + Chr3 + Chr31 + QStringLiteral(":") +
+                                       Chr31 + QStringLiteral(" ") + Chr3 + QStringLiteral("12") + P(msg, 3) + Chr3);
+}
+
+void Channel::onWhoisReply(const IrcMessage& msg) {
+    const QString command = msg.Command;
+    QString n = P(msg, 2, 2);
+    QString rest;
+    if (command == u"320")
+        SplitAt(P(msg, 2), QStringLiteral(" "), n, rest);
+    RichTextBox* pane = DataIn;
+    if (G().WhoisToQuery)
+        if (QueryWindow* window = QueryAt(FindQueryIndex(n)))
+            pane = &window->DataInPane();
+    const QString lead = Chr3 + QStringLiteral("05") + Chr2 + n + Chr2;
+    if (command == u"301") {
+        PutColouredText(*pane, lead + QStringLiteral(" is away: ") + P(msg, 3));
+    } else if (command == u"307" || command == u"313") {
+        PutColouredText(*pane, lead + QLatin1Char(' ') + P(msg, 3));
+    } else if (command == u"311") {
+        PutColouredText(*pane, QStringLiteral(" "));
+        PutColouredText(*pane, lead + QStringLiteral(" is ") + P(msg, 3, 3) + QLatin1Char('@') + P(msg, 4));
+    } else if (command == u"312") {
+        PutColouredText(*pane, lead + QStringLiteral(" is using: ") + P(msg, 3, 3) + QStringLiteral(" ( ") +
+                                   P(msg, 4) + QStringLiteral(" )"));
+    } else if (command == u"317") {
+        PutColouredText(*pane, lead + QLatin1Char(' ') + P(msg, 3, 3) + QStringLiteral(" seconds idle / ") +
+                                   P(msg, 4, 4) + QStringLiteral(" sign-on time"));
+    } else if (command == u"319") {
+        PutColouredText(*pane, lead + QStringLiteral(" is on: ") + P(msg, 3));
+    } else if (command == u"320") {
+        PutColouredText(*pane, lead + QLatin1Char(' ') + rest);
+    }
+}

@@ -1,0 +1,85 @@
+// The room's members and modes as the window shows them: the nick list, the
+// chatter count and the mode letters.
+#include "chatroom/Channel.h"
+
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+
+#include <QLabel>
+#include <QListView>
+
+void Channel::AddNick(const QString& name) {
+    if (!Nicks.Add(name))
+        return;
+    TotalChatters += 1;
+    showChatterCount(QStringLiteral("  "));
+}
+
+void Channel::RemoveNick(const QString& nick) {
+    if (!Nicks.Remove(nick))
+        return;
+    TotalChatters -= 1;
+    showChatterCount(QStringLiteral(" "));
+}
+
+void Channel::ChangeNck(const QString& oldNick, const QString& newNick) {
+    if (!Nicks.Rename(oldNick, newNick))
+        return;
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("03") + Chr2 + oldNick + Chr2 + QStringLiteral(" is now known as ") +
+                                 Chr2 + newNick);
+}
+
+QString Channel::lstNicksText() const {
+    const QModelIndex current = lstNicks->currentIndex();
+    if (!current.isValid() || !lstNicks->selectionModel()->isSelected(current))
+        return QString();
+    return Nicks.model().TextAt(current.row());
+}
+
+void Channel::AddMode(const QString& letter) {
+    if (Modes.Add(letter))
+        Update();
+}
+
+void Channel::RemoveMode(const QString& letter) {
+    Modes.Remove(letter);
+    Update();
+}
+
+// The count label; the gap before the bracket differs between callers.
+void Channel::showChatterCount(const QString& gap) {
+    if (m_memberBatch > 0) {
+        m_countGap = gap;
+        return;
+    }
+    cmdCount->setText(QStringLiteral(" Total Chatters :") + gap + QStringLiteral("[ ") +
+                      QString::number(TotalChatters) + QStringLiteral(" ]"));
+    emit chatterCountChanged(TotalChatters);
+}
+
+void Channel::beginMemberBatch() {
+    if (m_memberBatch++ == 0)
+        Nicks.BeginBatch();
+}
+
+void Channel::endMemberBatch() {
+    if (--m_memberBatch > 0)
+        return;
+    Nicks.EndBatch();
+    if (!m_countGap.isNull())
+        showChatterCount(std::exchange(m_countGap, QString()));
+}
+
+// The list and the entries go together: entries of an old connection must not
+// answer for people of the next one.
+void Channel::clearNickList() {
+    Nicks.Clear();
+}
+
+void Channel::ClearModes() {
+    Modes.Clear();
+}
+
+void Channel::Update() {
+    Modes.ModeText = Modes.ModeString();
+}

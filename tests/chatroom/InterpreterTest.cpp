@@ -1,0 +1,228 @@
+// Server lines handed straight to the interpreter of an unconnected room
+// window: what each row shows and changes, and odd lines for every row.
+#include "account/Login.h"
+#include "chatroom/Channel.h"
+#include "fixtures/ClientFixture.h"
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+#include "support/Globals.h"
+#include "support/WindowTables.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace {
+
+class InterpreterTest : public ClientTest {
+protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        room();
+        G().MyNick = "me";
+        G().AutoJoin = "#r";
+        feed(":me!u@h JOIN #r");
+    }
+    void feed(const QString& line) {
+        QString copy = line;
+        room().interpret(copy);
+    }
+    QStringList listed() const {
+        QStringList items;
+        const NickListModel& model = Channel::form().Nicks.model();
+        for (int k = 0; k < model.Count(); ++k)
+            items << model.TextAt(k);
+        return items;
+    }
+    QString lastLine() const {
+        const QStringList lines = paneText().split('\n', Qt::SkipEmptyParts);
+        return lines.isEmpty() ? QString() : lines.last();
+    }
+};
+
+TEST_F(InterpreterTest, OwnJoinRegistersTheRoom) {
+    EXPECT_EQ(room().RoomName(), "#r");
+    EXPECT_EQ(room().Tag(), "1");
+    EXPECT_TRUE(room().isVisible());
+    EXPECT_EQ(FindChannelIndex("#R"), 1);
+}
+
+TEST_F(InterpreterTest, MembersFollowTheRoom) {
+    feed(":server 353 me = #r :@alice +bob %carol ~dave  me");
+    EXPECT_EQ(listed(), (QStringList{"@alice", "@dave", "+bob", "carol", "me"}));
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 5 ]");
+    feed(":erin!e@h JOIN :#r");
+    EXPECT_EQ(lastLine(), " erin has joined #r");
+    feed(":erin!e@h NICK :Erin2");
+    EXPECT_EQ(lastLine(), " erin is now known as Erin2");
+    feed(":alice!a@h MODE #r +v Erin2");
+    EXPECT_EQ(lastLine(), " alice sets mode: +v Erin2");
+    EXPECT_TRUE(listed().contains("+Erin2"));
+    feed(":alice!a@h MODE #r +o-v Erin2 Erin2");
+    EXPECT_TRUE(listed().contains("@Erin2"));
+    EXPECT_TRUE(room().isOp("erin2"));
+    feed(":Erin2!e@h PART #r :bye");
+    EXPECT_EQ(lastLine(), " Erin2 has left #r");
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters : [ 5 ]"); // one blank after a removal
+    feed(":bob!b@h QUIT :Quit: later");
+    EXPECT_EQ(lastLine(), " bob has Quit IRC ( Quit: later )");
+    feed(":alice!a@h KICK #r carol :go");
+    EXPECT_EQ(lastLine(), " carol was kicked from #r by alice [ go ]");
+    EXPECT_EQ(listed(), (QStringList{"@alice", "@dave", "me"}));
+    EXPECT_EQ(room().TotalChatters, 3);
+}
+
+TEST_F(InterpreterTest, RoomTextAndOwnNick) {
+    feed(":bob!b@h PRIVMSG #r :hello  ");
+    EXPECT_EQ(lastLine(), " <bob>  hello");
+    feed(":bob!b@h PRIVMSG #r :" + Chr1 + "ACTION waves" + Chr1);
+    EXPECT_EQ(lastLine(), " bob waves");
+    feed(":bob!b@h PRIVMSG #r :" + Chr1 + "VERSION" + Chr1); // answered, not shown
+    EXPECT_EQ(lastLine(), " bob waves");
+    feed(":bob!b@h PRIVMSG #r :" + Chr1 + "version" + Chr1);
+    EXPECT_TRUE(lastLine().contains("version"));
+    feed(":me!u@h NICK :me2");
+    EXPECT_EQ(G().MyNick, "me2");
+    EXPECT_TRUE(paneText().contains("Your nick is now me2"));
+}
+
+TEST_F(InterpreterTest, TopicBoxAndEntryLines) {
+    feed(":bob!b@h PRIVMSG #r :before");
+    feed(":server 332 me #r :Welcome all");
+    EXPECT_EQ(room().rtbTopic->Text(), "Welcome all\n");
+    EXPECT_EQ(room().rtbTopic->Tag, "locked");
+    EXPECT_FALSE(paneText().contains("before")); // the pane starts afresh
+    EXPECT_EQ(paneText(), " You have entered to the chat room\n Welcome To Tazmir Korvu Messenger!\n"
+                          " Checking Your Internet Connection  Connecting please wait... \n"
+                          " Topic is \"Welcome all\"\n");
+    feed(":server 333 me #r bob 0");
+    EXPECT_TRUE(lastLine().startsWith(" Topic set by bob on ")) << lastLine().toStdString();
+    EXPECT_TRUE(lastLine().contains("1970") || lastLine().contains("70")) << lastLine().toStdString();
+    feed(":server 333 me #r bob soon");
+    EXPECT_EQ(lastLine(), " Topic set by bob on soon");
+    feed(":bob!b@h TOPIC #r :New one");
+    EXPECT_EQ(room().rtbTopic->Text(), "New one\n");
+    EXPECT_EQ(lastLine(), " Topic changed by bob : New one");
+}
+
+TEST_F(InterpreterTest, RepliesShownInTheMainPane) {
+    struct Case {
+        const char* line;
+        const char* shown;
+    } cases[] = {
+        {":s 251 me :There are 3 users", " There are 3 users"},
+        {":s 401 me nobody :No such nick", " * nobody No such nick"},
+        {":s 322 me #r 5 :topic", " *** 322 me #r 5 topic"},
+        {":s 999 me odd :line", " *** 999 me odd line"},
+        {":s 301 me bob :gone fishing", " bob is away: gone fishing"},
+        {":s 312 me bob irc.test :Test server", " bob is using: irc.test ( Test server )"},
+        {":s 317 me bob 42 1700000000 :idle", " bob 42 seconds idle / 1700000000 sign-on time"},
+        {":s 319 me bob :@#r #s", " bob is on: @#r #s"},
+        {":s 320 me bob is identified", " bob is identified"},
+        {":s 328 me #r :http://example.com", " Channel URL: http://example.com"},
+        {":s 001 me :Welcome home", " * Welcome home"},
+        {"NOTICE AUTH :*** Looking up", " *** Looking up"},
+        {":bob!b@h NOTICE me :psst", " NOTICE bob: psst"},
+    };
+    for (const Case& c : cases) {
+        feed(c.line);
+        EXPECT_EQ(lastLine(), QString::fromUtf8(c.shown)) << c.line;
+    }
+    feed(":s 311 me bob ~b host * :Bob B");
+    EXPECT_TRUE(paneText().endsWith("  \n bob is ~b@host * Bob B\n")); // a blank line first
+    const QString before = paneText();
+    for (const char* silent : {":s 366 me #r :End", ":s 376 me :End of MOTD", ":s 318 me bob :End", ":s 305 me :back"})
+        feed(silent);
+    EXPECT_EQ(paneText(), before);
+}
+
+TEST_F(InterpreterTest, NetworkTextIsNeverMarkup) {
+    feed(":<b>x</b>!u@h JOIN #r");
+    feed(":<b>x</b>!u@h PRIVMSG #r :<img src=x> &amp; <i>y</i>");
+    EXPECT_TRUE(paneText().contains("<b>x</b> has joined #r"));
+    EXPECT_TRUE(paneText().contains("<<b>x</b>>  <img src=x> &amp; <i>y</i>"));
+    EXPECT_TRUE(listed().contains("<b>x</b>"));
+}
+
+// Every row with lines too short, empty or odd: nothing breaks, nothing changes
+// that should not.
+TEST_F(InterpreterTest, OddLinesForEveryRow) {
+    feed(":server 353 me = #r :alice");
+    const QStringList labels{"001", "002", "003", "004", "005", "ping", "join", "privmsg", "nick", "part", "353",
+                             "mode", "quit", "kick", "332", "topic", "333", "366", "324", "notice", "433", "372",
+                             "251", "303", "305", "484", "471", "321", "322", "328", "301", "431", "432", "307",
+                             "311", "312", "313", "317", "318", "319", "320", "kill", "367", "368", "xyz"};
+    const QStringList shapes{"%1", ":%1", "%1 ", ":p %1", ":p %1 :", ":p %1  ", ":n!u@h %1 #nowhere",
+                             ":n!u@h %1 #r", ":n!u@h %1 #r :", ":n!u@h %1 #r a b c d e f", ":n!u %1 :" + Chr1,
+                             ":n!u@h %1 #r +ooooovvvv a", "%1" + QString(QChar(0)) + " x"};
+    answers.assign(200, Dialogs::Reply{});
+    for (const QString& label : labels)
+        for (const QString& shape : shapes)
+            for (const QString& word : {label, label.toUpper()})
+                feed(shape.arg(word));
+    feed("");
+    feed("\r");
+    feed("    ");
+    feed(":");
+    feed(QString(5000, QChar('x')) + " " + QString(5000, QChar(':')));
+    // The room is still there and still takes members.
+    EXPECT_EQ(FindChannelIndex("#r"), 1);
+    feed(":server 353 me = #r :zed");
+    EXPECT_TRUE(room().InChannel("zed"));
+}
+
+TEST_F(InterpreterTest, NamesForARoomNotOpenAndKicksOfStrangers) {
+    feed(":s 353 me = #other :x y z");
+    EXPECT_EQ(room().TotalChatters, 0);
+    feed(":s 353 me = #r :a b");
+    feed(":a!a@h KICK #r stranger :x");
+    EXPECT_EQ(room().TotalChatters, 2);
+    feed(":s 324 me #r +ntkl");
+    EXPECT_EQ(room().Modes.ModeText, "+nt");
+}
+
+TEST_F(InterpreterTest, PrivateCtcpNeverOpensAWindow) {
+    feed(":bob!b@h PRIVMSG me :" + Chr1 + "PING 123" + Chr1);
+    feed(":bob!b@h PRIVMSG me :" + Chr1);
+    feed(":bob!b@h PRIVMSG me :" + Chr1 + "FINGER" + Chr1);
+    EXPECT_EQ(FindQueryIndex("bob"), -1);
+    EXPECT_TRUE(paneText().contains("bob has just pinged you"));
+}
+
+TEST_F(InterpreterTest, NickErrorsAskForAnotherNick) {
+    feed(":s 433 * me :Nickname already in use");
+    feed(":s 433");
+    feed(":s 432 me bad! :Erroneous nickname");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].prompt, "Choose Another Nick");
+    EXPECT_EQ(boxes[0].title, "Invalid Name Or Nick Already In Use");
+    EXPECT_EQ(G().MyNick, "me"); // no alternative nick to try
+}
+
+TEST_F(InterpreterTest, KillOfTheOwnNickLeavesTheWindowsAsTheyAre) {
+    feed(":s 353 me = #r :a b");
+    feed(":oper!o@h KILL you :someone else");
+    EXPECT_EQ(lastLine(), " you was killed [someone else]");
+    EXPECT_EQ(room().TotalChatters, 2);
+    feed(":oper!o@h KILL me :flooding");
+    EXPECT_EQ(lastLine(), " You were Killed [flooding]");
+    EXPECT_TRUE(room().isVisible());
+    EXPECT_EQ(room().TotalChatters, 0);
+    EXPECT_EQ(room().NickCount(), 0); // the entries go with the list
+    EXPECT_FALSE(room().InChannel("a"));
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 0 ]");
+}
+
+TEST_F(InterpreterTest, ARefusedRoomReturnsToTheSignInWindow) {
+    feed(":s 474 me #r :Cannot join channel (+b)");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].prompt, "You cannot join #r : Cannot join channel (+b)");
+    EXPECT_EQ(boxes[0].title, "Error");
+    EXPECT_FALSE(room().isVisible());
+    EXPECT_TRUE(Login::form().isVisible());
+    EXPECT_EQ(Login::form().mnu_Sign->text(), "Sign In");
+}
+
+} // namespace
