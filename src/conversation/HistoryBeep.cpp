@@ -1,0 +1,10 @@
+#include "conversation/HistoryBeep.h"
+
+#include "platform/EventPump.h"
+
+void HistoryBeep() {
+    if (HistoryBeepSound)
+        HistoryBeepSound();
+    else
+        Beep();
+}

@@ -1,0 +1,188 @@
+// The conversation window's construction, load and unload, and the table's view
+// of it.
+#include "conversation/Query.h"
+
+#include "conversation/DialogLook.h"
+#include "conversation/QueryDesign.h"
+#include "conversation/QueryPictures.h"
+#include "platform/KeyEvents.h"
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+
+#include <QDate>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTime>
+
+namespace {
+
+constexpr int FlashIntervalMs = 500;
+
+bool isLeftClick(QEvent* event) {
+    return event->type() == QEvent::MouseButtonRelease &&
+           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
+
+// A picture drawn at its design size; the control stretches it when resized.
+QLabel* newPicture(QWidget* client, QPixmap (*draw)(QSize), const TwipsRect& design) {
+    auto* label = new QLabel(client);
+    label->setGeometry(TwipsToPixels(design));
+    label->setPixmap(draw(label->size()));
+    label->setScaledContents(true);
+    return label;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Query::Query() {
+    auto* client = new QWidget(this);
+    ApplyDialogLook(client);
+    setCentralWidget(client);
+    buildControls(client);
+    connectControls();
+    setMinimumSize(TwipsToPixels(QueryDesign::ClientWidth), TwipsToPixels(QueryDesign::ClientHeight));
+    resize(minimumSize());
+    flsh.setInterval(FlashIntervalMs);
+    connect(&flsh, &QTimer::timeout, this, &Query::flsh_Timer);
+    flsh.start();
+}
+
+Query::~Query() = default;
+
+Query* Query::Create() {
+    auto* window = new Query();
+    window->Form_Load();
+    return window;
+}
+
+// Pictures first: they lie behind the labels and the input line.
+void Query::buildControls(QWidget* client) {
+    buildPictures(client);
+    buildConversation(client);
+    buildLabels(client);
+}
+
+void Query::buildPictures(QWidget* client) {
+    Image10 = newPicture(client, QueryPictures::HeaderStrip, QueryDesign::Image10);
+    Image11 = newPicture(client, QueryPictures::HeaderEnd, QueryDesign::Image11);
+    Image9 = newPicture(client, QueryPictures::Badge, QueryDesign::Image9);
+    txt1 = newPicture(client, QueryPictures::InputArea, QueryDesign::txt1);
+    Image1 = newPicture(client, QueryPictures::EdgeStrip, QueryDesign::Image1);
+    snd1 = newPicture(client, QueryPictures::EdgeStrip, QueryDesign::snd1);
+    Image2 = newPicture(client, QueryPictures::SendButton, QueryDesign::Image2);
+    Image2->setCursor(Qt::PointingHandCursor);
+}
+
+void Query::buildConversation(QWidget* client) {
+    DataIn = new RichTextBox(client);
+    DataIn->setGeometry(TwipsToPixels(QueryDesign::DataIn));
+    DataOut = new QLineEdit(client);
+    DataOut->setGeometry(TwipsToPixels(QueryDesign::DataOut));
+    DataOut->setFocus();
+}
+
+void Query::buildLabels(QWidget* client) {
+    lblNick = newLabel(client, QStringLiteral("Chatter"), QueryDesign::lblNick);
+    setTextColour(lblNick, QueryDesign::NickColour);
+    lblHost = newLabel(client, QStringLiteral("user@host"), QueryDesign::lblHost);
+    setTextColour(lblHost, QueryDesign::NickColour);
+    QFont hostFont(QStringLiteral("MS Sans Serif"));
+    hostFont.setStyleHint(QFont::SansSerif);
+    hostFont.setPointSizeF(8.25);
+    hostFont.setBold(true);
+    lblHost->setFont(hostFont);
+    cmdOptions = newLabel(client, QStringLiteral("BuddyList"), QueryDesign::cmdOptions);
+    Label6 = newLabel(client, QStringLiteral("IgnoreList"), QueryDesign::Label6);
+    Label7 = newLabel(client, QStringLiteral("Font Settings"), QueryDesign::Label7);
+    Label8 = newLabel(client, QStringLiteral("Colour Settings"), QueryDesign::Label8);
+    LabelAction = newLabel(client, QStringLiteral("Own Action"), QueryDesign::LabelAction);
+    setTextColour(LabelAction, QueryDesign::ActionColour);
+    Label5 = newLabel(client, QStringLiteral("Author"), QueryDesign::Label5);
+    Label4 = newLabel(client, QStringLiteral("Close"), QueryDesign::Label4);
+}
+
+// Nicks and hosts come from the network: the labels never read them as markup.
+QLabel* Query::newLabel(QWidget* client, const QString& text, const TwipsRect& design) {
+    auto* label = new QLabel(text, client);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(TwipsToPixels(design));
+    return label;
+}
+
+void Query::connectControls() {
+    connect(DataIn, &RichTextBox::MouseUp, this, &Query::DataIn_MouseUp);
+    connect(DataIn, &RichTextBox::MouseMove, this, &Query::DataIn_MouseMove);
+    connect(DataIn, &RichTextBox::DblClick, this, &Query::DataIn_DblClick);
+    connect(DataIn, &RichTextBox::Click, this, &Query::DataIn_Click);
+    auto* keys = new KeyEvents(DataOut);
+    connect(keys, &KeyEvents::KeyDown, this, &Query::DataOut_KeyDown);
+    connect(keys, &KeyEvents::KeyPress, this, &Query::DataOut_KeyPress);
+    connect(DataIn, &RichTextBox::Change, this,
+            [this](int position, int, int added) { CheckRTF(*DataIn, position, added); });
+    // Moves without a button reach the form, the input line and the send picture too.
+    centralWidget()->setMouseTracking(true);
+    DataOut->setMouseTracking(true);
+    Image2->setMouseTracking(true);
+    for (QObject* watched : {static_cast<QObject*>(centralWidget()), static_cast<QObject*>(DataOut),
+                             static_cast<QObject*>(Image2), static_cast<QObject*>(Label4),
+                             static_cast<QObject*>(LabelAction)})
+        watched->installEventFilter(this);
+}
+
+void Query::Form_Load() {
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm"));
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("3Chat Started On ") + date + QStringLiteral(" - ") + time);
+}
+
+// The slot is free from here on; the window itself goes once control returns.
+void Query::Form_Unload(bool&) {
+    m_queryNick.clear();
+    setWindowTitle(QString());
+    lblNick->clear();
+}
+
+void Query::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void Query::setLblNick(const QString& text) {
+    lblNick->setText(text);
+}
+
+void Query::setLblHost(const QString& text) {
+    lblHost->setText(text);
+}
+
+void Query::MakeVisible() {
+    show();
+}
+
+void Query::BringToFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+// Routes the events of the plain controls to the window's handlers.
+bool Query::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove)
+        MarkRead();
+    if (isLeftClick(event)) {
+        if (watched == Image2)
+            Image2_Click();
+        else if (watched == Label4)
+            Label4_Click();
+        else if (watched == LabelAction)
+            LabelAction_Click();
+    }
+    return Form::eventFilter(watched, event);
+}

@@ -1,0 +1,32 @@
+// The labels under the input line that act in this window.
+#include "conversation/Query.h"
+
+#include "chatroom/Channel.h"
+#include "platform/Dialogs.h"
+#include "support/CommandParser.h"
+#include "support/Globals.h"
+#include "support/IrcText.h"
+
+void Query::Label4_Click() {
+    Unload();
+}
+
+// The action goes to the nick selected in the room's list, or to this
+// window's correspondent when none is selected.
+void Query::LabelAction_Click() {
+    Channel& room = Channel::form();
+    QString target = room.lstNicksText();
+    StripNickModes(target);
+    if (target.isEmpty())
+        target = m_queryNick;
+    if (target == G().MyNick) {
+        Dialogs::MsgBox(QStringLiteral("Error"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
+                        QStringLiteral("You cannot do that to yourself!"));
+        return;
+    }
+    const QString answer = Dialogs::InputBox(QStringLiteral("Type Your Own Action Message"),
+                                             QStringLiteral("Action Message"));
+    const QString line = ParseCommand(target, DropLeft(QStringLiteral("/me ") + answer, 1));
+    if (!line.isEmpty())
+        room.SendData(line);
+}

@@ -1,0 +1,85 @@
+// The input line: sending with Enter or the send picture, the echo, and the
+// history of sent lines under the Up and Down keys.
+#include "conversation/Query.h"
+
+#include "chatroom/Channel.h"
+#include "conversation/HistoryBeep.h"
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+#include "support/Globals.h"
+#include "support/IrcText.h"
+
+#include <QLineEdit>
+
+namespace {
+
+constexpr int EnterKey = 13;
+constexpr int UpKey = 38;
+constexpr int DownKey = 40;
+
+// The room's style codes before the text, as the room sends its own lines.
+QString styled(const Channel& room, const QString& text) {
+    return room.BoldCode + Chr3 + room.ColourCode + QStringLiteral(" ") + room.UnderlineCode + text;
+}
+
+} // namespace
+
+void Query::DataOut_KeyPress(int& keyAscii) {
+    MarkRead();
+    setWindowTitle(m_queryNick);
+    if (keyAscii == EnterKey) {
+        const QString text = DataOut->text();
+        if (TrimBlanks(text).isEmpty())
+            return;
+        keyAscii = 0;
+        sendTypedLine(text);
+    }
+    QPalette palette = DataOut->palette();
+    palette.setColor(QPalette::Text, Channel::form().DataOut->palette().color(QPalette::Text));
+    DataOut->setPalette(palette);
+}
+
+void Query::sendTypedLine(const QString& text) {
+    Channel& room = Channel::form();
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled(room, text));
+    room.SendData(QStringLiteral("PRIVMSG ") + windowTitle() + QStringLiteral(" :") + styled(room, text));
+    DoHistory(text);
+    DataOut->clear();
+}
+
+void Query::Image2_Click() {
+    int keyAscii = EnterKey;
+    DataOut_KeyPress(keyAscii);
+}
+
+void Query::DoHistory(const QString& text) {
+    if (QueryHistory.size() > G().MaxTextHistory)
+        QueryHistory.removeFirst();
+    QueryHistory.append(text);
+    QueryHistoryPos = static_cast<qint16>(QueryHistory.size() + 1);
+}
+
+// Down never empties the line: past the newest entry it only beeps.
+void Query::DataOut_KeyDown(int& keyCode, int) {
+    if (keyCode == UpKey) {
+        if (QueryHistoryPos > 1) {
+            --QueryHistoryPos;
+            showHistoryEntry();
+            keyCode = 0;
+        } else {
+            HistoryBeep();
+        }
+    } else if (keyCode == DownKey) {
+        if (QueryHistoryPos < QueryHistory.size()) {
+            ++QueryHistoryPos;
+            showHistoryEntry();
+            keyCode = 0;
+        } else {
+            HistoryBeep();
+        }
+    }
+}
+
+void Query::showHistoryEntry() {
+    DataOut->setText(QueryHistory.at(QueryHistoryPos - 1));
+}

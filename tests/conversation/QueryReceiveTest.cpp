@@ -1,0 +1,134 @@
+// Incoming lines in the conversation pane, and the unread mark they leave.
+#include "QueryFixture.h"
+
+#include "support/ColouredText.h"
+#include "support/StandInWindows.h"
+#include "support/Windows.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+// A room window that counts the sound requests: a sound is asked for by
+// checking the room's sound option.
+class SoundCountingRoom : public StandInRoom {
+public:
+    bool PrivateChatSoundOn() const override {
+        ++soundRequests;
+        return false;
+    }
+    mutable int soundRequests = 0;
+};
+
+class QueryReceiveTest : public QueryTest {
+protected:
+    void SetUp() override {
+        QueryTest::SetUp();
+        Windows::SetRoomLoader([this]() -> RoomWindow& { return sounds; });
+    }
+    void TearDown() override {
+        QueryTest::TearDown();
+        RegisterWindows();
+    }
+    SoundCountingRoom sounds;
+};
+
+QColor rgb(int number) {
+    const quint32 value = ColourIndexToRGB(number);
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+} // namespace
+
+TEST_F(QueryReceiveTest, PutTextShowsActionsAndTextAndAnswersVersion) {
+    struct Case {
+        QString text;
+        QString shown; // "" : nothing shown
+        int colour;    // of the line's first visible character
+    };
+    const Case cases[] = {
+        {Chr1 + "ACTION waves" + Chr1, " bob waves", 6},
+        {Chr1 + "ACTION waves", " bob wave", 6}, // the last character goes, whatever it is
+        {"  hello  ", " <bob>   hello", 12},     // trailing blanks trimmed, leading ones kept after the codes
+        {Chr1 + "VERSION" + Chr1, "", 0},
+        {Chr1 + "VERSION" + Chr1 + "extra", "", 0},
+        {Chr1 + "version" + Chr1, " <bob> " + Chr1 + "version" + Chr1, 12},
+    };
+    for (const Case& c : cases) {
+        Query& q = open("bob");
+        const int before = static_cast<int>(lines(q).size());
+        sounds.soundRequests = 0;
+        q.UnreadFlag = 0;
+        q.PutText("bob", c.text);
+        EXPECT_EQ(sounds.soundRequests, 1) << c.text.toStdString();
+        EXPECT_EQ(q.UnreadFlag, 1) << c.text.toStdString();
+        if (c.shown.isEmpty()) {
+            EXPECT_EQ(lines(q).size(), before) << c.text.toStdString();
+            continue;
+        }
+        EXPECT_EQ(lastLine(q), c.shown);
+        const int lineStart = static_cast<int>(q.DataIn->Text().lastIndexOf(c.shown));
+        EXPECT_EQ(colourAt(*q.DataIn, lineStart + 1), rgb(c.colour)) << c.text.toStdString();
+    }
+}
+
+TEST_F(QueryReceiveTest, OrdinaryTextIsBlackAfterTheBlueNick) {
+    Query& q = open("bob");
+    q.PutText("bob", "plain words");
+    const int at = static_cast<int>(q.DataIn->Text().lastIndexOf("plain"));
+    EXPECT_EQ(colourAt(*q.DataIn, at), rgb(1));
+}
+
+TEST_F(QueryReceiveTest, NetworkTextIsNeverMarkup) {
+    Query& q = open("bob");
+    q.PutText("bob", "<b>bold</b> &amp;");
+    EXPECT_EQ(lastLine(q), " <bob> <b>bold</b> &amp;");
+}
+
+TEST_F(QueryReceiveTest, IdenticalSmileyCodesBothBecomePictures) {
+    Query& q = open("bob");
+    q.PutText("bob", "hi :) and :) again");
+    const QString picture(QChar(0xFFFC));
+    EXPECT_EQ(lastLine(q), " <bob> hi " + picture + " and " + picture + " again");
+}
+
+TEST_F(QueryTest, FormLoadWritesTheHeaderLine) {
+    Query& q = open("bob");
+    ASSERT_EQ(lines(q).size(), 1);
+    EXPECT_TRUE(lines(q).first().startsWith(" Chat Started On ")) << lines(q).first().toStdString();
+    EXPECT_TRUE(QRegularExpression(" - \\d\\d:\\d\\d$").match(lines(q).first()).hasMatch());
+    EXPECT_EQ(colourAt(*q.DataIn, 1), QColor(0, 127, 0));
+}
+
+TEST_F(QueryTest, EveryTouchOfTheWindowEndsTheFlashing) {
+    Query& q = open("bob");
+    const std::pair<const char*, std::function<void()>> touches[] = {
+        {"mouse over the form", [&q] { moveMouseOver(q.centralWidget()); }},
+        {"mouse over the input line", [&q] { moveMouseOver(q.DataOut); }},
+        {"mouse over the send picture", [&q] { moveMouseOver(q.Image2); }},
+        {"mouse over the pane", [&q] { moveMouseOver(q.DataIn->viewport()); }},
+        {"a key in the input line", [&q] { QTest::keyClick(q.DataOut, Qt::Key_A); }},
+        {"focus on the window", [&q] {
+             QFocusEvent focus(QEvent::FocusIn);
+             QCoreApplication::sendEvent(&q, &focus);
+         }},
+    };
+    QSignalSpy flashes(&q, &Query::Flashed);
+    EXPECT_EQ(q.flsh.interval(), 500);
+    EXPECT_TRUE(q.flsh.isActive());
+    q.flsh_Timer();
+    EXPECT_EQ(flashes.count(), 0); // nothing unread yet
+    for (const auto& [name, touch] : touches) {
+        q.PutText("bob", "are you there?");
+        flashes.clear();
+        q.flsh_Timer();
+        EXPECT_EQ(flashes.count(), 1) << name;
+        touch();
+        EXPECT_EQ(q.UnreadFlag, 0) << name;
+        q.flsh_Timer();
+        EXPECT_EQ(flashes.count(), 1) << name;
+    }
+}
