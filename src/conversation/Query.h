@@ -44,6 +44,7 @@ public:
     RichTextBox& DataInPane() override { return *DataIn; }
     void PutText(const QString& nick, const QString& text) override;
     void UnloadWindow() override { Unload(); }
+    bool Unloading() const override { return isUnloading(); }
     QObject* object() override { return this; }
 
     QString Tag() const { return m_tag; }

@@ -2,7 +2,7 @@
 // of it.
 #include "conversation/Query.h"
 
-#include "conversation/DialogLook.h"
+#include "widgets/DialogLook.h"
 #include "conversation/QueryDesign.h"
 #include "conversation/QueryPictures.h"
 #include "platform/KeyEvents.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversation/Twips.h"
+#include "widgets/DialogLook.h"
 
 #include <QColor>
 
@@ -37,7 +38,7 @@ inline constexpr int FrameHeight = 480;
 inline constexpr int MinWidth = ClientWidth + FrameWidth;    // 7830
 inline constexpr int MinHeight = ClientHeight + FrameHeight; // 7065
 
-inline const QColor Background(214, 225, 245);
+inline const QColor Background = DialogBackground;
 inline const QColor NickColour(27, 58, 154);
 inline const QColor ActionColour(0, 0, 192);
 

@@ -3,7 +3,7 @@
 #include "conversation/Query.h"
 
 #include "chatroom/Channel.h"
-#include "conversation/HistoryBeep.h"
+#include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -67,7 +67,7 @@ void Query::DataOut_KeyDown(int& keyCode, int) {
             showHistoryEntry();
             keyCode = 0;
         } else {
-            HistoryBeep();
+            Beep();
         }
     } else if (keyCode == DownKey) {
         if (QueryHistoryPos < QueryHistory.size()) {
@@ -75,7 +75,7 @@ void Query::DataOut_KeyDown(int& keyCode, int) {
             showHistoryEntry();
             keyCode = 0;
         } else {
-            HistoryBeep();
+            Beep();
         }
     }
 }

@@ -19,6 +19,20 @@ void DoEventsThrottled() {
     sinceLast.start();
 }
 
+namespace {
+std::function<void()>& beepSound() {
+    static std::function<void()> sound;
+    return sound;
+}
+} // namespace
+
 void Beep() {
-    QApplication::beep();
+    if (beepSound())
+        beepSound()();
+    else
+        QApplication::beep();
+}
+
+void SetBeepSound(std::function<void()> sound) {
+    beepSound() = std::move(sound);
 }

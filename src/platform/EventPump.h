@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Lets pending events run once, as the desktop's event pump does.
 void DoEvents();
 // The same, but at most once every few milliseconds: for loops that pump once per
@@ -8,3 +10,5 @@ void DoEvents();
 void DoEventsThrottled();
 // The system beep.
 void Beep();
+// Replaces the beep's sound (tests listen to it); nullptr restores the system beep.
+void SetBeepSound(std::function<void()> sound);

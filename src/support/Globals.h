@@ -1,18 +1,20 @@
 #pragma once
 
+#include "support/QueryWindow.h"
+
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <array>
 
-class QObject;
-class QueryWindow;
 class RoomWindow;
 
-// One slot of the conversation table: the window while it exists.
+// One slot of the conversation table: the window while it exists and has not
+// begun to unload.
 struct QuerySlot {
     QPointer<QObject> object;
     QueryWindow* window = nullptr;
-    QueryWindow* get() const { return object ? window : nullptr; }
+    QueryWindow* get() const { return object && !window->Unloading() ? window : nullptr; }
 };
 
 // The values every window shares: settings read at load, the own nick, the

@@ -24,6 +24,8 @@ public:
     // Shows one incoming private line (or an echo of the own line).
     virtual void PutText(const QString& nick, const QString& text) = 0;
     virtual void UnloadWindow() = 0;
+    // True from the moment it unloads until it is destroyed: it counts as gone.
+    virtual bool Unloading() const = 0;
     // The window as an object, so the table notices when it is destroyed.
     virtual QObject* object() = 0;
 };

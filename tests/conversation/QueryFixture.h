@@ -2,9 +2,10 @@
 // window loaded but not connected.
 #pragma once
 
-#include "conversation/HistoryBeep.h"
+#include "platform/EventPump.h"
 #include "conversation/Query.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/QtPrinters.h"
 #include "platform/RichTextBox.h"
 #include "support/Globals.h"
 #include "support/WindowTables.h"
@@ -17,21 +18,16 @@
 #include <QTextDocument>
 #include <ostream>
 
-// Failure messages show texts, not their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 class QueryTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
         room(); // loads the settings, the own nick among them
         G().MyNick = "me";
-        HistoryBeepSound = [this] { ++beeps; };
+        SetBeepSound([this] { ++beeps; });
     }
     void TearDown() override {
-        HistoryBeepSound = nullptr;
+        SetBeepSound(nullptr);
         ClientTest::TearDown();
     }
 

@@ -48,6 +48,19 @@ TEST_F(QueryTest, ClosingFreesTheSlotAndTheLowestFreeSlotIsReused) {
     EXPECT_EQ(FindQueryIndex("dave"), 3);
 }
 
+// A slot freed by a window that has not been destroyed yet gets a window of its own.
+TEST_F(QueryTest, ASlotIsReusedBeforeTheClosedWindowIsGone) {
+    Query& bob = open("bob");
+    QPointer<Query> closed(&bob);
+    bob.Unload();
+    Query& carol = open("carol");
+    EXPECT_NE(&carol, closed.data());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    EXPECT_EQ(QueryAt(1), &carol);
+    EXPECT_EQ(FindQueryIndex("carol"), 1);
+}
+
 TEST_F(QueryTest, OwnActionGoesToTheSelectedNickOrTheCorrespondent) {
     Query& bob = open("bob");
     Query& carol = open("carol");

@@ -88,6 +88,7 @@ public:
         nick.clear();
         deleteLater();
     }
+    bool Unloading() const override { return false; }
     QObject* object() override { return this; }
 };
 

@@ -1,12 +1,10 @@
-#include "conversation/DialogLook.h"
-
-#include "conversation/QueryDesign.h"
+#include "widgets/DialogLook.h"
 
 #include <QWidget>
 
 void ApplyDialogLook(QWidget* client) {
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QueryDesign::Background);
+    palette.setColor(QPalette::Window, DialogBackground);
     client->setPalette(palette);
 }
