@@ -2,7 +2,7 @@
 
 #include "account/usenick.h"
 #include "chatroom/Channel.h"
-#include "conversation/DialogLook.h"
+#include "widgets/DialogLook.h"
 #include "support/CommandParser.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"

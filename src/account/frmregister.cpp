@@ -1,7 +1,7 @@
 #include "account/frmregister.h"
 
 #include "chatroom/Channel.h"
-#include "conversation/DialogLook.h"
+#include "widgets/DialogLook.h"
 #include "platform/Dialogs.h"
 #include "support/CommandParser.h"
 #include "support/Globals.h"

@@ -2,7 +2,7 @@
 
 #include "account/Login.h"
 #include "chatroom/Channel.h"
-#include "conversation/DialogLook.h"
+#include "widgets/DialogLook.h"
 #include "support/Globals.h"
 #include "widgets/xpButton.h"
 
