@@ -28,8 +28,9 @@ TEST_P(ParseIrcLineTest, FillsTheRecord) {
     EXPECT_EQ(msg.Command, QString::fromUtf8(c.command));
     EXPECT_EQ(msg.Raw, QString::fromUtf8(c.raw));
     EXPECT_EQ(msg.ParamCount, c.params.size());
-    if (!c.params.isEmpty())
+    if (!c.params.isEmpty()) {
         EXPECT_EQ(msg.Params, c.params);
+    }
     EXPECT_GE(msg.Params.size(), 1); // the array always has index 1
 }
 
