@@ -12,6 +12,7 @@ struct Smiley {
     int index;
     QString code;
     QImage picture;
+    QString toolTip; // the code itself; empty for the one smiley shown without
 };
 
 // The 85 smileys in index order (the order in which codes are tried).

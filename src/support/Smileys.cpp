@@ -1,0 +1,392 @@
+#include "support/Smileys.h"
+
+#include "platform/RichTextBox.h"
+#include "support/Pictures.h"
+#include "support/SmileyPictures.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <limits>
+#include <optional>
+#include <utility>
+
+namespace {
+
+struct SmileyCode {
+    int index;
+    const char16_t* code;
+};
+
+// In index order: a lower index is tried first, so ":))" wins over ":)".
+constexpr SmileyCode Codes[] = {
+    {0, u":))"},   {1, u":(("},     {2, u";)"},    {3, u":D"},   {4, u";;)"},   {5, u":-/"},
+    {6, u":X"},    {7, u":\">"},    {8, u":P"},    {9, u":*"},   {10, u":O"},   {11, u"X-("},
+    {12, u":>"},   {13, u"B-)"},    {14, u":-S"},  {15, u">:)"}, {16, u"ps2"},  {18, u":|"},
+    {19, u"/:-)"}, {20, u":-B"},    {21, u"O:-)"}, {22, u"=;"},  {23, u"I-)"},  {24, u"8-|"},
+    {25, u":-&"},  {26, u":-$"},    {27, u"[-("},  {28, u":o)"}, {29, u"8-}"},  {30, u"(:|"},
+    {31, u"=p~"},  {32, u":-?"},    {33, u"#-o"},  {34, u"=D>"}, {35, u":@)"},  {36, u"3:-O"},
+    {37, u":(|)"}, {38, u"~:>"},    {39, u"@};-"}, {40, u"%%-"}, {42, u"(~~)"}, {43, u"~o)"},
+    {44, u"-:)"},  {45, u"8-x"},    {46, u">-)"},  {47, u":-L"}, {48, u"<):)"}, {49, u"[-o<"},
+    {50, u"@-)"},  {51, u"$-)"},    {52, u":-\""}, {53, u":^o"}, {54, u"B-("},  {55, u":)>-"},
+    {56, u"[-x"},  {57, u"\\:D/"},  {58, u">:D<"}, {59, u"o->"}, {60, u"o=>"},  {61, u"o-+"},
+    {62, u"(%)"},  {64, u"(beer)"}, {65, u"=))"},  {66, u"L-)"}, {67, u":-SS"}, {68, u"<:-P"},
+    {69, u">:/"},  {70, u";))"},    {71, u":-w"},  {72, u":-<"}, {73, u">:P"},  {74, u"(*)"},
+    {75, u"#:-S"}, {76, u":V)"},    {77, u"=(("},  {78, u":-@"}, {79, u":-j"},  {80, u"^:)^"},
+    {81, u"(c)"},  {82, u"(b)"},    {83, u"brb"},  {86, u":)"},  {87, u":("},   {88, u"(?)"},
+    {89, u"(K)"},
+};
+constexpr int CodeCount = int(std::size(Codes));
+constexpr int LongestCode = 6;
+constexpr int IndexWithoutToolTip = 83;
+
+// Which codes a stretch of text holds at some position, as ordinals into Codes.
+using CodeSet = std::bitset<CodeCount>;
+
+// Looks codes up by their first two characters (all codes are ASCII and at least
+// two long): most text holds no such pair, so it is passed over at one table
+// look-up per character.
+class CodeMatcher {
+public:
+    static const CodeMatcher& instance() {
+        static const CodeMatcher matcher;
+        return matcher;
+    }
+
+    // Calls found(ordinal, length) for each code starting at text[at], lowest first.
+    template <typename Found> void matchesAt(QStringView text, qsizetype at, Found&& found) const {
+        if (at + 1 >= text.size())
+            return;
+        const int slot = m_slotOfPair[pairKey(text[at], text[at + 1])];
+        if (slot == 0)
+            return;
+        for (const int ordinal : m_candidates[slot])
+            if (text.sliced(at).startsWith(m_codes[ordinal]))
+                found(ordinal, int(m_codes[ordinal].size()));
+    }
+
+    // The codes text begins with.
+    CodeSet leadingCodes(QStringView text) const {
+        CodeSet codes;
+        matchesAt(text, 0, [&codes](int ordinal, int) { codes.set(ordinal); });
+        return codes;
+    }
+
+    bool inAnyCode(QStringView text) const {
+        return std::any_of(text.begin(), text.end(), [this](QChar c) { return has(m_inCodes, c); });
+    }
+    // Whether a code could hold c after its first character: only then can a
+    // code run from before c into it.
+    bool continuesCodes(QChar c) const { return has(m_afterFirst, c); }
+    // Whether a code could hold c before its last character.
+    bool leadsIntoCodes(QChar c) const { return has(m_beforeLast, c); }
+
+private:
+    static constexpr int AsciiRange = 128;
+    using CharacterSet = std::bitset<AsciiRange>;
+
+    static int pairKey(QChar first, QChar second) {
+        const char16_t a = first.unicode();
+        const char16_t b = second.unicode();
+        return a < AsciiRange && b < AsciiRange ? a * AsciiRange + b : 0; // pair 0 holds no code
+    }
+
+    static bool has(const CharacterSet& set, QChar c) {
+        return c.unicode() < AsciiRange && set.test(c.unicode());
+    }
+
+    CodeMatcher() {
+        m_candidates.emplace_back(); // slot 0: no code
+        for (int ordinal = 0; ordinal < CodeCount; ++ordinal) {
+            const QString code = QString::fromUtf16(Codes[ordinal].code);
+            m_codes.push_back(code);
+            addToPairSlot(code, ordinal);
+            for (qsizetype k = 0; k < code.size(); ++k) {
+                m_inCodes.set(code[k].unicode());
+                m_afterFirst.set(code[k].unicode(), m_afterFirst.test(code[k].unicode()) || k > 0);
+                m_beforeLast.set(code[k].unicode(),
+                                 m_beforeLast.test(code[k].unicode()) || k + 1 < code.size());
+            }
+        }
+    }
+
+    void addToPairSlot(const QString& code, int ordinal) {
+        quint8& slot = m_slotOfPair[pairKey(code[0], code[1])];
+        if (slot == 0) {
+            slot = quint8(m_candidates.size());
+            m_candidates.emplace_back();
+        }
+        m_candidates[slot].push_back(ordinal);
+    }
+
+    std::vector<QString> m_codes;
+    std::array<quint8, AsciiRange * AsciiRange> m_slotOfPair{};
+    std::vector<std::vector<int>> m_candidates;
+    CharacterSet m_inCodes;
+    CharacterSet m_afterFirst;
+    CharacterSet m_beforeLast;
+};
+
+// A code in the document: which one, and where.
+struct Occurrence {
+    int ordinal;
+    int position;
+    int length;
+
+    int end() const { return position + length; }
+    bool overlaps(const Occurrence& other) const { return position < other.end() && other.position < end(); }
+};
+
+// Every code occurrence in text, which starts at document position offset.
+std::vector<Occurrence> occurrencesIn(QStringView text, int offset) {
+    std::vector<Occurrence> found;
+    const CodeMatcher& matcher = CodeMatcher::instance();
+    for (qsizetype at = 0; at + 1 < text.size(); ++at)
+        matcher.matchesAt(text, at, [&](int ordinal, int length) {
+            found.push_back({ordinal, offset + int(at), length});
+        });
+    return found;
+}
+
+// The replacements a whole-text scan makes, in its order: the lowest code first,
+// at its first occurrence. A picture never forms a code with its neighbours, so
+// the scan after a replacement finds the same occurrences minus those the
+// replacement cut through. A replacement near the start may uncover codes that
+// were kept as text because they began the text, so the choice stops there and
+// the caller scans afresh.
+std::vector<Occurrence> replacementsInScanOrder(std::vector<Occurrence> found) {
+    std::sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
+        return a.ordinal != b.ordinal ? a.ordinal < b.ordinal : a.position < b.position;
+    });
+    std::vector<Occurrence> chosen;
+    for (const Occurrence& candidate : found) {
+        const auto cut = [&candidate](const Occurrence& made) { return made.overlaps(candidate); };
+        if (std::any_of(chosen.begin(), chosen.end(), cut))
+            continue;
+        chosen.push_back(candidate);
+        if (candidate.position < LongestCode)
+            break;
+    }
+    return chosen;
+}
+
+// A run of one character (the space that starts a line, its line break) costs
+// a single look-up. Past the end of the text it reads as a line break, which no
+// code holds.
+QString oneCharacter(const QTextDocument& document, int position) {
+    const QChar c = document.characterAt(position);
+    return c == QChar::ParagraphSeparator ? QStringLiteral("\n") : QString(c);
+}
+
+// Characters [start, end) of the document as the box's Text has them (which
+// ends before the document's last separator), read from the fragments they lie
+// in. This runs for every run of text a pane receives: a cursor's selected text
+// (TextRange) costs several times as much, and so does asking each fragment for
+// its position.
+QString textBetween(const QTextDocument& document, int start, int end) {
+    if (end - start == 1)
+        return oneCharacter(document, start);
+    QString text;
+    for (QTextBlock block = document.findBlock(start); block.isValid(); block = block.next()) {
+        int at = block.position();
+        if (at >= end)
+            break;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd() && at < end; ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int length = fragment.length();
+            if (at + length > start) {
+                const int from = std::max(start, at);
+                text += QStringView(fragment.text()).sliced(from - at, std::min(end, at + length) - from);
+            }
+            at += length;
+        }
+        if (at >= start && at < end && block.next().isValid())
+            text += QLatin1Char('\n'); // the block's separator
+    }
+    return text;
+}
+
+// A stretch of document positions, [start, end).
+struct Stretch {
+    int start;
+    int end;
+
+    // Follows a change of the document: removed characters at position replaced
+    // by added ones; the stretch grows to hold what was added.
+    void absorb(int position, int removed, int added) {
+        if (end >= position + removed)
+            end += added - removed; // ends after the change: shifts with it
+        else
+            end = std::min(end, position); // its tail was removed
+        end = std::max(end, position + added);
+        start = std::min(start, position);
+    }
+};
+
+// The first characters of each box as last seen, so that a change at the start
+// can tell which codes stopped beginning the text.
+constexpr char LeadingTextProperty[] = "korvuSmileyLeadingText";
+
+// Text of the document and where it starts.
+struct Window {
+    int start;
+    QString text;
+};
+
+// Replaces the codes a change may have formed, with the result of the whole-text
+// scan. Outside the changed stretch every code was replaced already, except
+// codes the text begins with (never replaced, and nor are their other copies):
+// so the changed stretch and what a code crossing its edges could take suffice,
+// unless a code stops beginning the text, which frees its copies anywhere.
+class CodeReplacement {
+public:
+    CodeReplacement(RichTextBox& rtb, int position, int added)
+        : m_rtb(rtb), m_document(*rtb.document()), m_changed{std::max(position, 0),
+                                                             std::max(position, 0) + std::max(added, 0)},
+          m_touchesStart(m_changed.start < LongestCode) {}
+
+    void run() {
+        if (m_touchesStart)
+            noteLeadingCodes(CodeMatcher::instance().leadingCodes(rememberedLeadingText()));
+        while (replaceNextCodes()) {
+        }
+        if (m_touchesStart)
+            m_rtb.setProperty(LeadingTextProperty, leadingText());
+    }
+
+private:
+    // One round of replacements; false once nothing is left to replace.
+    bool replaceNextCodes() {
+        const Window window = readWindow();
+        std::vector<Occurrence> found = occurrencesIn(window.text, window.start);
+        if (found.empty())
+            return false;
+        const CodeSet leading = leadingCodes();
+        std::erase_if(found, [&leading](const Occurrence& o) { return leading.test(o.ordinal); });
+        const std::vector<Occurrence> chosen = replacementsInScanOrder(std::move(found));
+        if (chosen.empty())
+            return false;
+        const int lengthBefore = m_rtb.TextLength();
+        const bool asPictures = replaceRightToLeft(chosen);
+        const bool shortened = m_rtb.TextLength() < lengthBefore; // anything else might never end
+        if (chosen.back().position >= LongestCode)
+            return shortened && !asPictures; // a picture that did not go in joined its neighbours
+        m_touchesStart = true;
+        noteLeadingCodes(leading);
+        return shortened; // the choice stopped early
+    }
+
+    // The changed stretch, and around it what a code crossing one of its edges
+    // could take. Such a code holds the characters on both sides of the edge,
+    // and most runs of text hold or meet characters no code has (a space, a
+    // line break): that spares reading around them, or reading on at all.
+    Window readWindow() const {
+        if (m_wholeText)
+            return {0, textBetween(m_document, 0, std::numeric_limits<int>::max())};
+        const QString changed = textBetween(m_document, m_changed.start, m_changed.end);
+        const CodeMatcher& codes = CodeMatcher::instance();
+        if (!changed.isEmpty() && !codes.inAnyCode(changed))
+            return {m_changed.start, QString()};
+        Window window{m_changed.start, changed};
+        if ((changed.isEmpty() || codes.continuesCodes(changed.front())) && m_changed.start > 0 &&
+            codes.leadsIntoCodes(m_document.characterAt(m_changed.start - 1))) {
+            window.start = std::max(0, m_changed.start - (LongestCode - 1));
+            window.text.prepend(textBetween(m_document, window.start, m_changed.start));
+        }
+        if ((changed.isEmpty() || codes.leadsIntoCodes(changed.back())) &&
+            codes.continuesCodes(m_document.characterAt(m_changed.end))) // the last separator is none
+            window.text += textBetween(m_document, m_changed.end, m_changed.end + LongestCode - 1);
+        return window;
+    }
+
+    // Right to left, so the positions still to replace stay where they were
+    // found. True when every code became one picture character.
+    bool replaceRightToLeft(std::vector<Occurrence> chosen) {
+        std::sort(chosen.begin(), chosen.end(),
+                  [](const Occurrence& a, const Occurrence& b) { return a.position > b.position; });
+        bool asPictures = true;
+        for (const Occurrence& code : chosen)
+            asPictures = replace(code) && asPictures;
+        return asPictures;
+    }
+
+    bool replace(const Occurrence& code) {
+        const int lengthBefore = m_rtb.TextLength();
+        m_rtb.setSelStart(code.position);
+        m_rtb.setSelLength(code.length);
+        InsertPicture(SmileyTable()[code.ordinal].picture, m_rtb);
+        const int inserted = m_rtb.TextLength() - lengthBefore + code.length;
+        m_changed.absorb(code.position, code.length, inserted);
+        m_leading.reset();
+        return inserted == 1;
+    }
+
+    // Codes that stopped beginning the text may have copies anywhere.
+    void noteLeadingCodes(const CodeSet& before) {
+        if ((before & ~leadingCodes()).any())
+            m_wholeText = true;
+    }
+
+    CodeSet leadingCodes() {
+        if (!m_leading)
+            m_leading = CodeMatcher::instance().leadingCodes(leadingText());
+        return *m_leading;
+    }
+
+    QString leadingText() const { return textBetween(m_document, 0, LongestCode); }
+    QString rememberedLeadingText() const { return m_rtb.property(LeadingTextProperty).toString(); }
+
+    RichTextBox& m_rtb;
+    const QTextDocument& m_document;
+    Stretch m_changed;
+    bool m_touchesStart;
+    bool m_wholeText = false;
+    std::optional<CodeSet> m_leading;
+};
+
+// Boxes whose codes are being replaced: our own edits report changes too.
+std::vector<const RichTextBox*> busyBoxes;
+
+class BusyBox {
+public:
+    explicit BusyBox(const RichTextBox& rtb) : m_rtb(&rtb) { busyBoxes.push_back(m_rtb); }
+    ~BusyBox() { std::erase(busyBoxes, m_rtb); }
+    BusyBox(const BusyBox&) = delete;
+    BusyBox& operator=(const BusyBox&) = delete;
+
+    static bool isBusy(const RichTextBox& rtb) {
+        return std::find(busyBoxes.begin(), busyBoxes.end(), &rtb) != busyBoxes.end();
+    }
+
+private:
+    const RichTextBox* m_rtb;
+};
+
+Smiley smileyOf(const SmileyCode& entry) {
+    const QString code = QString::fromUtf16(entry.code);
+    return {entry.index, code, DrawSmileyPicture(entry.index),
+            entry.index == IndexWithoutToolTip ? QString() : code};
+}
+
+} // namespace
+
+const std::vector<Smiley>& SmileyTable() {
+    static const std::vector<Smiley> table = [] {
+        std::vector<Smiley> smileys;
+        for (const SmileyCode& entry : Codes)
+            smileys.push_back(smileyOf(entry));
+        return smileys;
+    }();
+    return table;
+}
+
+// Our own replacements need no second look: the pass that makes them accounts
+// for them.
+void ReplaceSmileyCodes(RichTextBox& rtb, int position, int added) {
+    if (BusyBox::isBusy(rtb))
+        return;
+    BusyBox busy(rtb);
+    CodeReplacement(rtb, position, added).run();
+}
