@@ -71,6 +71,8 @@ public:
     void mnu_File_Disconnect_Click();
     void PassWord();
     void interpret(QString& line);
+    // The bytes of one arrival from the server, on their way to the interpreter.
+    void ReceiveChunk(const QByteArray& data);
 
     // Members of the room.
     void SetOwner(const QString& nick, bool value) { Nicks.SetFlag(nick, &NickEntry::Owner, value); }
@@ -172,7 +174,7 @@ private:
     void beginMemberBatch();
     void endMemberBatch();
     void runReceiveLoop();
-    void takeArrivedData();
+    void queueArrived(const QByteArray& data);
     void logTraffic(const QString& marker, const QString& text);
 
     // Interpreter: the dispatch table and the handlers of its rows.

@@ -59,6 +59,7 @@ void Channel::buildWindow() {
     rtbTopic = new RichTextBox(central);
     rtbTopic->setReadOnly(false);
     rtbTopic->setFixedHeight(44);
+    rtbTopic->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DataIn = new RichTextBox(central);
     lstNicks = new QListView(central);
     lstNicks->setModel(&Nicks.model());

@@ -45,17 +45,17 @@ void Channel::logTraffic(const QString& marker, const QString& text) {
 }
 
 void Channel::sock_DataArrival(qint64) {
-    takeArrivedData();
+    ReceiveChunk(sock.State() != Winsock::sckClosed ? sock.GetData() : QByteArray());
+}
+
+void Channel::ReceiveChunk(const QByteArray& data) {
+    queueArrived(data);
     if (!m_receiving)
         runReceiveLoop();
 }
 
-// Moves what the socket holds into the receive buffer and queues the lines that
-// are ready.
-void Channel::takeArrivedData() {
-    QByteArray data;
-    if (sock.State() != Winsock::sckClosed)
-        data = sock.GetData();
+// Moves arrived data into the receive buffer and queues the lines that are ready.
+void Channel::queueArrived(const QByteArray& data) {
     DebugWin* traffic = DebugWin::loaded();
     if (traffic && traffic->isVisible())
         traffic->LogReceived(DecodeText(data));
@@ -81,7 +81,7 @@ void Channel::runReceiveLoop() {
             interpret(line);
         }
         if (sock.BytesAvailable() > 0)
-            takeArrivedData();
+            queueArrived(sock.GetData());
     }
     m_receiving = false;
 }

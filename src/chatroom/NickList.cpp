@@ -110,35 +110,31 @@ QString NickList::GetNick(int index) const {
 
 void NickList::Clear() {
     m_entries.clear();
-    m_byNick.clear();
     m_byFoldedNick.clear();
     m_model.Clear();
 }
 
-std::optional<NickList::Id> NickList::first(const QMultiHash<QString, Id>& index, const QString& key) {
+std::optional<NickList::Id> NickList::first(const QString& nick, Qt::CaseSensitivity cs) const {
+    const QString key = foldedNick(nick);
     std::optional<Id> lowest;
-    for (auto it = index.constFind(key); it != index.constEnd() && it.key() == key; ++it)
-        if (!lowest || it.value() < *lowest)
+    for (auto it = m_byFoldedNick.constFind(key); it != m_byFoldedNick.constEnd() && it.key() == key; ++it)
+        if ((!lowest || it.value() < *lowest) && QString::compare(m_entries.at(it.value()).Nick, nick, cs) == 0)
             lowest = it.value();
     return lowest;
 }
 
 std::optional<NickList::Id> NickList::firstExact(const QString& nick) const {
-    return first(m_byNick, nick);
+    return first(nick, Qt::CaseSensitive);
 }
 
 std::optional<NickList::Id> NickList::firstIgnoringCase(const QString& nick) const {
-    return first(m_byFoldedNick, foldedNick(nick));
+    return first(nick, Qt::CaseInsensitive);
 }
 
 void NickList::index(Id id) {
-    const QString& nick = m_entries.at(id).Nick;
-    m_byNick.insert(nick, id);
-    m_byFoldedNick.insert(foldedNick(nick), id);
+    m_byFoldedNick.insert(foldedNick(m_entries.at(id).Nick), id);
 }
 
 void NickList::unindex(Id id) {
-    const QString& nick = m_entries.at(id).Nick;
-    m_byNick.remove(nick, id);
-    m_byFoldedNick.remove(foldedNick(nick), id);
+    m_byFoldedNick.remove(foldedNick(m_entries.at(id).Nick), id);
 }

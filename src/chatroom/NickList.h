@@ -39,15 +39,14 @@ public:
 
 private:
     using Id = quint64;
-    static std::optional<Id> first(const QMultiHash<QString, Id>& index, const QString& key);
+    std::optional<Id> first(const QString& nick, Qt::CaseSensitivity cs) const;
     std::optional<Id> firstExact(const QString& nick) const;
     std::optional<Id> firstIgnoringCase(const QString& nick) const;
     void index(Id id);
     void unindex(Id id);
 
     std::map<Id, NickEntry> m_entries; // by arrival
-    QMultiHash<QString, Id> m_byNick;
-    QMultiHash<QString, Id> m_byFoldedNick;
+    QMultiHash<QString, Id> m_byFoldedNick; // serves exact look-ups too
     Id m_nextId = 1;
     NickListModel m_model;
 };

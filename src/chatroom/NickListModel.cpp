@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-QString folded(const QString& text) {
-    return text.toCaseFolded();
-}
-} // namespace
-
 NickListModel::NickListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 int NickListModel::rowCount(const QModelIndex& parent) const {
@@ -23,7 +17,7 @@ QVariant NickListModel::data(const QModelIndex& index, int role) const {
 
 // Rank prefixes sort before any name: "@" first, then "+", "~", "&".
 QString NickListModel::SortKey(const QString& text) {
-    QString key = folded(text);
+    QString key = text.toCaseFolded();
     for (QChar& c : key) {
         switch (c.unicode()) {
         case u'@': c = QChar(1); break;
@@ -43,8 +37,7 @@ bool NickListModel::before(const Item& a, const Item& b) {
 
 void NickListModel::Add(const QString& text) {
     Item item{text, SortKey(text), m_nextSeq++};
-    m_byText.insert(item.text, item.seq);
-    m_byFoldedText.insert(folded(item.text), item.seq);
+    m_byKey.insert(item.key, item.seq);
     if (m_batchDepth > 0) {
         m_items.push_back(std::move(item));
         m_unsorted = true;
@@ -58,26 +51,28 @@ void NickListModel::Add(const QString& text) {
     endInsertRows();
 }
 
-QString NickListModel::keyOfSeq(quint64 seq, const QString& text) const {
+QString NickListModel::keyOfSeq(quint64 seq, const QString& key) const {
     const auto kept = m_keptKeys.constFind(seq);
-    return kept != m_keptKeys.constEnd() ? *kept : SortKey(text);
+    return kept != m_keptKeys.constEnd() ? *kept : key;
 }
 
 // Where the item of seq stands: its key places it, its seq tells it from equals.
-int NickListModel::indexOfSeq(quint64 seq, const QString& text) const {
-    const Item probe{QString(), keyOfSeq(seq, text), seq};
+int NickListModel::indexOfSeq(quint64 seq, const QString& key) const {
+    const Item probe{QString(), keyOfSeq(seq, key), seq};
     const auto at = std::lower_bound(m_items.begin(), m_items.end(), probe, before);
     return at != m_items.end() && at->seq == seq ? static_cast<int>(at - m_items.begin()) : -1;
 }
 
-int NickListModel::lowestIndex(const QMultiHash<QString, quint64>& index, const QStringList& texts, bool fold) const {
+int NickListModel::lowestIndex(const QStringList& texts, Qt::CaseSensitivity cs) const {
     ensureSorted();
     int lowest = -1;
     for (const QString& text : texts) {
-        const QString lookup = fold ? folded(text) : text;
-        for (auto it = index.constFind(lookup); it != index.constEnd() && it.key() == lookup; ++it) {
-            const int at = indexOfSeq(it.value(), lookup);
-            if (at >= 0 && (lowest < 0 || at < lowest))
+        const QString key = SortKey(text);
+        for (auto it = m_byKey.constFind(key); it != m_byKey.constEnd() && it.key() == key; ++it) {
+            const int at = indexOfSeq(it.value(), key);
+            if (at < 0 || (lowest >= 0 && at >= lowest))
+                continue;
+            if (QString::compare(m_items[static_cast<std::size_t>(at)].text, text, cs) == 0)
                 lowest = at;
         }
     }
@@ -85,16 +80,15 @@ int NickListModel::lowestIndex(const QMultiHash<QString, quint64>& index, const 
 }
 
 int NickListModel::FirstIndexOf(const QStringList& texts) const {
-    return lowestIndex(m_byText, texts, false);
+    return lowestIndex(texts, Qt::CaseSensitive);
 }
 
 int NickListModel::FirstIndexOfIgnoringCase(const QStringList& texts) const {
-    return lowestIndex(m_byFoldedText, texts, true);
+    return lowestIndex(texts, Qt::CaseInsensitive);
 }
 
 void NickListModel::forget(const Item& item) {
-    m_byText.remove(item.text, item.seq);
-    m_byFoldedText.remove(folded(item.text), item.seq);
+    m_byKey.remove(m_keptKeys.contains(item.seq) ? SortKey(item.text) : item.key, item.seq);
     m_keptKeys.remove(item.seq);
 }
 
@@ -113,12 +107,10 @@ void NickListModel::ReplaceTextAt(int index, const QString& text) {
     if (index < 0 || index >= Count())
         return;
     Item& item = m_items[static_cast<std::size_t>(index)];
-    m_byText.remove(item.text, item.seq);
-    m_byFoldedText.remove(folded(item.text), item.seq);
+    m_byKey.remove(m_keptKeys.contains(item.seq) ? SortKey(item.text) : item.key, item.seq);
     m_keptKeys.insert(item.seq, item.key);
     item.text = text;
-    m_byText.insert(item.text, item.seq);
-    m_byFoldedText.insert(folded(item.text), item.seq);
+    m_byKey.insert(SortKey(item.text), item.seq);
     emit dataChanged(this->index(index), this->index(index));
 }
 
@@ -130,8 +122,7 @@ QString NickListModel::TextAt(int index) const {
 void NickListModel::Clear() {
     beginResetModel();
     m_items.clear();
-    m_byText.clear();
-    m_byFoldedText.clear();
+    m_byKey.clear();
     m_keptKeys.clear();
     m_unsorted = false;
     endResetModel();

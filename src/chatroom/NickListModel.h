@@ -45,13 +45,14 @@ private:
     static bool before(const Item& a, const Item& b);
     int indexOfSeq(quint64 seq, const QString& text) const;
     QString keyOfSeq(quint64 seq, const QString& text) const;
-    int lowestIndex(const QMultiHash<QString, quint64>& index, const QStringList& texts, bool fold) const;
+    int lowestIndex(const QStringList& texts, Qt::CaseSensitivity cs) const;
     void forget(const Item& item);
     void ensureSorted() const;
 
     mutable std::vector<Item> m_items;
-    QMultiHash<QString, quint64> m_byText;
-    QMultiHash<QString, quint64> m_byFoldedText;
+    // Items by the sort key of their text (which ignores case), so one table
+    // serves exact and case-blind look-ups.
+    QMultiHash<QString, quint64> m_byKey;
     QHash<quint64, QString> m_keptKeys; // sort keys of items renamed in place
     quint64 m_nextSeq = 1;
     int m_batchDepth = 0;

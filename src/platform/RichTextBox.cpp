@@ -85,6 +85,9 @@ void applyFontSize(QTextCharFormat& format, const CharStyle& style) {
 
 QTextCharFormat formatFor(const CharStyle& style) {
     QTextCharFormat format;
+    // Chat text rarely needs the shaper, and shaping is most of what laying out a
+    // line costs; fonts and scripts that need it still get it.
+    format.setFontStyleStrategy(QFont::PreferNoShaping);
     for (const StyleAspect aspect : {applyColours, applyWeight, applyUnderline, applyFontName, applyFontSize})
         aspect(format, style);
     return format;
@@ -106,6 +109,12 @@ struct RtfPicture {
 struct RtfPiece {
     QString text;
     std::optional<RtfPicture> picture;
+};
+
+struct DecodedPicture {
+    QString hex;
+    QUrl name; // the document resource showing it
+    QImage image;
 };
 
 bool isAsciiLetter(QChar c) {
@@ -349,12 +358,6 @@ QByteArray bytesFromHex(QStringView hex) {
     return high < 0 ? bytes : QByteArray();
 }
 
-struct DecodedPicture {
-    QString hex;
-    QUrl name; // the document resource showing it
-    QImage image;
-};
-
 // Shared by all boxes: a smiley is decoded once however often it is shown. Few
 // distinct pictures are usual, so the cache is simply dropped when it grows past
 // the limit (the documents keep their own copies). GUI thread only.
@@ -370,6 +373,34 @@ DecodedPicture decodedPicture(QStringView hex) {
         cache.clear();
     const QUrl name(QStringLiteral("korvu-picture:%1").arg(++lastSerial));
     return *cache.insert(key, {hex.toString(), name, ReadBitmapMetafile(bytesFromHex(hex))});
+}
+
+// A fragment read and its pictures decoded.
+struct PreparedRtf {
+    QString rtf; // keeps the storage the pieces look into
+    std::vector<RtfPiece> pieces;
+    std::vector<DecodedPicture> pictures; // one per piece; empty for text
+};
+
+// Our own picture fragments are the same strings every time (a smiley's RTF is
+// made once): while a copy is kept here their storage cannot change, so the
+// address of the text identifies a fragment already read, and showing it again
+// costs neither reading nor decoding. Other fragments are read afresh.
+const PreparedRtf& preparedRtf(const QString& rtf) {
+    constexpr qsizetype MaxPrepared = 256;
+    static QHash<const QChar*, PreparedRtf> known;
+    const auto found = known.constFind(rtf.constData());
+    if (found != known.constEnd() && found->rtf.size() == rtf.size())
+        return *found;
+    if (known.size() >= MaxPrepared)
+        known.clear();
+    PreparedRtf prepared{rtf, RtfReader(rtf).read(), {}};
+    for (const RtfPiece& piece : prepared.pieces) {
+        const bool decodable = piece.picture && piece.picture->isMetafile && !piece.picture->damaged &&
+                               !piece.picture->hex.isEmpty();
+        prepared.pictures.push_back(decodable ? decodedPicture(piece.picture->hex) : DecodedPicture{});
+    }
+    return *known.insert(rtf.constData(), std::move(prepared));
 }
 
 // Goal size in twips, else the picture's extent in HIMETRIC, else its pixels.
@@ -404,25 +435,40 @@ struct RichTextBox::Private {
     int writeDepth = 0;      // our own edits under way: what they do to the visible cursor is not the user's
     bool formatting = false; // a format-only edit: no Change
     bool inBatch = false;
+    bool closingBatch = false;   // the document reports the batch's edits, told already...
+    bool batchReported = false;  // ...once; a trim of old lines after that is news
     bool followsEnd = true; // the view was at the bottom: keep it there as text arrives
     QPoint pressPosition;
     bool dragged = false;
     bool doubleClicked = false;
 
     // Marks our own edits; inside a batch the first one opens the box's deferred
-    // edit block.
+    // edit block. While the block is open the document reports nothing, so the
+    // edit itself tells its Change: what the handlers write in answer (pictures
+    // for codes) then joins the block, and all of it is laid out once.
     class Writing {
     public:
-        explicit Writing(Private& d) : m_d(d) {
+        explicit Writing(Private& d)
+            : m_d(d), m_start(d.cursor.selectionStart()), m_removed(d.cursor.selectionEnd() - m_start),
+              m_lengthBefore(d.q->TextLength()) {
             ++d.writeDepth;
             d.joinBatch();
         }
-        ~Writing() { --m_d.writeDepth; }
+        ~Writing() {
+            const bool outermost = m_d.writeDepth == 1;
+            const int added = m_d.q->TextLength() - m_lengthBefore + m_removed;
+            if (outermost && m_d.inBatch && !m_d.formatting && (added || m_removed))
+                emit m_d.q->Change(m_start, m_removed, added);
+            --m_d.writeDepth;
+        }
         Writing(const Writing&) = delete;
         Writing& operator=(const Writing&) = delete;
 
     private:
         Private& m_d;
+        int m_start;
+        int m_removed;
+        int m_lengthBefore;
     };
 
     void joinBatch() {
@@ -433,10 +479,14 @@ struct RichTextBox::Private {
         batchedBoxes.emplace_back(q);
     }
 
+    // The batch's edits told their changes as they were made.
     void endBatch() {
         inBatch = false;
-        ++writeDepth; // the deferred signals come now
+        ++writeDepth;
+        closingBatch = true;
+        batchReported = false;
         cursor.endEditBlock();
+        closingBatch = false;
         --writeDepth;
     }
 
@@ -467,10 +517,7 @@ struct RichTextBox::Private {
             cursor.insertText(text.contains(QLatin1Char('\r')) ? withLineFeedsOnly(text) : text, format);
     }
 
-    void insertPicture(const RtfPicture& picture) {
-        if (!picture.isMetafile || picture.damaged || picture.hex.isEmpty())
-            return;
-        const DecodedPicture decoded = decodedPicture(picture.hex);
+    void insertPicture(const RtfPicture& picture, const DecodedPicture& decoded) {
         if (decoded.image.isNull())
             return;
         QTextDocument* document = q->document();
@@ -498,6 +545,10 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), d(std::make_uniqu
     setUndoRedoEnabled(false);
     setAcceptRichText(false);
     viewport()->setMouseTracking(true); // MouseMove while no button is down, as for link pointers
+    // A scroll bar that comes and goes changes the width of the text, and every
+    // change of width lays the whole text out again.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    document()->setMaximumBlockCount(ScrollbackLines);
     setMousePointer(m_mousePointer);
     d->cursor = QTextCursor(document());
     d->style.fontName = font().family();
@@ -508,6 +559,10 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), d(std::make_uniqu
         if (d->formatting)
             return;
         d->adoptVisibleSelection(); // the user's own typing moved it
+        if (d->closingBatch && !std::exchange(d->batchReported, true))
+            return;
+        if (!d->closingBatch && d->inBatch && d->writeDepth > 0)
+            return;
         emit Change(position, removed, added);
     });
     connect(this, &QTextEdit::selectionChanged, this, [this] { d->adoptVisibleSelection(); });
@@ -577,12 +632,13 @@ void RichTextBox::setSelText(const QString& text) {
 }
 
 void RichTextBox::setSelRTF(const QString& rtf) {
-    const std::vector<RtfPiece> pieces = RtfReader(rtf).read();
+    const PreparedRtf& prepared = preparedRtf(rtf);
     Private::Writing writing(*d);
     d->cursor.removeSelectedText();
-    for (const RtfPiece& piece : pieces) {
+    for (std::size_t k = 0; k < prepared.pieces.size(); ++k) {
+        const RtfPiece& piece = prepared.pieces[k];
         if (piece.picture)
-            d->insertPicture(*piece.picture);
+            d->insertPicture(*piece.picture, prepared.pictures[k]);
         else
             d->insertPlainRun(piece.text);
     }

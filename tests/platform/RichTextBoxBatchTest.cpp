@@ -9,7 +9,9 @@ using RichTextBoxBatch = ShownRichTextBox;
 
 } // namespace
 
-TEST_F(RichTextBoxBatch, TextIsThereAtOnceAndChangesAreReportedWhenTheOutermostBatchCloses) {
+// Inside a batch only the layout waits: text and changes are there at once, so
+// what a change handler writes in answer joins the same layout.
+TEST_F(RichTextBoxBatch, TextAndChangesComeAtOnceAndTheBatchCloseAddsNone) {
     QSignalSpy changes(&box, &RichTextBox::Change);
     {
         RichTextBox::Batch outer;
@@ -22,15 +24,16 @@ TEST_F(RichTextBoxBatch, TextIsThereAtOnceAndChangesAreReportedWhenTheOutermostB
         EXPECT_EQ(box.Text(), "one\ntwo\n");
         EXPECT_EQ(box.TextLength(), 8);
         EXPECT_EQ(box.TextRange(4, 3), "two");
-        EXPECT_EQ(changes.size(), 0) << "the inner batch's close is not the end";
+        ASSERT_EQ(changes.size(), 2) << "one per write; a format change is none";
+        EXPECT_EQ(changes[1], (QList<QVariant>{4, 0, 4}));
         append("three");
     }
-    ASSERT_EQ(changes.size(), 1);
-    EXPECT_EQ(changes[0][0].toInt(), 0);
+    ASSERT_EQ(changes.size(), 3);
+    EXPECT_EQ(changes[2], (QList<QVariant>{8, 0, 5}));
     EXPECT_EQ(box.Text(), "one\ntwo\nthree");
 
     append("!");
-    EXPECT_EQ(changes.size(), 2) << "outside a batch each write is reported";
+    EXPECT_EQ(changes.size(), 4) << "outside a batch each write is reported too";
 }
 
 TEST_F(RichTextBoxBatch, EveryBoxWrittenInABatchIsFinishedAndADestroyedOneIsSkipped) {
@@ -52,9 +55,9 @@ TEST_F(RichTextBoxBatch, EveryBoxWrittenInABatchIsFinishedAndADestroyedOneIsSkip
     {
         RichTextBox::Batch batch;
         other.setSelText("!");
-        EXPECT_EQ(changes.size(), 1);
     }
     EXPECT_EQ(changes.size(), 2);
+    EXPECT_EQ(other.Text(), "there!");
 }
 
 TEST_F(RichTextBoxBatch, AChangeHandlerMayWriteWhileBatchesClose) {
@@ -69,8 +72,24 @@ TEST_F(RichTextBoxBatch, AChangeHandlerMayWriteWhileBatchesClose) {
         append("abc");
         log.setSelText("log: ");
     }
-    EXPECT_TRUE(log.Text().startsWith("log: ")) << log.Text().toStdString();
-    EXPECT_GT(log.TextLength(), 5) << "the handler's write landed";
+    EXPECT_EQ(log.Text(), "3 log: ") << "the handler's write landed as the change came";
     append("x");
-    EXPECT_GT(log.TextLength(), 7);
+    EXPECT_EQ(log.Text(), "3 log: 1 ");
+}
+
+TEST_F(RichTextBoxBatch, OldLinesLeaveFromTheTopAndTheTrimIsReported) {
+    QSignalSpy changes(&box, &RichTextBox::Change);
+    {
+        RichTextBox::Batch batch;
+        for (int k = 0; k < RichTextBox::ScrollbackLines + 5; ++k)
+            append(QString(" line %1\r\n").arg(k));
+    }
+    EXPECT_EQ(box.document()->blockCount(), RichTextBox::ScrollbackLines);
+    EXPECT_TRUE(box.Text().startsWith(" line 6\n")) << box.TextRange(0, 20).toStdString();
+    ASSERT_FALSE(changes.isEmpty());
+    EXPECT_EQ(changes.last()[0].toInt(), 0);
+    EXPECT_GT(changes.last()[1].toInt(), 0);
+    EXPECT_EQ(changes.last()[2].toInt(), 0);
+    append(" one more\r\n");
+    EXPECT_TRUE(box.Text().startsWith(" line 7\n"));
 }

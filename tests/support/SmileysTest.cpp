@@ -108,15 +108,11 @@ protected:
         changed([&text](QString& expectedText) { expectedText = text; });
     }
 
-    // Everything written inside is one change, reported when the batch closes.
+    // Writes inside a batch are reported one by one as they are outside it;
+    // only the layout waits for the batch to close.
     void inBatch(const std::function<void()>& writes) {
-        {
-            RichTextBox::Batch batch;
-            const bool wasBatching = std::exchange(batching, true);
-            writes();
-            batching = wasBatching;
-        }
-        applyWholeTextRule(expected);
+        RichTextBox::Batch batch;
+        writes();
     }
 
     // The pane's text with each picture shown as its code in brackets.
@@ -145,8 +141,7 @@ private:
 
     void changed(const std::function<void(QString&)>& edit) {
         edit(expected);
-        if (!batching)
-            applyWholeTextRule(expected);
+        applyWholeTextRule(expected);
     }
 
     int ordinalOfPictureAt(int position) {
@@ -164,7 +159,6 @@ private:
         return ordinalOfPictureName[name] = ordinal;
     }
 
-    bool batching = false;
     QHash<QString, int> ordinalOfPictureName;
 };
 
@@ -311,7 +305,7 @@ TEST_F(SmileyPane, ReplacementsMatchTheWholeTextRuleOverGeneratedChat) {
                 }
             };
             if (seed % 4 == 1)
-                inBatch(writeLine); // one change for the whole line, as received chunks are
+                inBatch(writeLine); // as received chunks are
             else
                 writeLine();
             if (seed % 3 == 0 && line % 10 == 9 && box.TextLength() > 0)
