@@ -82,12 +82,17 @@ void Channel::buildWindow() {
     check2->setFixedSize(22, 22);
     check2->setToolTip(QStringLiteral("Colour"));
 
+    // The nick column keeps its width whatever the count says: a change of the
+    // pane's width would lay all its lines out again.
+    constexpr int NickColumnWidth = 170;
+    lstNicks->setFixedWidth(NickColumnWidth);
+    cmdCount->setFixedWidth(NickColumnWidth);
     auto* side = new QVBoxLayout;
     side->addWidget(cmdCount);
     side->addWidget(lstNicks);
     auto* panes = new QHBoxLayout;
-    panes->addWidget(DataIn, 4);
-    panes->addLayout(side, 1);
+    panes->addWidget(DataIn, 1);
+    panes->addLayout(side);
     auto* input = new QHBoxLayout;
     input->addWidget(Check3);
     input->addWidget(Check4);

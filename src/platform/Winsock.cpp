@@ -21,6 +21,7 @@ int errorNumber(QAbstractSocket::SocketError error) {
 }
 
 constexpr int RetireTimeoutMs = 5000;
+constexpr qint64 ReadBufferBytes = 64 * 1024;
 
 } // namespace
 
@@ -130,6 +131,8 @@ void Winsock::retire(QTcpSocket* socket) {
 
 void Winsock::adopt(QTcpSocket* socket) {
     socket->setParent(this);
+    // A flood waits in the network's buffers, not in ours.
+    socket->setReadBufferSize(ReadBufferBytes);
     m_socket = socket;
     connect(socket, &QTcpSocket::connected, this, [this] {
         m_connecting = false;
