@@ -45,6 +45,11 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 Query::Query() {
     auto* client = new QWidget(this);
     ApplyDialogLook(client);
+    // The design's geometry fits its small sans-serif face.
+    QFont face(QStringLiteral("Arial"));
+    face.setStyleHint(QFont::SansSerif);
+    face.setPointSizeF(8.25);
+    client->setFont(face);
     setCentralWidget(client);
     buildControls(client);
     connectControls();
@@ -91,6 +96,9 @@ void Query::buildConversation(QWidget* client) {
 
 void Query::buildLabels(QWidget* client) {
     lblNick = newLabel(client, QStringLiteral("Chatter"), QueryDesign::lblNick);
+    // Nicks are longer than the design's "Chatter": the label reaches to the host's.
+    lblNick->resize(TwipsToPixels(QueryDesign::lblHost.left - QueryDesign::lblNick.left), lblNick->height());
+    lblNick->raise(); // over the badge, which reaches under its start
     setTextColour(lblNick, QueryDesign::NickColour);
     lblHost = newLabel(client, QStringLiteral("user@host"), QueryDesign::lblHost);
     setTextColour(lblHost, QueryDesign::NickColour);

@@ -17,10 +17,10 @@ QPixmap blank(QSize size) {
     return picture;
 }
 
+// The header band is light, so the dark blue nick and host read on it.
 QLinearGradient band(const QRectF& r) {
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, Mid);
-    gradient.setColorAt(0.5, Deep);
+    gradient.setColorAt(0, Light);
     gradient.setColorAt(1, Mid);
     return gradient;
 }
@@ -31,7 +31,8 @@ QPixmap QueryPictures::Badge(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF bubble(1, 2, size.width() - 2, size.height() * 0.6);
+    // Small and high: the nick's label starts over the badge's lower right.
+    const QRectF bubble(1, 1, size.width() * 0.55, size.height() * 0.4);
     QPainterPath path;
     path.addRoundedRect(bubble, 5, 5);
     QPolygonF tail;

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -31,9 +30,10 @@ void settle() {
 }
 
 bool save(QWidget& window, const QString& path) {
+    window.raise();
+    window.activateWindow();
     settle();
-    // A grab of the screen shows the window as the window manager draws it.
-    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    const QPixmap shot = window.grab();
     const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
