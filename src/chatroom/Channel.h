@@ -35,6 +35,8 @@ public:
     static Channel* loaded() { return FormSlot<Channel>::loaded(); }
 
     void Form_Load() override;
+    // Closing the window only hides it (after a question) and shows the sign-in window.
+    void Form_Unload(bool& cancel) override;
 
     // RoomWindow
     QString RoomName() const override { return m_roomName; }
@@ -82,6 +84,8 @@ public:
     bool isHalfOp(const QString& nick) const { return Nicks.FlagOf(nick, &NickEntry::Helper); }
     // The text of the selected nick-list item, "" when none is selected.
     QString lstNicksText() const;
+    // The exit of the whole program.
+    void mnu_terminate_Click();
     // Modes of the room.
     void ClearModes();
     QString ModeString() const { return Modes.ModeString(); }
@@ -115,6 +119,7 @@ public:
     QAction* mnu_File_Connect = nullptr;
     QAction* mnu_File_Disconnect = nullptr;
     QAction* mnu_options_clear = nullptr;
+    QAction* mnu_Terminate = nullptr; // "&Exit Application"
     QAction* mnu_pm_no = nullptr;    // "&Yes": private chat on
     QAction* mnu_pm_yes = nullptr;   // "&No": private chat off
     QAction* mnu_sound_no = nullptr; // "&Yes": private-chat sound on
@@ -155,8 +160,6 @@ signals:
     // The room's member count as shown, after every change (for views and tests).
     void chatterCountChanged(int count);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();

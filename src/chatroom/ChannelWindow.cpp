@@ -2,17 +2,25 @@
 #include "chatroom/Channel.h"
 
 #include "account/Login.h"
+#include "account/frmchange.h"
+#include "account/frmregister.h"
+#include "account/usenick.h"
+#include "chatroom/DebugWin.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
 #include "platform/KeyEvents.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/SettingsCatalogue.h"
+#include "support/QueryWindow.h"
 #include "support/Timing.h"
+#include "support/WindowTables.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,6 +121,9 @@ void Channel::buildMenus() {
     mnu_File_Disconnect = mnu_File->addAction(QStringLiteral("&Disconnect"));
     mnu_File_Disconnect->setEnabled(false);
     mnu_options_clear = mnu_File->addAction(QStringLiteral("&Get Clear Screen"));
+    mnu_File->addSeparator();
+    mnu_Terminate = mnu_File->addAction(QStringLiteral("&Exit Application"));
+    connect(mnu_Terminate, &QAction::triggered, this, &Channel::mnu_terminate_Click);
     connect(mnu_File_Connect, &QAction::triggered, this, &Channel::mnu_File_Connect_Click);
     connect(mnu_File_Disconnect, &QAction::triggered, this, &Channel::mnu_File_Disconnect_Click);
     connect(mnu_options_clear, &QAction::triggered, this, &Channel::mnu_options_clear_Click);
@@ -163,10 +174,33 @@ void Channel::MakeVisible() {
     setVisible(true);
 }
 
-// Closing the room window keeps it loaded: it only hides.
-void Channel::closeEvent(QCloseEvent* event) {
-    event->ignore();
+void Channel::Form_Unload(bool& cancel) {
+    cancel = true;
+    const auto answer = Dialogs::MsgBox(
+        QStringLiteral("This will resize (minmize) messenger in system tray. Are you sure you want to to exit Tazmir "
+                       "Korvu Messenger ChatRoom? Messenger will be running in system tray."),
+        Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QStringLiteral("Tazmir Korvu Messenger"));
+    if (answer != Dialogs::Answer::Yes)
+        return;
     hide();
+    Login::form().show();
+}
+
+void Channel::mnu_terminate_Click() {
+    constexpr int FinalPumps = 16;
+    SendData(QStringLiteral("QUIT :") + G().QuitMsg);
+    IDENT.Close();
+    sock.Close();
+    for (Form* window : std::initializer_list<Form*>{DebugWin::loaded(), frmregister::loaded(), frmchange::loaded(),
+                                                     usenick::loaded()})
+        if (window)
+            window->Unload();
+    for (int k = 1; k <= G().QueryCount; ++k)
+        if (QueryWindow* window = QueryAt(k); window && !window->QueryNick().isEmpty())
+            window->UnloadWindow();
+    for (int k = 0; k < FinalPumps; ++k)
+        DoEvents();
+    QCoreApplication::exit(0);
 }
 
 bool Channel::PrivateChatSoundOn() const {

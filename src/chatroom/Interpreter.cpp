@@ -2,6 +2,7 @@
 // dispatches the command word to its handler.
 #include "chatroom/Channel.h"
 
+#include "chatroom/LineParameters.h"
 #include "account/Login.h"
 #include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
@@ -13,15 +14,11 @@
 
 #include <QHash>
 #include <functional>
-#include <stdexcept>
 
 namespace {
 
 using Handler = std::function<void(Channel&, const IrcMessage&)>;
 
-QString P(const IrcMessage& msg, int first, int last = -1) {
-    return JoinWordsOf(msg, first, last);
-}
 
 void ignored(Channel&, const IrcMessage&) {}
 
@@ -112,7 +109,6 @@ void Channel::dispatch(const IrcMessage& msg) {
         else
             onDefault(msg);
     } catch (const TableFull&) {
-    } catch (const std::exception&) {
     }
 }
 

@@ -2,6 +2,7 @@
 // modes, topics and the replies about other users.
 #include "chatroom/Channel.h"
 
+#include "chatroom/LineParameters.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -10,13 +11,10 @@
 #include "support/Timing.h"
 #include "support/WindowTables.h"
 
+#include <QHash>
 #include <QLocale>
 
 namespace {
-
-QString P(const IrcMessage& msg, int first, int last = -1) {
-    return JoinWordsOf(msg, first, last);
-}
 
 const QString Green = Chr3 + QStringLiteral("03");
 
@@ -188,33 +186,46 @@ void Channel::onRoomAddress(const IrcMessage& msg) {
                                        Chr31 + QStringLiteral(" ") + Chr3 + QStringLiteral("12") + P(msg, 3) + Chr3);
 }
 
+namespace {
+
+// What an away or WHOIS reply shows after the nick it is about; rest is what
+// follows the nick in the "320" reply.
+using WhoisText = QString (*)(const IrcMessage& msg, const QString& rest);
+
+const QHash<QString, WhoisText>& whoisTexts() {
+    static const QHash<QString, WhoisText> texts{
+        {"301", [](const IrcMessage& m, const QString&) { return " is away: " + P(m, 3); }},
+        {"307", [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
+        {"313", [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
+        {"311", [](const IrcMessage& m, const QString&) { return " is " + P(m, 3, 3) + "@" + P(m, 4); }},
+        {"312",
+         [](const IrcMessage& m, const QString&) { return " is using: " + P(m, 3, 3) + " ( " + P(m, 4) + " )"; }},
+        {"317",
+         [](const IrcMessage& m, const QString&) {
+             return " " + P(m, 3, 3) + " seconds idle / " + P(m, 4, 4) + " sign-on time";
+         }},
+        {"319", [](const IrcMessage& m, const QString&) { return " is on: " + P(m, 3); }},
+        {"320", [](const IrcMessage&, const QString& rest) { return " " + rest; }},
+    };
+    return texts;
+}
+
+} // namespace
+
+// Shown in the conversation with the nick when asked to and one is open.
 void Channel::onWhoisReply(const IrcMessage& msg) {
-    const QString command = msg.Command;
+    const WhoisText text = whoisTexts().value(msg.Command);
+    if (!text)
+        return;
     QString n = P(msg, 2, 2);
     QString rest;
-    if (command == u"320")
+    if (msg.Command == u"320")
         SplitAt(P(msg, 2), QStringLiteral(" "), n, rest);
     RichTextBox* pane = DataIn;
     if (G().WhoisToQuery)
         if (QueryWindow* window = QueryAt(FindQueryIndex(n)))
             pane = &window->DataInPane();
-    const QString lead = Chr3 + QStringLiteral("05") + Chr2 + n + Chr2;
-    if (command == u"301") {
-        PutColouredText(*pane, lead + QStringLiteral(" is away: ") + P(msg, 3));
-    } else if (command == u"307" || command == u"313") {
-        PutColouredText(*pane, lead + QLatin1Char(' ') + P(msg, 3));
-    } else if (command == u"311") {
+    if (msg.Command == u"311")
         PutColouredText(*pane, QStringLiteral(" "));
-        PutColouredText(*pane, lead + QStringLiteral(" is ") + P(msg, 3, 3) + QLatin1Char('@') + P(msg, 4));
-    } else if (command == u"312") {
-        PutColouredText(*pane, lead + QStringLiteral(" is using: ") + P(msg, 3, 3) + QStringLiteral(" ( ") +
-                                   P(msg, 4) + QStringLiteral(" )"));
-    } else if (command == u"317") {
-        PutColouredText(*pane, lead + QLatin1Char(' ') + P(msg, 3, 3) + QStringLiteral(" seconds idle / ") +
-                                   P(msg, 4, 4) + QStringLiteral(" sign-on time"));
-    } else if (command == u"319") {
-        PutColouredText(*pane, lead + QStringLiteral(" is on: ") + P(msg, 3));
-    } else if (command == u"320") {
-        PutColouredText(*pane, lead + QLatin1Char(' ') + rest);
-    }
+    PutColouredText(*pane, Chr3 + QStringLiteral("05") + Chr2 + n + Chr2 + text(msg, rest));
 }

@@ -2,6 +2,7 @@
 // an own kick, a kill, a room that refuses the user.
 #include "chatroom/Channel.h"
 
+#include "chatroom/LineParameters.h"
 #include "account/Login.h"
 #include "account/frmPassword.h"
 #include "account/usenick.h"
@@ -16,10 +17,6 @@
 #include <QListView>
 
 namespace {
-
-QString P(const IrcMessage& msg, int first, int last = -1) {
-    return JoinWordsOf(msg, first, last);
-}
 
 const QString IdentifyPrompt = QStringLiteral("please choose a different nick.");
 

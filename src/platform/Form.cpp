@@ -18,12 +18,18 @@ bool Form::Unload() {
     Form_Unload(cancel);
     if (cancel)
         return false;
+    Destroy();
+    return true;
+}
+
+void Form::Destroy() {
+    if (m_unloading)
+        return;
     m_unloading = true;
     hide();
     if (onUnloaded)
         onUnloaded();
     deleteLater();
-    return true;
 }
 
 void Form::ShowModal() {

@@ -16,6 +16,9 @@ public:
     // slot and is destroyed once control returns to the event loop.
     // Returns false when the handler cancelled.
     bool Unload();
+    // Destroys the window without asking its unload handler, as the end of the
+    // program does.
+    void Destroy();
     bool isUnloading() const { return m_unloading; }
     // Shows the window and returns only when it is hidden or unloaded again.
     void ShowModal();

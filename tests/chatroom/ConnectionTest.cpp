@@ -150,3 +150,35 @@ TEST_F(ConnectionTest, ALineNeverCarriesASecondCommand) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ConnectionTest, ClosingTheRoomWindowAsksAndOnlyHides) {
+    room().show();
+    answers.push_back({Dialogs::Answer::No, {}});
+    room().close();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Tazmir Korvu Messenger");
+    EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(room().isVisible());
+    answers.push_back({Dialogs::Answer::Yes, {}});
+    room().close();
+    EXPECT_FALSE(room().isVisible());
+    EXPECT_TRUE(Login::form().isVisible());
+    EXPECT_NE(Channel::loaded(), nullptr); // still loaded, connection and all
+}
+
+TEST_F(ConnectionTest, ExitSendsTheQuitLineFirst) {
+    const QString nick = IrcTestServer::uniqueNick("leaving");
+    IrcPeer peer;
+    ASSERT_TRUE(peer.connectAndRegister(server, IrcTestServer::uniqueNick("stays")));
+    peer.send("JOIN #Korvu");
+    connectTo(server, nick);
+    ASSERT_TRUE(waitForWelcome());
+    peer.waitForLine(QRegularExpression(":" + nick + "!\\S+ JOIN"));
+    room().mnu_terminate_Click();
+    const QString quit = peer.waitForLine(QRegularExpression(":" + nick + "!\\S+ QUIT"));
+    EXPECT_TRUE(quit.contains("Tazmir Korvu Messenger v 1.0")) << quit.toStdString();
+}
+
+} // namespace
