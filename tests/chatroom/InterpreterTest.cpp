@@ -13,6 +13,7 @@
 #include <QListView>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -223,6 +224,34 @@ TEST_F(InterpreterTest, ARefusedRoomReturnsToTheSignInWindow) {
     EXPECT_FALSE(room().isVisible());
     EXPECT_TRUE(Login::form().isVisible());
     EXPECT_EQ(Login::form().mnu_Sign->text(), "Sign In");
+}
+
+} // namespace
+
+namespace {
+
+// Lines that arrive while a line's handler lets events run wait their turn.
+TEST_F(InterpreterTest, LinesAreInterpretedInTheOrderTheyArrivedNeverNested) {
+    QTimer::singleShot(30, [] { Channel::form().ReceiveChunk(":b!u@h PRIVMSG #r :second\r\n"); });
+    room().ReceiveChunk(":s 332 me #r :topic\r\n:a!u@h PRIVMSG #r :first\r\n"); // the topic reply pauses
+    waitForPane("second");
+    const QString pane = paneText();
+    EXPECT_LT(pane.indexOf("Topic is"), pane.indexOf("<a>  first"));
+    EXPECT_LT(pane.indexOf("<a>  first"), pane.indexOf("<b>  second")) << pane.toStdString();
+}
+
+TEST_F(InterpreterTest, EachLineIsReadAsUtf8OrWindows1252) {
+    room().ReceiveChunk(":a!u@h PRIVMSG #r :caf\xc3\xa9\r\n:b!u@h PRIVMSG #r :caf\xe9 \x80 \x93quoted\x94\r\n");
+    EXPECT_TRUE(paneText().contains(QString::fromUtf8("<a>  café")));
+    EXPECT_TRUE(paneText().contains(QString::fromUtf8("<b>  café € “quoted”")));
+}
+
+TEST_F(InterpreterTest, ALineLongerThanTheBoundIsDroppedAndTheConnectionGoesOn) {
+    room().ReceiveChunk(QByteArray((1 << 20) + 10, 'x'));
+    room().ReceiveChunk("tail\n:a!u@h PRIVMSG #r :still here\r\n");
+    EXPECT_TRUE(paneText().contains("Dropped"));
+    EXPECT_TRUE(paneText().contains("<a>  still here"));
+    EXPECT_FALSE(paneText().contains("tail"));
 }
 
 } // namespace

@@ -1,0 +1,138 @@
+// The coloured-text writer, read back run by run from a real rich text box.
+#include "StandInWindows.h"
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Piece {
+    QString text;
+    quint32 colour;
+    bool bold = false;
+    bool underline = false;
+    bool operator==(const Piece&) const = default;
+};
+
+void PrintTo(const Piece& run, std::ostream* out) {
+    *out << '"' << run.text.toStdString() << "\" colour " << run.colour << (run.bold ? " bold" : "")
+         << (run.underline ? " underline" : "");
+}
+
+quint32 rgb(int r, int g, int b) {
+    return quint32(r + 256 * g + 65536 * b);
+}
+
+// The runs of the first line, neighbours of equal format joined.
+std::vector<Piece> runsOf(const RichTextBox& box) {
+    std::vector<Piece> runs;
+    const QTextBlock block = box.document()->firstBlock();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat format = it.fragment().charFormat();
+        const QColor c = format.foreground().color();
+        Piece run{it.fragment().text(), rgb(c.red(), c.green(), c.blue()), format.fontWeight() >= QFont::Bold,
+                format.fontUnderline()};
+        if (!runs.empty() && runs.back().colour == run.colour && runs.back().bold == run.bold &&
+            runs.back().underline == run.underline)
+            runs.back().text += run.text;
+        else
+            runs.push_back(run);
+    }
+    return runs;
+}
+
+class ColouredTextTest : public testing::Test {
+protected:
+    StandInWindows windows;
+    RichTextBox box;
+    std::vector<Piece> write(const QString& text) {
+        box.setText("");
+        PutColouredText(box, text);
+        return runsOf(box);
+    }
+};
+
+TEST_F(ColouredTextTest, CodesBecomeFormats) {
+    const quint32 black = 0, red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
+    struct Case {
+        QString text;
+        std::vector<Piece> runs;
+    } cases[] = {
+        {"hello", {{" hello", black}}},
+        {Chr3 + "4red" + Chr3 + " plain", {{" ", black}, {"red", red}, {" plain", black}}},
+        {Chr3 + "12,4x", {{" ", black}, {"x", blue}}},
+        {Chr3 + "4,x", {{" ", black}, {"x", red}}},
+        {Chr3 + ",x", {{" ,x", black}}},
+        {Chr3 + "123", {{" ", black}, {"3", blue}}},
+        {Chr3 + "99a", {{" a", black}}},
+        {Chr3 + "10a", {{" ", black}, {"a", rgb(0, 148, 144)}}},
+        {Chr2 + "b" + Chr2 + "n", {{" ", black}, {"b", black, true}, {"n", black}}},
+        {Chr15 + "b" + Chr3 + "4x", {{" ", black}, {"b", black, true}, {"x", red, true}}},
+        {Chr31 + "u" + Chr31 + "v", {{" ", black}, {"u", black, false, true}, {"v", black}}},
+        {"end" + Chr3 + "!", {{" end!", black}}},
+        {"end" + Chr3 + "4", {{" end", black}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(write(c.text), c.runs) << c.text.toStdString();
+}
+
+TEST_F(ColouredTextTest, ALineIsABlankTheTextAndALineEnd) {
+    PutColouredText(box, "one");
+    PutColouredText(box, Chr3 + "4two");
+    EXPECT_EQ(box.Text(), " one\n two\n");
+    EXPECT_EQ(box.SelFontName(), G().FontName);
+    EXPECT_EQ(box.SelFontSize(), G().FontSize);
+    const QTextCharFormat plain = box.document()->firstBlock().begin().fragment().charFormat();
+    EXPECT_FALSE(plain.fontWeight() >= QFont::Bold);
+}
+
+TEST_F(ColouredTextTest, TheSecondWriterKeepsChr15AsText) {
+    AppendFormattedText(box, Chr15 + "x" + Chr3 + "4y");
+    EXPECT_EQ(box.Text(), " " + Chr15 + "xy\n");
+}
+
+TEST_F(ColouredTextTest, ColourTablesAndSpecifications) {
+    EXPECT_EQ(ColourIndexToRGB(0), rgb(255, 255, 255));
+    EXPECT_EQ(ColourIndexToRGB(5), rgb(127, 0, 0));
+    EXPECT_EQ(ColourIndexToRGB(16), 0u);
+    EXPECT_EQ(ColourIndexToRGB(-1), 0u);
+    EXPECT_EQ(RGBToColourIndex(0), 1);
+    EXPECT_EQ(RGBToColourIndex(rgb(184, 184, 184)), 15);
+    EXPECT_EQ(RGBToColourIndex(rgb(1, 2, 3)), 0);
+    for (const char* spec : {"", "1", "12", "1,", "12,", "1,2", "12,3", "1,23", "12,34", ",1", ",12"})
+        EXPECT_TRUE(IsColourSpec(spec)) << spec;
+    for (const char* notSpec : {",", "123", "a", "1,2,", "12,345", "1 "})
+        EXPECT_FALSE(IsColourSpec(notSpec)) << notSpec;
+}
+
+TEST_F(ColouredTextTest, InfoLinesGoToTheRoomPane) {
+    ShowInfoLine("6 lines", 4); // a text starting with a digit lengthens the number
+    EXPECT_EQ(windows.room.pane.Text(), "  lines\n");
+    ShowInfoLine("ok", 3);
+    EXPECT_TRUE(windows.room.pane.Text().endsWith(" ok\n"));
+}
+
+TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {
+    RichTextBox box;
+    box.resize(600, 200);
+    box.show();
+    PutColouredText(box, "see (link) now");
+    const QTextBlock line = box.document()->firstBlock();
+    const auto twipsOf = [&](int position) {
+        QTextCursor cursor(box.document());
+        cursor.setPosition(position);
+        const QRect r = box.cursorRect(cursor);
+        return QPointF((r.center().x() + 2) * 15.0, r.center().y() * 15.0);
+    };
+    const int inLink = line.text().indexOf("link") + 2; // the point stands after "li"
+    const QPointF point = twipsOf(inLink);
+    EXPECT_EQ(WordAtPoint(box, point.x(), point.y()), "link");
+    const QPointF onSee = twipsOf(line.text().indexOf("see") + 1);
+    EXPECT_EQ(WordAtPoint(box, onSee.x(), onSee.y()), "see");
+    EXPECT_EQ(WordAtPoint(box, -15000, -15000), "");
+}
+
+} // namespace
