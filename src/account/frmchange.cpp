@@ -1,33 +1,22 @@
 #include "account/frmchange.h"
 
+#include "account/NickBoxDialog.h"
 #include "account/usenick.h"
 #include "chatroom/Channel.h"
-#include "widgets/DialogLook.h"
 #include "platform/Dialogs.h"
 #include "widgets/xpButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 frmchange::frmchange() {
-    setWindowTitle(QStringLiteral("Change NickName"));
-    auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    Label1 = new QLabel(QStringLiteral("NickName"), client);
-    Label2 = new QLabel(QStringLiteral("Enter A New NickName"), client);
-    Text1 = new QLineEdit(client);
-    cmdOK = new xpButton(QStringLiteral("cmdOK"), client);
-    cmdOK->setButtonSize(xpButton::Small);
-    cmdOK->setCaption(QStringLiteral("Ok"));
-    auto* column = new QVBoxLayout(client);
-    column->addWidget(Label1);
-    column->addWidget(Label2);
-    column->addWidget(Text1);
-    column->addWidget(cmdOK, 0, Qt::AlignRight);
-    setCentralWidget(client);
+    const NickBoxDialog parts = BuildNickBoxDialog(*this, QStringLiteral("Change NickName"),
+                                                   {QStringLiteral("NickName"), QStringLiteral("Enter A New NickName")});
+    Label1 = parts.labels[0];
+    Label2 = parts.labels[1];
+    Text1 = parts.nickBox;
+    cmdOK = parts.ok;
     connect(cmdOK, &xpButton::Click, this, &frmchange::cmdOK_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &frmchange::cmdOK_Click);
 }
 
 void frmchange::Form_Load() {

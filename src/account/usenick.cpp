@@ -1,31 +1,21 @@
 #include "account/usenick.h"
 
 #include "account/Login.h"
+#include "account/NickBoxDialog.h"
 #include "chatroom/Channel.h"
-#include "widgets/DialogLook.h"
 #include "support/Globals.h"
 #include "widgets/xpButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 usenick::usenick() {
-    setWindowTitle(QStringLiteral("NickName Already In Use Or Invalid"));
-    auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    Label1 = new QLabel(QStringLiteral("Please Choose Another NickName"), client);
-    Text1 = new QLineEdit(client);
-    cmdOK = new xpButton(QStringLiteral("cmdOK"), client);
-    cmdOK->setButtonSize(xpButton::Small);
-    cmdOK->setCaption(QStringLiteral("Ok"));
-    auto* column = new QVBoxLayout(client);
-    column->addWidget(Label1);
-    column->addWidget(Text1);
-    column->addWidget(cmdOK, 0, Qt::AlignRight);
-    setCentralWidget(client);
+    const NickBoxDialog parts = BuildNickBoxDialog(*this, QStringLiteral("NickName Already In Use Or Invalid"),
+                                                   {QStringLiteral("Please Choose Another NickName")});
+    Label1 = parts.labels[0];
+    Text1 = parts.nickBox;
+    cmdOK = parts.ok;
     connect(cmdOK, &xpButton::Click, this, &usenick::cmdOK_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &usenick::cmdOK_Click);
 }
 
 void usenick::Form_Load() {

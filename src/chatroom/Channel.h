@@ -156,10 +156,6 @@ public:
     // The server named in connection messages.
     static inline const QString ServerCaption = QStringLiteral("Tazmir Korvu Server");
 
-signals:
-    // The room's member count as shown, after every change (for views and tests).
-    void chatterCountChanged(int count);
-
 
 private:
     void buildWindow();

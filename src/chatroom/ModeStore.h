@@ -20,7 +20,6 @@ public:
     // "+" and the letters, with a sign wherever the set state changes; "" when empty.
     QString ModeString() const;
     int ModeCount() const { return m_count; }
-    const ModeEntry& at(int k) const { return m_modes[k - 1]; } // 1-based
 
     QString ModeText; // the mode string last built
 

@@ -54,7 +54,6 @@ void Channel::showChatterCount(const QString& gap) {
     }
     cmdCount->setText(QStringLiteral(" Total Chatters :") + gap + QStringLiteral("[ ") +
                       QString::number(TotalChatters) + QStringLiteral(" ]"));
-    emit chatterCountChanged(TotalChatters);
 }
 
 void Channel::beginMemberBatch() {

@@ -22,6 +22,15 @@ namespace {
 class ConnectionTest : public ClientTest {
 protected:
     IrcTestServer& server = IrcTestServer::shared();
+
+    // Connects the client as nick with another user waiting in the room it joins.
+    void connectWatchedBy(IrcPeer& watcher, const QString& nick) {
+        ASSERT_TRUE(watcher.connectAndRegister(server, IrcTestServer::uniqueNick("watch")));
+        watcher.send("JOIN #Korvu");
+        connectTo(server, nick);
+        ASSERT_TRUE(waitForWelcome());
+        watcher.waitForLine(QRegularExpression(":" + nick + "!\\S+ JOIN"));
+    }
 };
 
 TEST_F(ConnectionTest, RegistersWithTheLinesTheServerNeeds) {
@@ -62,11 +71,7 @@ TEST_F(ConnectionTest, AnswersPingAndLogsTrafficWhileTheTrafficWindowShows) {
 TEST_F(ConnectionTest, DisconnectSendsTheQuitLine) {
     const QString nick = IrcTestServer::uniqueNick("bye");
     IrcPeer peer;
-    ASSERT_TRUE(peer.connectAndRegister(server, IrcTestServer::uniqueNick("watch")));
-    peer.send("JOIN #Korvu");
-    connectTo(server, nick);
-    ASSERT_TRUE(waitForWelcome());
-    peer.waitForLine(QRegularExpression(":" + nick + "!\\S+ JOIN"));
+    connectWatchedBy(peer, nick);
     room().mnu_File_Disconnect_Click();
     const QString quit = peer.waitForLine(QRegularExpression(":" + nick + "!\\S+ QUIT"));
     EXPECT_TRUE(quit.contains("Tazmir Korvu Messenger v 1.0")) << quit.toStdString();
@@ -171,11 +176,7 @@ TEST_F(ConnectionTest, ClosingTheRoomWindowAsksAndOnlyHides) {
 TEST_F(ConnectionTest, ExitSendsTheQuitLineFirst) {
     const QString nick = IrcTestServer::uniqueNick("leaving");
     IrcPeer peer;
-    ASSERT_TRUE(peer.connectAndRegister(server, IrcTestServer::uniqueNick("stays")));
-    peer.send("JOIN #Korvu");
-    connectTo(server, nick);
-    ASSERT_TRUE(waitForWelcome());
-    peer.waitForLine(QRegularExpression(":" + nick + "!\\S+ JOIN"));
+    connectWatchedBy(peer, nick);
     room().mnu_terminate_Click();
     const QString quit = peer.waitForLine(QRegularExpression(":" + nick + "!\\S+ QUIT"));
     EXPECT_TRUE(quit.contains("Tazmir Korvu Messenger v 1.0")) << quit.toStdString();
