@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversation/Twips.h"
+#include "platform/Twips.h"
 #include "widgets/DialogLook.h"
 
 #include <QColor>

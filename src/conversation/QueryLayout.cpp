@@ -36,7 +36,7 @@ void Query::Form_Resize() {
     if (isMinimized())
         return;
     const int W = std::max(D::MinWidth, PixelsToTwips(width()) + D::FrameWidth);
-    const int H = std::max(D::MinHeight, PixelsToTwips(height()) + D::FrameHeight);
+    const int H = std::max(D::MinHeight, PixelsToTwipsY(height()) + D::FrameHeight);
 
     const int image11Left = W - 600;
     place(Image11, moved(D::Image11, image11Left, D::Image11.top));

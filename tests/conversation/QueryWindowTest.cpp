@@ -2,7 +2,7 @@
 #include "QueryFixture.h"
 
 #include "chatroom/Channel.h"
-#include "conversation/Twips.h"
+#include "platform/Twips.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
