@@ -47,6 +47,8 @@ public:
             s_form = new T();
             s_form->onUnloaded = [] { s_form = nullptr; };
             s_form->Form_Load();
+            if (onLoaded)
+                onLoaded(*s_form);
         }
         return *s_form;
     }
@@ -55,6 +57,10 @@ public:
         if (s_form)
             s_form->Unload();
     }
+
+    // Runs for every new instance after its load: how the program connects a
+    // window that knows no other window to the windows it serves.
+    static inline std::function<void(T&)> onLoaded;
 
 private:
     static inline T* s_form = nullptr;
