@@ -1,5 +1,6 @@
 #include "widgets/DialogLook.h"
 
+#include <QFont>
 #include <QWidget>
 
 void ApplyDialogLook(QWidget* client) {
@@ -7,4 +8,11 @@ void ApplyDialogLook(QWidget* client) {
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, DialogBackground);
     client->setPalette(palette);
+}
+
+QFont DesignFace() {
+    QFont face(QStringLiteral("Arial"));
+    face.setStyleHint(QFont::SansSerif);
+    face.setPointSizeF(8.25);
+    return face;
 }

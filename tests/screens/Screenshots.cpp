@@ -1,6 +1,6 @@
 // Writes PNGs of the windows for review. Run under Xvfb (scripts/screenshot):
 // the room window with a conversation, coloured text, smiley pictures and the
-// nick list, and a conversation window.
+// nick list, a conversation window, and the smiley, colour and font pickers.
 #include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
@@ -9,13 +9,18 @@
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
 #include "support/WindowTables.h"
+#include "widgets/FontOption.h"
+#include "widgets/frmSmileys.h"
+#include "widgets/frmcolor.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -67,6 +72,27 @@ QWidget* fillConversation(Channel& room) {
     return qobject_cast<QWidget*>(window->object());
 }
 
+// Side by side under the room window.
+bool savePickers(const QString& folder) {
+    // As a user whose display font is installed sees the font dialog.
+    const QStringList fonts = QFontDatabase::families();
+    if (!fonts.isEmpty())
+        G().FontName =
+            fonts.contains(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans") : fonts.first();
+    const std::pair<Form*, const char*> pickers[] = {{&frmSmileys::form(), "smileys.png"},
+                                                     {&frmcolor::form(), "colour-picker.png"},
+                                                     {&FontOption::form(), "font-dialog.png"}};
+    bool ok = true;
+    int left = 40;
+    for (const auto& [picker, file] : pickers) {
+        picker->move(left, 500);
+        picker->show();
+        ok = save(*picker, QDir(folder).filePath(QString::fromLatin1(file))) && ok;
+        left += picker->frameGeometry().width() + 40;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,5 +116,6 @@ int main(int argc, char** argv) {
         conversation->show();
         ok = save(*conversation, QDir(folder).filePath(QStringLiteral("conversation-window.png"))) && ok;
     }
+    ok = savePickers(folder) && ok;
     return ok ? 0 : 1;
 }
