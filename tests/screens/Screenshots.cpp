@@ -1,8 +1,11 @@
 // Writes PNGs of the windows for review. Run under Xvfb (scripts/screenshot):
 // the room window with a conversation, coloured text, smiley pictures and the
-// nick list, and a conversation window.
+// nick list, a conversation window, and the side windows with their lists.
 #include "account/Login.h"
+#include "chatroom/BuddyList.h"
 #include "chatroom/Channel.h"
+#include "chatroom/ChannelInfo.h"
+#include "chatroom/IgnoreList.h"
 #include "chatroom/RegisterWindows.h"
 #include "platform/EventPump.h"
 #include "support/ColouredText.h"
@@ -13,7 +16,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QWidget>
 #include <cstdio>
 
@@ -67,6 +72,41 @@ QWidget* fillConversation(Channel& room) {
     return qobject_cast<QWidget*>(window->object());
 }
 
+// The ban list as the room menu opens it, the buddy list in both views and the
+// block list, each with a few entries.
+bool saveSideWindows(Channel& room, const QDir& folder) {
+    ChannelInfo& bans = ChannelInfo::form();
+    bans.strChannel = QStringLiteral("#Korvu");
+    bans.setWindowTitle(QStringLiteral("Channel Ban List For #Korvu"));
+    G().ListRequestFlag = -1;
+    feed(room, ":irc.local 367 tazmir #Korvu *!*@spam.example alice!a@h 1765350000");
+    feed(room, ":irc.local 367 tazmir #Korvu troll!*@* alice!a@h 1765353600");
+    feed(room, ":irc.local 367 tazmir #Korvu *!*flood@192.0.2.* bob!b@h 1765360000");
+    feed(room, ":irc.local 368 tazmir #Korvu :End of Channel Ban List");
+    bans.lvBans->topLevelItem(1)->setSelected(true);
+    bans.move(40, 80);
+    bool ok = save(bans, folder.filePath(QStringLiteral("ban-list-window.png")));
+    bans.Unload();
+
+    BuddyList& buddies = BuddyList::form();
+    buddies.lstSetup->addItems({QStringLiteral("alice"), QStringLiteral("carol"), QStringLiteral("greta"),
+                                QStringLiteral("henry")});
+    feed(room, ":irc.local 303 tazmir :alice carol greta");
+    buddies.move(520, 80);
+    buddies.show();
+    ok = save(buddies, folder.filePath(QStringLiteral("buddy-list-online.png"))) && ok;
+    buddies.Command2_Click();
+    buddies.lstSetup->item(3)->setSelected(true);
+    ok = save(buddies, folder.filePath(QStringLiteral("buddy-list-setup.png"))) && ok;
+
+    IgnoreList& blocked = IgnoreList::form();
+    for (const char* nick : {"troll", "spammer42", "Flooder"})
+        blocked.AddEntry(QString::fromLatin1(nick));
+    blocked.move(880, 80);
+    blocked.show();
+    return save(blocked, folder.filePath(QStringLiteral("block-list-window.png"))) && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,5 +130,6 @@ int main(int argc, char** argv) {
         conversation->show();
         ok = save(*conversation, QDir(folder).filePath(QStringLiteral("conversation-window.png"))) && ok;
     }
+    ok = saveSideWindows(room, QDir(folder)) && ok;
     return ok ? 0 : 1;
 }
