@@ -54,6 +54,9 @@ TEST_F(ChannelInfoTest, DesignedCaptionsAndColumns) {
         captions << button->Caption();
     EXPECT_EQ(captions, (QStringList{"Bans", "Excepts", "Invities", "Remove", "Ok"}));
     EXPECT_FALSE(info.isVisible());
+    info.show();
+    info.close(); // the title bar's close unloads it, like Ok
+    EXPECT_EQ(ChannelInfo::loaded(), nullptr);
 }
 
 // Each reply line is one row: mask, setter, and the Unix time in the general
