@@ -22,15 +22,22 @@ constexpr int ColumnTwips = 1440;
 
 enum Column { MaskColumn = 0, ByColumn = 1, WhenColumn = 2 };
 
-// The mode letter that removes a mask from the list a header names.
-QString removalLetter(const QString& header) {
-    if (header == QLatin1String("Bans"))
-        return QStringLiteral("b");
-    if (header == QLatin1String("Invites"))
-        return QStringLiteral("I");
-    if (header == QLatin1String("Excepts"))
-        return QStringLiteral("e");
-    return QString();
+// A list the window shows: the first header's text and the channel mode
+// letter that asks for it or, with "-", removes a mask from it.
+struct MaskList {
+    QLatin1String header;
+    QLatin1String letter;
+};
+
+const MaskList Bans{QLatin1String("Bans"), QLatin1String("b")};
+const MaskList Excepts{QLatin1String("Excepts"), QLatin1String("e")};
+const MaskList Invites{QLatin1String("Invites"), QLatin1String("I")};
+
+const MaskList* listNamed(const QString& header) {
+    for (const MaskList* list : {&Bans, &Invites, &Excepts})
+        if (header == list->header)
+            return list;
+    return nullptr;
 }
 
 } // namespace
@@ -98,15 +105,15 @@ void ChannelInfo::ShowModalAndReturn() {
 }
 
 void ChannelInfo::cmdBans_Click() {
-    requestList(QStringLiteral("Bans"), QStringLiteral("b"));
+    requestList(Bans.header, Bans.letter);
 }
 
 void ChannelInfo::cmdExcepts_Click() {
-    requestList(QStringLiteral("Excepts"), QStringLiteral("e"));
+    requestList(Excepts.header, Excepts.letter);
 }
 
 void ChannelInfo::cmdInvites_Click() {
-    requestList(QStringLiteral("Invites"), QStringLiteral("I"));
+    requestList(Invites.header, Invites.letter);
 }
 
 void ChannelInfo::requestList(const QString& header, const QString& letter) {
@@ -124,10 +131,10 @@ void ChannelInfo::clearRows() {
 // The row stays: the list changes only with a new request.
 void ChannelInfo::cmdRemove_Click() {
     const QList<QTreeWidgetItem*> selected = lvBans->selectedItems();
-    const QString letter = removalLetter(lvBans->headerItem()->text(MaskColumn));
-    if (selected.isEmpty() || letter.isEmpty())
+    const MaskList* list = listNamed(lvBans->headerItem()->text(MaskColumn));
+    if (selected.isEmpty() || !list)
         return;
-    Channel::form().SendData(QStringLiteral("mode ") + strChannel + QStringLiteral(" -") + letter +
+    Channel::form().SendData(QStringLiteral("mode ") + strChannel + QStringLiteral(" -") + list->letter +
                              QLatin1Char(' ') + selected.first()->text(MaskColumn));
 }
 
