@@ -208,6 +208,11 @@ private:
     void onCannotJoin(const IrcMessage& msg);
     void endStay();
 
+    // Side windows: the ban, exception and invitation lists, the buddy list's answer.
+    void onListEntry(const IrcMessage& msg);
+    void onListEnd(const IrcMessage& msg);
+    void onOnlineBuddies(const IrcMessage& msg);
+
     // Room pane and input line.
     void sendTypedLine();
     void topicKeyDown(int& keyCode);

@@ -210,9 +210,3 @@ bool Channel::PrivateChatSoundOn() const {
 bool Channel::PrivateChatRefused() const {
     return (mnu_pm_no->isChecked() && mnu_blocked->isChecked()) || mnu_pm_yes->isChecked();
 }
-
-bool Channel::IsBlocked(const QString&) const {
-    return false;
-}
-
-void Channel::ToggleBuddyList() {}

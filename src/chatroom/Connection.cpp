@@ -4,6 +4,7 @@
 
 #include "account/Login.h"
 #include "account/frmPassword.h"
+#include "chatroom/BuddyList.h"
 #include "chatroom/DebugWin.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace {
 
@@ -162,6 +164,7 @@ void Channel::sock_Close() {
     showChatterCount(QStringLiteral("  "));
     resetConnectionMenus();
     Update();
+    BuddyList::form().lstNicks->clear();
     Login& login = Login::form();
     login.cmdSignout_Click();
     login.mnu_Sign->setText(QStringLiteral("Sign In"));

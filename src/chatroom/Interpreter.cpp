@@ -58,6 +58,8 @@ const QHash<QString, Handler>& Channel::Dispatch::table() {
         t.insert("privmsg", &call<&Channel::onPrivmsg>);
         t.insert("nick", &call<&Channel::onNick>);
         t.insert("part", &call<&Channel::onPart>);
+        addRows(t, {"367", "346", "348"}, &call<&Channel::onListEntry>);
+        addRows(t, {"368", "347", "349"}, &call<&Channel::onListEnd>);
         t.insert("353", &call<&Channel::onNames>);
         t.insert("mode", &call<&Channel::onMode>);
         t.insert("quit", [](Channel&, const IrcMessage& msg) { HandleQuit(msg.Nick, P(msg, 1)); });
@@ -71,6 +73,7 @@ const QHash<QString, Handler>& Channel::Dispatch::table() {
         t.insert("433", &call<&Channel::onNickInUse>);
         addRows(t, {"372", "375", "376", "422"}, &ignored);
         addRows(t, {"251", "252", "253", "254", "255", "265", "266"}, shown(Chr3 + QStringLiteral("06")));
+        t.insert("303", &call<&Channel::onOnlineBuddies>);
         addRows(t, {"305", "306", "329"}, &ignored);
         addRows(t, {"484", "482", "461", "412", "403", "421", "401", "481", "402"},
                 shown(Chr3 + QStringLiteral("04* ")));

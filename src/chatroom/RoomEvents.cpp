@@ -5,6 +5,7 @@
 #include "chatroom/LineParameters.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
+#include "support/GeneralDate.h"
 #include "support/Globals.h"
 #include "support/ModeProcedures.h"
 #include "support/QueryWindow.h"
@@ -12,7 +13,6 @@
 #include "support/WindowTables.h"
 
 #include <QHash>
-#include <QLocale>
 
 namespace {
 
@@ -173,7 +173,7 @@ void Channel::onTopicSetter(const IrcMessage& msg) {
     bool isNumber = false;
     const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
     const QString when =
-        isNumber ? QLocale().toString(UnixTimeToDate(seconds), QLocale::ShortFormat) : P(msg, 4, 4);
+        isNumber ? GeneralDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
     PutColouredText(*room->DataIn, Green + QStringLiteral("Topic set by ") + Chr2 + P(msg, 3, 3) + Chr2 +
                                        QStringLiteral(" on ") + Chr2 + when + Chr2);
 }

@@ -6,6 +6,7 @@
 #include "account/Login.h"
 #include "account/frmPassword.h"
 #include "account/usenick.h"
+#include "chatroom/BuddyList.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -51,6 +52,7 @@ void Channel::onNotice(const IrcMessage& msg) {
         showInMain(Chr3 + QStringLiteral("05") + P(msg, 2));
         return;
     }
+    BuddyList::form(); // loads it, hidden, with its refresh cycle
     showInMain(Chr3 + QStringLiteral("05") + Chr2 + QStringLiteral("NOTICE") + Chr2 + Chr3 + QStringLiteral(" ") +
                Chr2 + msg.Nick + Chr2 + QStringLiteral(": ") + P(msg, 2));
 }

@@ -61,6 +61,8 @@ public:
     void Image2_Click();
     void Label4_Click();
     void LabelAction_Click();
+    void cmdOptions_Click();
+    void Label6_Click();
     void flsh_Timer();
 
     // 1 after incoming text is shown; 0 once the user touches the window.

@@ -141,7 +141,8 @@ void Query::connectControls() {
     Image2->setMouseTracking(true);
     for (QObject* watched : {static_cast<QObject*>(centralWidget()), static_cast<QObject*>(DataOut),
                              static_cast<QObject*>(Image2), static_cast<QObject*>(Label4),
-                             static_cast<QObject*>(LabelAction)})
+                             static_cast<QObject*>(LabelAction), static_cast<QObject*>(cmdOptions),
+                             static_cast<QObject*>(Label6)})
         watched->installEventFilter(this);
 }
 
@@ -191,6 +192,10 @@ bool Query::eventFilter(QObject* watched, QEvent* event) {
             Label4_Click();
         else if (watched == LabelAction)
             LabelAction_Click();
+        else if (watched == cmdOptions)
+            cmdOptions_Click();
+        else if (watched == Label6)
+            Label6_Click();
     }
     return Form::eventFilter(watched, event);
 }

@@ -1,7 +1,9 @@
 // The labels under the input line that act in this window.
 #include "conversation/Query.h"
 
+#include "chatroom/BuddyList.h"
 #include "chatroom/Channel.h"
+#include "chatroom/IgnoreList.h"
 #include "platform/Dialogs.h"
 #include "support/CommandParser.h"
 #include "support/Globals.h"
@@ -29,4 +31,12 @@ void Query::LabelAction_Click() {
     const QString line = ParseCommand(target, DropLeft(QStringLiteral("/me ") + answer, 1));
     if (!line.isEmpty())
         room.SendData(line);
+}
+
+void Query::cmdOptions_Click() {
+    BuddyList::form().show();
+}
+
+void Query::Label6_Click() {
+    IgnoreList::form().show();
 }

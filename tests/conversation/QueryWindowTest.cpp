@@ -1,7 +1,9 @@
 // The conversation window as the table sees it, its labels and its layout.
 #include "QueryFixture.h"
 
+#include "chatroom/BuddyList.h"
 #include "chatroom/Channel.h"
+#include "chatroom/IgnoreList.h"
 #include "platform/Twips.h"
 
 #include <QItemSelectionModel>
@@ -92,6 +94,17 @@ TEST_F(QueryTest, OwnActionRefusesTheOwnNick) {
     EXPECT_EQ(boxes[0].title, "You cannot do that to yourself!");
     EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::Ok);
     EXPECT_EQ(lines(q).size(), 1);
+}
+
+TEST_F(QueryTest, LabelsShowTheBuddyAndBlockLists) {
+    Query& q = open("bob");
+    QTest::mouseClick(q.cmdOptions, Qt::LeftButton);
+    ASSERT_NE(BuddyList::loaded(), nullptr);
+    EXPECT_TRUE(BuddyList::loaded()->isVisible());
+    EXPECT_EQ(IgnoreList::loaded(), nullptr);
+    QTest::mouseClick(q.Label6, Qt::LeftButton);
+    ASSERT_NE(IgnoreList::loaded(), nullptr);
+    EXPECT_TRUE(IgnoreList::loaded()->isVisible());
 }
 
 TEST_F(QueryTest, WindowNeverGetsSmallerThanItsDesign) {

@@ -1,6 +1,9 @@
 // Writes PNGs of the windows for review. Run under Xvfb (scripts/screenshot):
 // the room window with a conversation, coloured text, smiley pictures and the
-// nick list, a conversation window, and the smiley, colour and font pickers.
+// nick list, a conversation window, then the groups of pictures that the other
+// files of this folder add.
+#include "screens/Shots.h"
+
 #include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
@@ -9,32 +12,62 @@
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
 #include "support/WindowTables.h"
-#include "widgets/FontOption.h"
-#include "widgets/frmSmileys.h"
-#include "widgets/frmcolor.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
-#include <utility>
+#include <map>
 
 namespace {
 
-void feed(Channel& room, const QString& line) {
+std::multimap<int, Shots::Draw>& groups() {
+    static std::multimap<int, Shots::Draw> all;
+    return all;
+}
+
+void fillRoom(Channel& room) {
+    G().MyNick = QStringLiteral("tazmir");
+    Shots::feed(room, ":tazmir!t@h JOIN :#Korvu");
+    Shots::feed(room, ":irc.local 332 tazmir #Korvu :Welcome to the " + Chr3 + "12Korvu" + Chr3 + " room :)");
+    Shots::feed(room, ":irc.local 333 tazmir #Korvu alice 1765350000");
+    Shots::feed(room, ":irc.local 353 tazmir = #Korvu :@alice %bob +carol dave erin frank tazmir");
+    Shots::feed(room, ":greta!g@h JOIN :#Korvu");
+    Shots::feed(room, ":alice!a@h PRIVMSG #Korvu :Hello everyone :D");
+    Shots::feed(room, ":carol!c@h PRIVMSG #Korvu :" + Chr3 + "4red, " + Chr3 + "3green" + Chr3 + " and " + Chr2 +
+                   "bold" + Chr2 + " and " + Chr31 + "underlined" + Chr31 + " text ;)");
+    Shots::feed(room, ":dave!d@h PRIVMSG #Korvu :" + Chr1 + "ACTION waves at everybody" + Chr1);
+    Shots::feed(room, ":erin!e@h NICK :erin_away");
+    Shots::feed(room, ":alice!a@h MODE #Korvu +v greta");
+    Shots::feed(room, ":frank!f@h PRIVMSG #Korvu :anyone up for coffee? ~o) or a beer (beer)");
+    Shots::feed(room, ":bob!b@h QUIT :Quit: see you :((");
+    room.DataOut->setText(QStringLiteral("typing a reply..."));
+}
+
+QWidget* fillConversation(Channel& room) {
+    Shots::feed(room, ":alice!alice@host.example PRIVMSG tazmir :hi there! how are you? :)");
+    QueryWindow* window = QueryAt(FindQueryIndex(QStringLiteral("alice")));
+    if (!window)
+        return nullptr;
+    window->PutText(QStringLiteral("alice"), Chr1 + QStringLiteral("ACTION smiles") + Chr1);
+    PutColouredText(window->DataInPane(), Chr3 + QStringLiteral("4<tazmir> ") + Chr3 + QStringLiteral("1 fine, thanks :D"));
+    return qobject_cast<QWidget*>(window->object());
+}
+
+} // namespace
+
+void Shots::feed(Channel& room, const QString& line) {
     QString copy = line;
     room.interpret(copy);
 }
 
-void settle() {
+void Shots::settle() {
     for (int k = 0; k < 20; ++k)
         DoEvents();
 }
 
-bool save(QWidget& window, const QString& path) {
+bool Shots::save(QWidget& window, const QString& path) {
     window.raise();
     window.activateWindow();
     settle();
@@ -44,56 +77,10 @@ bool save(QWidget& window, const QString& path) {
     return ok;
 }
 
-void fillRoom(Channel& room) {
-    G().MyNick = QStringLiteral("tazmir");
-    feed(room, ":tazmir!t@h JOIN :#Korvu");
-    feed(room, ":irc.local 332 tazmir #Korvu :Welcome to the " + Chr3 + "12Korvu" + Chr3 + " room :)");
-    feed(room, ":irc.local 333 tazmir #Korvu alice 1765350000");
-    feed(room, ":irc.local 353 tazmir = #Korvu :@alice %bob +carol dave erin frank tazmir");
-    feed(room, ":greta!g@h JOIN :#Korvu");
-    feed(room, ":alice!a@h PRIVMSG #Korvu :Hello everyone :D");
-    feed(room, ":carol!c@h PRIVMSG #Korvu :" + Chr3 + "4red, " + Chr3 + "3green" + Chr3 + " and " + Chr2 +
-                   "bold" + Chr2 + " and " + Chr31 + "underlined" + Chr31 + " text ;)");
-    feed(room, ":dave!d@h PRIVMSG #Korvu :" + Chr1 + "ACTION waves at everybody" + Chr1);
-    feed(room, ":erin!e@h NICK :erin_away");
-    feed(room, ":alice!a@h MODE #Korvu +v greta");
-    feed(room, ":frank!f@h PRIVMSG #Korvu :anyone up for coffee? ~o) or a beer (beer)");
-    feed(room, ":bob!b@h QUIT :Quit: see you :((");
-    room.DataOut->setText(QStringLiteral("typing a reply..."));
+bool Shots::add(int order, Draw draw) {
+    groups().emplace(order, std::move(draw));
+    return true;
 }
-
-QWidget* fillConversation(Channel& room) {
-    feed(room, ":alice!alice@host.example PRIVMSG tazmir :hi there! how are you? :)");
-    QueryWindow* window = QueryAt(FindQueryIndex(QStringLiteral("alice")));
-    if (!window)
-        return nullptr;
-    window->PutText(QStringLiteral("alice"), Chr1 + QStringLiteral("ACTION smiles") + Chr1);
-    PutColouredText(window->DataInPane(), Chr3 + QStringLiteral("4<tazmir> ") + Chr3 + QStringLiteral("1 fine, thanks :D"));
-    return qobject_cast<QWidget*>(window->object());
-}
-
-// Side by side under the room window.
-bool savePickers(const QString& folder) {
-    // As a user whose display font is installed sees the font dialog.
-    const QStringList fonts = QFontDatabase::families();
-    if (!fonts.isEmpty())
-        G().FontName =
-            fonts.contains(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans") : fonts.first();
-    const std::pair<Form*, const char*> pickers[] = {{&frmSmileys::form(), "smileys.png"},
-                                                     {&frmcolor::form(), "colour-picker.png"},
-                                                     {&FontOption::form(), "font-dialog.png"}};
-    bool ok = true;
-    int left = 40;
-    for (const auto& [picker, file] : pickers) {
-        picker->move(left, 500);
-        picker->show();
-        ok = save(*picker, QDir(folder).filePath(QString::fromLatin1(file))) && ok;
-        left += picker->frameGeometry().width() + 40;
-    }
-    return ok;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QTemporaryDir settings;
@@ -101,21 +88,22 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
     RegisterWindows();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    QDir().mkpath(folder);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    QDir().mkpath(folder.path());
 
     Login::form().Text1->setText(QStringLiteral("tazmir"));
     Channel& room = Channel::form();
     room.move(20, 20);
     room.show();
     fillRoom(room);
-    bool ok = save(room, QDir(folder).filePath(QStringLiteral("room-window.png")));
+    bool ok = Shots::save(room, folder.filePath(QStringLiteral("room-window.png")));
 
     if (QWidget* conversation = fillConversation(room)) {
         conversation->move(860, 60);
         conversation->show();
-        ok = save(*conversation, QDir(folder).filePath(QStringLiteral("conversation-window.png"))) && ok;
+        ok = Shots::save(*conversation, folder.filePath(QStringLiteral("conversation-window.png"))) && ok;
     }
-    ok = savePickers(folder) && ok;
+    for (const auto& [order, draw] : groups())
+        ok = draw(room, folder) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,253 @@
+// The buddy list: the stored list and its keys, adding and removing, the online
+// list from the server's answer, the ISON cycle against a real server, and the
+// places that load the window.
+#include "chatroom/BuddyList.h"
+#include "chatroom/BuddyStore.h"
+#include "chatroom/Channel.h"
+#include "chatroom/DebugWin.h"
+#include "fixtures/ClientFixture.h"
+#include "fixtures/IrcPeer.h"
+#include "fixtures/IrcTestServer.h"
+#include "fixtures/Wait.h"
+#include "support/CommandParser.h"
+#include "support/Globals.h"
+#include "support/Settings.h"
+#include "support/WindowTables.h"
+#include "widgets/xpButton.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+namespace {
+
+QStringList entries(const QListWidget& list) {
+    QStringList texts;
+    for (int k = 0; k < list.count(); ++k)
+        texts << list.item(k)->text();
+    return texts;
+}
+
+QString stored(const QString& key) {
+    return GetSetting("Listsetup", "Sect", key);
+}
+
+class BuddyListTest : public ClientTest {
+protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        room();
+        G().MyNick = "me";
+    }
+    void feed(const QString& line) {
+        QString copy = line;
+        room().interpret(copy);
+    }
+    // Adds nicks through the Add button's prompt.
+    void add(const QStringList& answered) {
+        for (const QString& text : answered) {
+            answers.push_back({Dialogs::Answer::Ok, text});
+            BuddyList::form().cmdAdd_Click();
+        }
+    }
+    // Ends the window as the program's exit does: without its unload handler.
+    static void destroyWindow() {
+        BuddyList::form().Destroy();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(BuddyListTest, DesignedViewsAndTimer) {
+    BuddyList& buddies = BuddyList::form();
+    EXPECT_EQ(buddies.windowTitle(), "View Whois Online");
+    EXPECT_FALSE(buddies.isVisible());
+    EXPECT_EQ(buddies.tmrRefresh.interval(), 60000);
+    EXPECT_TRUE(buddies.tmrRefresh.isActive());
+    const auto view = [&buddies] {
+        return std::tuple{buddies.lblWhich->text(), buddies.lstSetup->isVisibleTo(&buddies),
+                          buddies.cmdAdd->isVisibleTo(&buddies), buddies.cmdRem->isVisibleTo(&buddies)};
+    };
+    EXPECT_EQ(view(), std::tuple(QString("Online"), false, false, false));
+    buddies.Command2_Click();
+    EXPECT_EQ(view(), std::tuple(QString("Setup"), true, true, true));
+    buddies.command1_Click();
+    EXPECT_EQ(view(), std::tuple(QString("Online"), false, false, false));
+    EXPECT_TRUE(buddies.lstNicks->isVisibleTo(&buddies));
+    EXPECT_TRUE(buddies.cmdClear->isVisibleTo(&buddies));
+}
+
+TEST_F(BuddyListTest, AddTakesANickOnceWithoutBlanks) {
+    const struct {
+        const char* answer;
+        QStringList after;
+    } cases[] = {
+        {"", {}},
+        {"   ", {}},
+        {"bob", {"bob"}},
+        {" al ice ", {"bob", "alice"}},
+        {"BOB", {"bob", "alice"}},
+        {"Alice", {"bob", "alice"}},
+        {"carol", {"bob", "alice", "carol"}},
+    };
+    for (const auto& c : cases) {
+        add({c.answer});
+        EXPECT_EQ(entries(*BuddyList::form().lstSetup), c.after) << c.answer;
+    }
+    ASSERT_EQ(boxes.size(), std::size(cases)); // only the prompts: a nick stored already shows no message
+    EXPECT_TRUE(boxes[0].input);
+    EXPECT_EQ(boxes[0].prompt, "Enter a nickname to add");
+    EXPECT_EQ(boxes[0].title, "Whois Online");
+    EXPECT_EQ(boxes[0].defaultText, "");
+}
+
+// Every change is stored at once, so the list survives an exit that runs no
+// unload handler.
+TEST_F(BuddyListTest, StoredListKeysOrderAndEveryChange) {
+    add({"zed", "amy", "Bob"});
+    EXPECT_EQ(stored("boty1"), "3");
+    EXPECT_EQ(stored("boty10"), "zed");
+    EXPECT_EQ(stored("boty11"), "amy");
+    EXPECT_EQ(stored("boty12"), "Bob");
+    EXPECT_EQ(GetSetting("LISTSETUP", "sect", "BOTY12"), "Bob");
+
+    destroyWindow();
+    BuddyList& again = BuddyList::form();
+    EXPECT_EQ(entries(*again.lstSetup), (QStringList{"zed", "amy", "Bob"}));
+    EXPECT_EQ(again.lstNicks->count(), 0);
+
+    again.lstSetup->item(0)->setSelected(true);
+    again.cmdRem_Click();
+    EXPECT_EQ(stored("boty1"), "2");
+    EXPECT_EQ(stored("boty10"), "amy");
+    EXPECT_EQ(stored("boty12"), "Bob"); // past the count: left, and ignored
+    again.cmdRem_Click();               // nothing selected now
+    destroyWindow();
+    EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"amy", "Bob"}));
+
+    BuddyList::form().cmdClear_Click();
+    EXPECT_EQ(stored("boty1"), "0");
+    destroyWindow();
+    EXPECT_EQ(BuddyList::form().lstSetup->count(), 0);
+
+    add({"kim"}); // the unload handler stores the list as well
+    ASSERT_TRUE(BuddyList::form().Unload());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"kim"}));
+}
+
+TEST_F(BuddyListTest, StoredCountsThatAreNotAList) {
+    const struct {
+        const char* count;
+        QStringList loaded;
+    } cases[] = {{nullptr, {}}, {"x", {}}, {"-2", {}}, {"2", {"a", "b"}}, {"999999999", {"a", "b", "c"}}};
+    SaveSetting("Listsetup", "Sect", "boty10", "a");
+    SaveSetting("Listsetup", "Sect", "boty11", "b");
+    SaveSetting("Listsetup", "Sect", "boty12", "c");
+    for (const auto& c : cases) {
+        if (c.count)
+            SaveSetting("Listsetup", "Sect", "boty1", c.count);
+        EXPECT_EQ(LoadBuddies(), c.loaded) << (c.count ? c.count : "missing");
+    }
+}
+
+TEST_F(BuddyListTest, ServerAnswerReplacesTheOnlineList) {
+    const struct {
+        const char* line;
+        QStringList online;
+    } cases[] = {
+        {":s 303 me :alice bob", {"alice", "bob"}},
+        {":s 303 me :carol  dave ", {"carol", "dave"}},
+        {":s 303 me :", {}},
+        {":s 303 me :erin\r", {"erin"}},
+        {":s 303 me", {}},
+        {":s 303 me :<b>x</b>", {"<b>x</b>"}},
+    };
+    for (const auto& c : cases) {
+        feed(c.line);
+        EXPECT_EQ(entries(*BuddyList::form().lstNicks), c.online) << c.line;
+    }
+    EXPECT_FALSE(BuddyList::form().isVisible());
+}
+
+TEST_F(BuddyListTest, DoubleClickOpensAConversation) {
+    BuddyList& buddies = BuddyList::form();
+    buddies.AddUsers("alice bob");
+    buddies.lstNicks_DblClick(); // nothing selected
+    EXPECT_EQ(G().QueryCount, 0);
+    buddies.lstNicks->item(1)->setSelected(true);
+    buddies.lstNicks_DblClick();
+    ASSERT_NE(FindQueryIndex("bob"), -1);
+    EXPECT_EQ(FindQueryIndex("alice"), -1);
+}
+
+// The window is loaded (hidden) by a user's notice and by the server closing
+// the connection, which empties its online list; "bl" loads or unloads it.
+TEST_F(BuddyListTest, PlacesThatLoadTheWindow) {
+    feed("NOTICE AUTH :*** Looking up your hostname");
+    EXPECT_EQ(BuddyList::loaded(), nullptr);
+    feed(":bob!b@h NOTICE me :psst");
+    ASSERT_NE(BuddyList::loaded(), nullptr);
+    EXPECT_FALSE(BuddyList::loaded()->isVisible());
+
+    BuddyList::form().AddUsers("alice bob");
+    room().sock_Close();
+    EXPECT_EQ(BuddyList::form().lstNicks->count(), 0);
+    destroyWindow();
+    room().sock_Close();
+    EXPECT_NE(BuddyList::loaded(), nullptr);
+
+    EXPECT_EQ(ParseCommand("", "bl"), ""); // loaded, not shown: loaded again
+    ASSERT_NE(BuddyList::loaded(), nullptr);
+    EXPECT_FALSE(BuddyList::loaded()->isVisible());
+    BuddyList::form().show();
+    QPointer<BuddyList> shown(BuddyList::loaded());
+    ParseCommand("", "bl");
+    EXPECT_EQ(BuddyList::loaded(), nullptr);
+    ParseCommand("", "bl");
+    EXPECT_NE(BuddyList::loaded(), nullptr);
+    EXPECT_NE(BuddyList::loaded(), shown.data());
+}
+
+class BuddyListServerTest : public BuddyListTest {
+protected:
+    IrcTestServer& server = IrcTestServer::shared();
+
+    static QString sentLines() { return DebugWin::form().txtDataIn->toPlainText(); }
+    static qsizetype isonLines() { return sentLines().count("<< ISON "); }
+};
+
+// One ISON line for the whole stored list (ending in a blank); the answer
+// lists those online. The cycle asks on every second tick.
+TEST_F(BuddyListServerTest, OnlineAndOfflineBuddies) {
+    const QString friendNick = IrcTestServer::uniqueNick("friend");
+    const QString ghost = IrcTestServer::uniqueNick("ghost");
+    IrcPeer buddy;
+    ASSERT_TRUE(buddy.connectAndRegister(server, friendNick));
+    connectTo(server, IrcTestServer::uniqueNick("watcher"));
+    ASSERT_TRUE(waitForWelcome());
+    DebugWin::form().show();
+    BuddyList& buddies = BuddyList::form();
+
+    buddies.Reload(); // an empty stored list asks nothing
+    buddies.tmrRefresh_Timer();
+    buddies.tmrRefresh_Timer();
+    EXPECT_EQ(isonLines(), 0);
+
+    add({ghost});
+    add({friendNick});
+    EXPECT_TRUE(sentLines().contains("<< ISON " + ghost + " " + friendNick + " \n"))
+        << sentLines().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return entries(*buddies.lstNicks) == QStringList{friendNick}; }));
+
+    const qsizetype asked = isonLines();
+    buddies.tmrRefresh_Timer();
+    EXPECT_EQ(isonLines(), asked);
+    ASSERT_TRUE(buddy.quit());
+    buddies.tmrRefresh_Timer();
+    EXPECT_EQ(isonLines(), asked + 1);
+    EXPECT_TRUE(waitUntil([&] { return buddies.lstNicks->count() == 0; }));
+}
+
+} // namespace

@@ -1,0 +1,237 @@
+// The ban, exception and invitation list window: rows from the list replies,
+// the requests and Remove, against lines fed to the interpreter and against a
+// real server's lists.
+#include "chatroom/ChannelInfo.h"
+#include "chatroom/Channel.h"
+#include "chatroom/DebugWin.h"
+#include "fixtures/ClientFixture.h"
+#include "fixtures/IrcPeer.h"
+#include "fixtures/IrcTestServer.h"
+#include "fixtures/Wait.h"
+#include "support/GeneralDate.h"
+#include "support/Globals.h"
+#include "support/Timing.h"
+#include "support/WindowTables.h"
+#include "widgets/xpButton.h"
+
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList rowAt(const ChannelInfo& info, int row) {
+    const QTreeWidgetItem* item = info.lvBans->topLevelItem(row);
+    return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList();
+}
+
+QString header(const ChannelInfo& info) {
+    return info.lvBans->headerItem()->text(0);
+}
+
+class ChannelInfoTest : public ClientTest {
+protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        room();
+        G().MyNick = "me";
+    }
+    void feed(const QString& line) {
+        QString copy = line;
+        room().interpret(copy);
+    }
+};
+
+TEST_F(ChannelInfoTest, DesignedCaptionsAndColumns) {
+    ChannelInfo& info = ChannelInfo::form();
+    EXPECT_EQ(info.windowTitle(), "Channel Information For");
+    EXPECT_EQ(header(info), "Bans");
+    EXPECT_EQ(info.lvBans->headerItem()->text(1), "By");
+    EXPECT_EQ(info.lvBans->headerItem()->text(2), "When");
+    QStringList captions;
+    for (const xpButton* button :
+         {info.cmdBans, info.cmdExcepts, info.cmdInvites, info.cmdRemove, info.cmdOK})
+        captions << button->Caption();
+    EXPECT_EQ(captions, (QStringList{"Bans", "Excepts", "Invities", "Remove", "Ok"}));
+    EXPECT_FALSE(info.isVisible());
+    info.show();
+    info.close(); // the title bar's close unloads it, like Ok
+    EXPECT_EQ(ChannelInfo::loaded(), nullptr);
+}
+
+// Each reply line is one row: mask, setter, and the Unix time in the general
+// date form; a time that is not a 32-bit number leaves "When" empty.
+TEST_F(ChannelInfoTest, ListLinesBecomeRowsOnlyWhileAListIsAskedFor) {
+    feed(":s 367 me #r early!*@* bob 1700000000");
+    EXPECT_EQ(ChannelInfo::loaded(), nullptr); // nobody asked: ignored
+    G().ListRequestFlag = -1;
+    const struct {
+        const char* line;
+        QStringList row; // empty: no row
+    } cases[] = {
+        {":s 367 me #r a!*@* bob 1700000000", {"a!*@*", "bob", GeneralDateText(UnixTimeToDate(1700000000))}},
+        {":s 346 me #r inv!*@* carol 0", {"inv!*@*", "carol", GeneralDateText(UnixTimeToDate(0))}},
+        {":s 348 me #r ex!*@* dave soon", {"ex!*@*", "dave", ""}},
+        {":s 367 me #r big!*@* erin 4294967296", {"big!*@*", "erin", ""}},
+        {":s 367 me #r only!*@*", {"only!*@*", "", ""}},
+        {":s 367 me #r", {}},
+        {":s 367 me #r :", {}},
+        {":s 367", {}},
+    };
+    int rows = 0;
+    for (const auto& c : cases) {
+        feed(c.line);
+        const ChannelInfo& info = ChannelInfo::form();
+        if (c.row.isEmpty()) {
+            EXPECT_EQ(info.lvBans->topLevelItemCount(), rows) << c.line;
+            continue;
+        }
+        ASSERT_EQ(info.lvBans->topLevelItemCount(), ++rows) << c.line;
+        EXPECT_EQ(rowAt(info, rows - 1), c.row) << c.line;
+    }
+    EXPECT_EQ(G().ListRequestFlag, -1);
+}
+
+// The interpreter does not wait for the user to close the window.
+TEST_F(ChannelInfoTest, EndOfListShowsAHiddenWindowModalAndReturns) {
+    G().ListRequestFlag = -1;
+    feed(":s 367 me #r a!*@* bob 0");
+    feed(":s 368 me #r :End of Channel Ban List");
+    ChannelInfo& info = ChannelInfo::form();
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(G().ListRequestFlag, 0);
+    feed(":s 367 me #r late!*@* bob 0"); // the list has ended
+    EXPECT_EQ(info.lvBans->topLevelItemCount(), 1);
+
+    // Ok unloads it; shown again by the menu, an end of list only clears the flag.
+    info.cmdOK_Click();
+    EXPECT_EQ(ChannelInfo::loaded(), nullptr);
+    ChannelInfo::form().show();
+    G().ListRequestFlag = -1;
+    feed(":s 349 me #r :End of Channel Exception List");
+    EXPECT_EQ(ChannelInfo::form().windowModality(), Qt::NonModal);
+    EXPECT_EQ(G().ListRequestFlag, 0);
+}
+
+TEST_F(ChannelInfoTest, RequestsNameTheListAndEmptyTheRows) {
+    ChannelInfo& info = ChannelInfo::form();
+    G().ListRequestFlag = -1;
+    feed(":s 367 me #r a!*@* bob 0");
+    for (auto [click, name] : {std::pair{&ChannelInfo::cmdExcepts_Click, "Excepts"},
+                               std::pair{&ChannelInfo::cmdInvites_Click, "Invites"},
+                               std::pair{&ChannelInfo::cmdBans_Click, "Bans"}}) {
+        G().ListRequestFlag = 0;
+        info.lvBans->headerItem()->setText(0, "x");
+        (info.*click)();
+        EXPECT_EQ(header(info), name);
+        EXPECT_EQ(info.lvBans->topLevelItemCount(), 0) << name;
+        EXPECT_EQ(G().ListRequestFlag, -1) << name;
+        feed(":s 367 me #r m!*@* bob 0");
+    }
+}
+
+class ChannelInfoServerTest : public ClientTest {
+protected:
+    IrcTestServer& server = IrcTestServer::shared();
+
+    // Connects the client, joined to roomName; its traffic is logged from then on.
+    void connectInto(const QString& roomName, const QString& nick, IrcTestServer& to) {
+        room();
+        G().AutoJoin = roomName;
+        connectTo(to, nick);
+        ASSERT_TRUE(waitForWelcome());
+        ASSERT_TRUE(waitUntil([&] { return FindChannelIndex(roomName) == 1; }));
+        DebugWin::form().show();
+    }
+    static QString sentLines() { return DebugWin::form().txtDataIn->toPlainText(); }
+};
+
+bool isListLine(const QString& line) {
+    for (const char* numeric : {" 367 ", " 368 ", " 346 ", " 347 ", " 348 ", " 349 "})
+        if (line.contains(QLatin1String(numeric)))
+            return true;
+    return false;
+}
+
+// The peer, operator of the room, sets a mask on each list; the client, made
+// operator too, reads the three lists and removes each mask again.
+TEST_F(ChannelInfoServerTest, ListsFromTheServerAndRemove) {
+    const QString roomName = IrcTestServer::uniqueNick("#lists");
+    const QString opNick = IrcTestServer::uniqueNick("op");
+    const QString nick = IrcTestServer::uniqueNick("lister");
+    IrcPeer op;
+    ASSERT_TRUE(op.connectAndRegister(server, opNick));
+    op.send("JOIN " + roomName);
+    op.waitForLine(QRegularExpression(" 366 "));
+    for (const char* mask : {" +b ban!*@*", " +e ex!*@*", " +I inv!*@*"})
+        op.send("MODE " + roomName + mask);
+    op.waitForLine(QRegularExpression(" MODE " + roomName + " \\+I inv"));
+    connectInto(roomName, nick, server);
+    op.waitForLine(QRegularExpression(":" + nick + "!\\S+ JOIN"));
+    op.send("MODE " + roomName + " +o " + nick);
+    ASSERT_TRUE(waitUntil([&] { return room().isOp(nick); }));
+
+    ChannelInfo& info = ChannelInfo::form();
+    info.strChannel = roomName;
+    info.show();
+    const struct {
+        void (ChannelInfo::*click)();
+        const char* header;
+        const char* mask;
+        const char* letter;
+    } lists[] = {
+        {&ChannelInfo::cmdBans_Click, "Bans", "ban!*@*", "b"},
+        {&ChannelInfo::cmdExcepts_Click, "Excepts", "ex!*@*", "e"},
+        {&ChannelInfo::cmdInvites_Click, "Invites", "inv!*@*", "I"},
+    };
+    for (const auto& list : lists) {
+        SCOPED_TRACE(list.header);
+        (info.*list.click)();
+        EXPECT_TRUE(sentLines().contains("<< MODE " + roomName + " " + list.letter + "\n"));
+        ASSERT_TRUE(waitUntil([] { return G().ListRequestFlag == 0; }));
+        EXPECT_EQ(header(info), list.header);
+        ASSERT_EQ(info.lvBans->topLevelItemCount(), 1);
+        const QStringList row = rowAt(info, 0);
+        EXPECT_EQ(row[0], list.mask);
+        EXPECT_TRUE(row[1].startsWith(opNick)) << row[1].toStdString();
+        EXPECT_FALSE(row[2].isEmpty());
+
+        const qsizetype removals = sentLines().count("<< mode ");
+        info.cmdRemove_Click(); // nothing selected: nothing sent
+        EXPECT_EQ(sentLines().count("<< mode "), removals);
+        info.lvBans->topLevelItem(0)->setSelected(true);
+        info.cmdRemove_Click();
+        const QString removal = QString("mode ") + roomName + " -" + list.letter + " " + list.mask;
+        EXPECT_TRUE(sentLines().contains("<< " + removal + "\n")) << sentLines().toStdString();
+        op.waitForLine(QRegularExpression(":" + nick + "!\\S+ MODE " + roomName + " -" + list.letter));
+        EXPECT_EQ(info.lvBans->topLevelItemCount(), 1); // the row stays until the next request
+
+        op.send("MODE " + roomName + " " + list.letter);
+        const QString first = op.waitForLine(&isListLine);
+        EXPECT_FALSE(first.contains(list.mask)) << first.toStdString(); // the end of an empty list
+    }
+}
+
+// The server pings a silent client after 5 s and drops it when no answer comes
+// within 5 s more: while the list window is up, the client still answers.
+TEST_F(ChannelInfoServerTest, EndOfListWhileHiddenKeepsTheConnectionAnswering) {
+    IrcTestServer pinging(IrcTestServer::Services::None, 5);
+    const QString roomName = IrcTestServer::uniqueNick("#pings");
+    connectInto(roomName, IrcTestServer::uniqueNick("patient"), pinging);
+    ChannelInfo& info = ChannelInfo::form();
+    // A window with a loop of its own would hold the client (and this test)
+    // until it closes: close it late, so such a fault fails instead of hanging.
+    QTimer::singleShot(20000, &info, [&info] { info.hide(); });
+    info.strChannel = roomName;
+    info.cmdBans_Click(); // asked while the window is hidden
+    ASSERT_TRUE(waitUntil([&info] { return info.isVisible(); }));
+    EXPECT_EQ(info.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(G().ListRequestFlag, 0);
+    EXPECT_TRUE(waitUntil([] { return sentLines().contains("<< PONG :"); }, 15000))
+        << sentLines().toStdString();
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(room().sock.State(), Winsock::sckConnected);
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+// The block list: adding with its refusals, the entries other windows read,
+// and a blocked peer on a real server.
+#include "chatroom/IgnoreList.h"
+#include "chatroom/Channel.h"
+#include "fixtures/ClientFixture.h"
+#include "fixtures/IrcPeer.h"
+#include "fixtures/IrcTestServer.h"
+#include "fixtures/Wait.h"
+#include "support/ColouredText.h"
+#include "support/Globals.h"
+#include "support/WindowTables.h"
+
+#include <QListWidget>
+
+namespace {
+
+QStringList entries(const IgnoreList& list) {
+    QStringList texts;
+    for (int k = 0; k < list.List1->count(); ++k)
+        texts << list.List1->item(k)->text();
+    return texts;
+}
+
+class IgnoreListTest : public ClientTest {
+protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        room();
+        G().MyNick = "me";
+    }
+    void feed(const QString& line) {
+        QString copy = line;
+        room().interpret(copy);
+    }
+    void add(const QString& answer) {
+        answers.push_back({Dialogs::Answer::Ok, answer});
+        IgnoreList::form().cmdAdd_Click();
+    }
+};
+
+TEST_F(IgnoreListTest, AddRefusesSelfOperatorsAndTwiceTheSameNick) {
+    feed(":me!u@h JOIN #r");
+    feed(":s 353 me = #r :@op %half +voiced plain me");
+    const struct {
+        const char* answer;
+        const char* refusal; // "" when added
+    } cases[] = {
+        {"me", "You can't block yourself?"},
+        {"ME", ""}, // the own nick compares exactly
+        {"OP", "You can't block a Operator"},
+        {"half", "You can't block a Operator"},
+        {"voiced", ""},
+        {"stranger", ""}, // not in the room
+        {"Stranger", "Are you trying to add same nick?"},
+        {"VOICED", "Are you trying to add same nick?"},
+    };
+    for (const auto& c : cases) {
+        boxes.clear();
+        add(c.answer);
+        ASSERT_GE(boxes.size(), 1u) << c.answer;
+        EXPECT_EQ(boxes[0].prompt, "Add a nickname to IgnoreList");
+        EXPECT_EQ(boxes[0].title, "IgnoreList");
+        if (*c.refusal == '\0') {
+            EXPECT_EQ(boxes.size(), 1u) << c.answer;
+            continue;
+        }
+        ASSERT_EQ(boxes.size(), 2u) << c.answer;
+        EXPECT_EQ(boxes[1].prompt, c.refusal);
+        EXPECT_EQ(boxes[1].title, "Block");
+        EXPECT_EQ(boxes[1].buttons, Dialogs::Buttons::Ok);
+    }
+    EXPECT_EQ(entries(IgnoreList::form()),
+              (QStringList{"ME - Blocked", "voiced - Blocked", "stranger - Blocked"}));
+    add(""); // cancelled
+    EXPECT_EQ(IgnoreList::form().List1->count(), 3);
+}
+
+// Entries compare in lower case; the window lasts the whole run.
+TEST_F(IgnoreListTest, EntriesRemoveClearAndClosing) {
+    IgnoreList& list = IgnoreList::form();
+    list.AddEntry("Bob");
+    list.AddEntry("carol");
+    EXPECT_TRUE(list.Holds("bob"));
+    EXPECT_TRUE(list.Holds("CAROL"));
+    EXPECT_FALSE(list.Holds("bo"));
+    EXPECT_FALSE(list.Holds("Bob - Blocked"));
+
+    list.show();
+    EXPECT_FALSE(list.close());
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(IgnoreList::loaded(), &list);
+    EXPECT_EQ(entries(list), (QStringList{"Bob - Blocked", "carol - Blocked"}));
+
+    list.cmdRemove_Click(); // nothing selected
+    EXPECT_EQ(list.List1->count(), 2);
+    list.List1->item(0)->setSelected(true);
+    list.cmdRemove_Click();
+    EXPECT_EQ(entries(list), (QStringList{"carol - Blocked"}));
+    list.cmdClear_Click();
+    EXPECT_EQ(list.List1->count(), 0);
+}
+
+// A blocked nick has no conversation: its private lines show nowhere.
+TEST_F(IgnoreListTest, ABlockedNickOpensNoConversation) {
+    EXPECT_FALSE(room().IsBlocked("bob")); // no block list loaded yet
+    IgnoreList::form().AddEntry("Bob");
+    EXPECT_TRUE(room().IsBlocked("BOB"));
+    feed(":bob!b@h PRIVMSG me :hello");
+    EXPECT_EQ(FindQueryIndex("bob"), -1);
+    EXPECT_EQ(G().QueryCount, 0);
+    feed(":carol!c@h PRIVMSG me :hello");
+    EXPECT_NE(FindQueryIndex("carol"), -1);
+}
+
+class IgnoreListServerTest : public IgnoreListTest {
+protected:
+    IrcTestServer& server = IrcTestServer::shared();
+};
+
+// The blocked peer is told; its private messages then open no window while
+// another peer's do.
+TEST_F(IgnoreListServerTest, BlockedPeerIsToldAndIgnored) {
+    const QString nick = IrcTestServer::uniqueNick("blocker");
+    const QString pestNick = IrcTestServer::uniqueNick("pest");
+    const QString palNick = IrcTestServer::uniqueNick("pal");
+    IrcPeer pest;
+    IrcPeer pal;
+    ASSERT_TRUE(pest.connectAndRegister(server, pestNick));
+    ASSERT_TRUE(pal.connectAndRegister(server, palNick));
+    connectTo(server, nick);
+    ASSERT_TRUE(waitForWelcome());
+
+    add(pestNick.toUpper());
+    const QString told = pest.waitForLine(QRegularExpression(" PRIVMSG " + pestNick + " :"));
+    EXPECT_TRUE(told.startsWith(":" + nick + "!")) << told.toStdString();
+    EXPECT_TRUE(told.endsWith(" :" + Chr3 + "4" + Chr2 + "You've been ignored by " + nick +
+                              "[Zendrin Messenger Xtreme]"))
+        << told.toStdString();
+
+    pest.send("PRIVMSG " + nick + " :let me in");
+    pest.send("PRIVMSG " + nick + " :" + Chr1 + "PING 1" +
+              Chr1); // shown in the room once the line before is read
+    ASSERT_TRUE(waitForPane(pestNick + " has just pinged you"));
+    EXPECT_EQ(FindQueryIndex(pestNick), -1);
+    pal.send("PRIVMSG " + nick + " :hi");
+    ASSERT_TRUE(waitUntil([&] { return FindQueryIndex(palNick) != -1; }));
+    EXPECT_EQ(G().QueryCount, 1);
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+// Shared pieces of the screenshot program: feeding server lines to the room
+// window, letting the window settle, saving a PNG, and the list of groups of
+// pictures that the files of this folder add themselves to.
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <functional>
+
+class Channel;
+class QWidget;
+
+namespace Shots {
+
+void feed(Channel& room, const QString& line);
+void settle();
+bool save(QWidget& window, const QString& path);
+
+// A group of pictures, drawn after the room window is filled; order sorts groups.
+using Draw = std::function<bool(Channel& room, const QDir& folder)>;
+bool add(int order, Draw draw);
+
+} // namespace Shots
