@@ -5,15 +5,21 @@
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
 #include "platform/EventPump.h"
+#include "platform/WebBrowser.h"
+#include "platform/WebEngineProcess.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
+#include "support/WebAddresses.h"
 #include "support/WindowTables.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
@@ -67,11 +73,39 @@ QWidget* fillConversation(Channel& room) {
     return qobject_cast<QWidget*>(window->object());
 }
 
+// The browser engine draws in its own time: waits, woken by each event, until
+// the pane shows more than one colour (the page is drawn), at most 30 s.
+void waitUntilDrawn(WebBrowser& pane) {
+    const QDeadlineTimer deadline(30000);
+    QTimer tick;
+    tick.start(50);
+    const auto drawn = [&] {
+        const QImage image = pane.grab().toImage();
+        return !pane.Busy() && !image.isNull() &&
+               image.pixel(image.width() / 2, 10) != image.pixel(10, image.height() - 10);
+    };
+    while (!drawn() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// A web pane with the Home page, as the Home tab shows it.
+bool saveWebPane(const QString& folder) {
+    WebBrowser pane;
+    pane.setWindowTitle(QStringLiteral("Home"));
+    pane.resize(760, 460);
+    pane.move(40, 40);
+    pane.Navigate(WebAddresses::Home);
+    pane.show();
+    waitUntilDrawn(pane);
+    return save(pane, QDir(folder).filePath(QStringLiteral("web-pane.png")));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
     RegisterWindows();
@@ -90,5 +124,6 @@ int main(int argc, char** argv) {
         conversation->show();
         ok = save(*conversation, QDir(folder).filePath(QStringLiteral("conversation-window.png"))) && ok;
     }
+    ok = saveWebPane(folder) && ok;
     return ok ? 0 : 1;
 }
