@@ -3,6 +3,7 @@
 #include "platform/WebViewLoader.h"
 #include "platform/WebViewPlugin.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -32,6 +33,16 @@ void WebBrowser::createView() {
     m_view->widget()->show();
     if (!m_address.isEmpty())
         m_view->openAddress(m_address);
+    // Pages must go before the engine, which ends with the application object.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &WebBrowser::releaseView);
+}
+
+void WebBrowser::releaseView() {
+    if (!m_view)
+        return;
+    m_address = m_view->currentAddress();
+    delete m_view->widget();
+    m_view = nullptr;
 }
 
 void WebBrowser::showMessage(const QString& reason) {

@@ -43,6 +43,7 @@ protected:
 
 private:
     void createView();
+    void releaseView();
     void showMessage(const QString& reason);
 
     WebView* m_view = nullptr;

@@ -5,6 +5,8 @@
 #include "webpane/PageServer.h"
 #include "webpane/PaneWaits.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +69,16 @@ TEST_F(ShownPane, HomeAndSearchLeadToTheAddressesTheOwnerSet) {
     EXPECT_TRUE(shows(PageServer::kTwo));
     pane.GoHome();
     EXPECT_TRUE(shows(PageServer::kOne));
+}
+
+TEST_F(ShownPane, ViewGoesBeforeTheApplicationEnds) {
+    pane.Navigate(server.address(PageServer::kOne));
+    ASSERT_TRUE(shows(PageServer::kOne));
+
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    EXPECT_FALSE(pane.hasView());
+    EXPECT_EQ(pane.LocationURL(), server.address(PageServer::kOne));
 }
 
 // The panes' own pages ship inside the program and load without a network.
