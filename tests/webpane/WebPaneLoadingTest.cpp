@@ -1,7 +1,6 @@
 // When the browser engine comes into the process, and what a pane does before
 // then or without it. Checks that depend on the engine not being loaded yet run
 // in a fresh copy of this program (a death test), as other tests load it.
-#include "fixtures/Wait.h"
 #include "platform/WebBrowser.h"
 #include "platform/WebViewLoader.h"
 #include "webpane/PageServer.h"
@@ -33,7 +32,7 @@ void engineComesWithTheFirstShownPane() {
     PageServer server;
     WebBrowser pane;
     pane.Navigate(server.address(PageServer::kOne));
-    pane.GoHome();
+    pane.GoBack();
     pane.Refresh();
     if (webEngineMapped())
         endFreshProcess("the engine was mapped before any pane was shown");
