@@ -2,6 +2,7 @@
 // lines to the room window's socket, which is shown on the offscreen platform as
 // a user has it; each workload ends with a PING whose PONG tells that every line
 // before it went through sock_DataArrival, interpret, the pane and the nick list.
+#include "RoomLoad.h"
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
 #include "account/Login.h"
@@ -11,75 +12,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <memory>
 
 namespace {
-
-// The server side of the room window's connection.
-class LoopbackServer {
-public:
-    LoopbackServer() {
-        m_server.listen(QHostAddress::LocalHost, 0);
-        Channel& room = Channel::form();
-        G().ServerHost = QStringLiteral("127.0.0.1");
-        room.Text1->setText(QString::number(m_server.serverPort()));
-        room.mnu_File_Connect_Click();
-        while (!m_server.hasPendingConnections())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        m_peer.reset(m_server.nextPendingConnection());
-        while (room.sock.State() != 7 || !room.mnu_File_Disconnect->isEnabled())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        run({":irc.bench 001 me :Welcome", ":me!u@h JOIN :#bench"});
-    }
-
-    // Writes the lines as fast as the connection takes them, as a busy server
-    // does, and returns once the room window has handled all of them.
-    void run(const QList<QByteArray>& lines) {
-        QByteArray stream;
-        for (const QByteArray& line : lines)
-            stream += line + "\r\n";
-        const QByteArray token = "done" + QByteArray::number(++m_round);
-        stream += "PING :" + token + "\r\n";
-        m_received.clear();
-        m_peer->write(stream);
-        while (!m_received.contains("PONG :" + token)) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            m_received += m_peer->readAll();
-        }
-    }
-
-private:
-    QTcpServer m_server;
-    std::unique_ptr<QTcpSocket> m_peer;
-    QByteArray m_received;
-    int m_round = 0;
-};
-
-LoopbackServer& server() {
-    static LoopbackServer instance;
-    return instance;
-}
-
-QList<QByteArray> roomLines(int count) {
-    static const char* texts[] = {
-        "hello everyone, how are you today? :)",
-        "\x03" "4red \x03" "12blue \x02" "bold\x02 and \x1funder\x1f text :D",
-        "nothing special here, just a line of chat of ordinary length",
-        "\x03" "7,1orange on black\x03 with a wink ;) and a grin :))",
-    };
-    QList<QByteArray> lines;
-    lines.reserve(count);
-    for (int k = 0; k < count; ++k)
-        lines.append(":user" + QByteArray::number(k % 500) + "!u@host PRIVMSG #bench :" + texts[k % 4]);
-    return lines;
-}
 
 QList<QByteArray> memberLines(int count) {
     QList<QByteArray> lines;
@@ -96,35 +34,9 @@ QList<QByteArray> memberLines(int count) {
     return lines;
 }
 
-QByteArray namesLine(int count) {
-    QByteArray line = ":irc.bench 353 me = #bench :";
-    static const char* prefixes[] = {"@", "%", "+", "", ""};
-    for (int k = 0; k < count; ++k)
-        line += QByteArray(prefixes[k % 5]) + "member" + QByteArray::number(k) + (k + 1 < count ? " " : "");
-    return line;
-}
-
-// Lets the work a workload left behind (painting, deferred deletes) finish
-// before the next one is timed.
-void settle() {
-    for (int k = 0; k < 50; ++k)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void clearPane() {
     Channel::form().DataIn->setText(QString());
     settle();
-}
-
-long residentKiB() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 // Times lines through the room window, from an empty pane, as lines per second.
@@ -142,7 +54,7 @@ void timeLines(benchmark::State& state, const QList<QByteArray>& lines) {
 
 void RoomMessages(benchmark::State& state) {
     timeLines(state, roomLines(static_cast<int>(state.range(0))));
-    state.counters["rss_MiB"] = static_cast<double>(residentKiB()) / 1024.0;
+    state.counters["rss_MiB"] = static_cast<double>(statusKiB("VmRSS")) / 1024.0;
 }
 
 void MembersComingAndGoing(benchmark::State& state) {

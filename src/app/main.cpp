@@ -1,12 +1,14 @@
 #include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
+#include "platform/WebEngineProcess.h"
 #include "support/Settings.h"
 
 #include <QApplication>
 #include <QLineEdit>
 
 int main(int argc, char** argv) {
+    PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvu"));
     QApplication::setApplicationDisplayName(QStringLiteral("TazmirKorvu Messenger"));

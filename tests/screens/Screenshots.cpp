@@ -8,6 +8,7 @@
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
 #include "platform/EventPump.h"
+#include "platform/WebEngineProcess.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
@@ -85,6 +86,7 @@ bool Shots::add(int order, Draw draw) {
 int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
     RegisterWindows();

@@ -1,0 +1,23 @@
+# What `cmake --install build --prefix <prefix>` puts in place, as a desktop expects:
+#   bin/tazmir-korvu                 the program, and beside it the sounds it plays
+#   <libdir>/tazmir-korvu/webpane.so the web-pane plugin, found relative to the program
+#   share/applications/tazmir-korvu.desktop   the entry in the desktop's menu
+#   share/icons/hicolor/64x64/apps/tazmir-korvu.png
+
+install(TARGETS tazmir-korvu RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS korvu_webpane LIBRARY DESTINATION ${KORVU_PLUGIN_INSTALL_DIR})
+# The program looks for its sounds in its own folder.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/send.wav DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/tazmir-korvu.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
+
+# The menu entry names the program by its full path, so it starts whether or not
+# the prefix's bin folder is on the desktop's PATH. The prefix is known only at
+# install time (--prefix), so the entry is written then.
+set(korvu_desktop_entry ${CMAKE_CURRENT_BINARY_DIR}/tazmir-korvu.desktop)
+install(CODE "
+    set(KORVU_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tazmir-korvu\")
+    configure_file(\"${PROJECT_SOURCE_DIR}/resources/tazmir-korvu.desktop.in\" \"${korvu_desktop_entry}\" @ONLY)
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
+         TYPE FILE FILES \"${korvu_desktop_entry}\")
+")
