@@ -1,6 +1,7 @@
 // Writes PNGs of the windows for review. Run under Xvfb (scripts/screenshot):
 // the room window with a conversation, coloured text, smiley pictures and the
-// nick list, and a conversation window.
+// nick list, at its smallest, larger and with its Home tab, and a conversation
+// window.
 #include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -83,7 +85,14 @@ int main(int argc, char** argv) {
     room.move(20, 20);
     room.show();
     fillRoom(room);
+    room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
     bool ok = save(room, QDir(folder).filePath(QStringLiteral("room-window.png")));
+    room.setOuterSize(16500, 11000);
+    ok = save(room, QDir(folder).filePath(QStringLiteral("room-window-large.png"))) && ok;
+    room.TBar->setCurrentIndex(0);
+    ok = save(room, QDir(folder).filePath(QStringLiteral("room-window-home.png"))) && ok;
+    room.TBar->setCurrentIndex(1);
+    room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
 
     if (QWidget* conversation = fillConversation(room)) {
         conversation->move(860, 60);
