@@ -306,6 +306,9 @@ private:
     // Layout.
     void enforceMinimumSize(int& W, int& H);
     void placeControls(int W, int H);
+    void paneViewportResized();
+    void followPaneWidth();
+    void connectLayout();
 
     // Frame.
     struct TabContents;
@@ -385,4 +388,5 @@ private:
     std::array<QWidget*, RoomDesign::PlacedCount> m_placed{};
     std::array<TwipsRect, RoomDesign::PlacedCount> m_geometry = RoomDesign::Design;
     int m_resizeDepth = 0; // Form_Resize runs nested when its own resize or pump resizes
+    QTimer m_paneWrap;     // brings the pane's wrap width to its width once resizing stops
 };

@@ -32,6 +32,7 @@ Channel::Channel() {
     connectSockets();
     connectPane();
     connectFrame();
+    connectLayout();
     Timer1.setInterval(ReconnectIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Channel::Timer1_Timer);
     IDENT.LocalPort = 113;

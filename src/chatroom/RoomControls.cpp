@@ -151,6 +151,8 @@ void Channel::buildRoomControls(QWidget* client) {
     // It shows the topic's first line, wherever its caret went.
     connect(rtbTopic, &RichTextBox::Change, this, [this] { rtbTopic->verticalScrollBar()->setValue(0); });
     DataIn = new RichTextBox(client);
+    DataIn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // its text wraps: see paneViewportResized
+    DataIn->viewport()->installEventFilter(this);
     lstNicks = new QListView(client);
     lstNicks->setModel(&Nicks.model());
     lstNicks->setUniformItemSizes(true); // constant cost per item, whatever the room's size
@@ -190,6 +192,11 @@ void Channel::buildInputControls(QWidget* client) {
                       QStringLiteral("Type your message above and press Enter to send it to the room."), Ink);
     Label4 = newClickableLabel(client, QStringLiteral("About"));
     Label5 = newClickableLabel(client, QStringLiteral("Author"));
+    for (QLabel* small : {Label4, Label5}) { // their design widths fit a smaller face
+        QFont font = small->font();
+        font.setPointSizeF(7.5);
+        small->setFont(font);
+    }
     for (QLabel* label : {Label1, Label4, Label5})
         label->installEventFilter(this);
     selectcolor(QStringLiteral("1")); // the colour button's face shows the colour chosen
@@ -247,6 +254,8 @@ void Channel::connectFrame() {
 
 // Routes the events of plain controls to the window's handlers.
 bool Channel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DataIn->viewport() && event->type() == QEvent::Resize)
+        paneViewportResized();
     if (watched == lstNicks->viewport()) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) {

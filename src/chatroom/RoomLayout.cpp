@@ -3,10 +3,11 @@
 //
 // The rows work on the twips geometry the window keeps for its controls, and
 // the widgets are moved once at the end: a row may set a control's width and a
-// later one its height, and the pane must lay its text out only once.
+// later one its height, and the pane must not lay its text out for each.
 #include "chatroom/Channel.h"
 
 #include "platform/EventPump.h"
+#include "platform/RichTextBox.h"
 
 #include <QResizeEvent>
 #include <QtMath>
@@ -14,6 +15,7 @@
 namespace {
 
 namespace D = RoomDesign;
+constexpr int PaneWrapDelayMs = 150; // a pause in resizing this long ends it
 using Geometry = std::array<TwipsRect, D::PlacedCount>;
 
 // What a rule sees: the outer size and the controls' current values.
@@ -179,6 +181,30 @@ void Channel::enforceMinimumSize(int& W, int& H) {
     W = qMax(W, D::MinWidth);
     H = qMax(H, D::MinHeight);
     setOuterSize(W, H);
+}
+
+// Laying a full scrollback out again at a new width takes tens of milliseconds,
+// too long for every step of a drag: the pane's text keeps its wrap width while
+// the pane's width keeps changing and takes that width once it stops (at once
+// the first time, when the pane is placed).
+void Channel::paneViewportResized() {
+    if (DataIn->lineWrapMode() == QTextEdit::FixedPixelWidth)
+        m_paneWrap.start();
+    else
+        followPaneWidth();
+}
+
+void Channel::followPaneWidth() {
+    const int width = DataIn->viewport()->width();
+    if (DataIn->lineWrapColumnOrWidth() != width)
+        DataIn->setLineWrapColumnOrWidth(width);
+    DataIn->setLineWrapMode(QTextEdit::FixedPixelWidth);
+}
+
+void Channel::connectLayout() {
+    m_paneWrap.setSingleShot(true);
+    m_paneWrap.setInterval(PaneWrapDelayMs);
+    connect(&m_paneWrap, &QTimer::timeout, this, &Channel::followPaneWidth);
 }
 
 void Channel::placeControls(int W, int H) {
