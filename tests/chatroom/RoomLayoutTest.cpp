@@ -30,148 +30,45 @@ template <typename T> std::function<QWidget*(Channel&)> member(T* Channel::*m) {
 }
 
 // Every placed control, as the rows leave it for an outer size of W by H.
+// clang-format off
 const Expected Places[] = {
-    {"Image4", member(&Channel::Image4),
-     [](int W, int) {
-         return TwipsRect{7080, 0, W - 7180, 315};
-     }},
-    {"Image7", member(&Channel::Image7),
-     [](int W, int) {
-         return TwipsRect{W - 290, 0, 180, 315};
-     }},
-    {"Label6", member(&Channel::Label6),
-     [](int W, int) {
-         return TwipsRect{W - 2060, 45, 1710, 195};
-     }},
-    {"Label2", member(&Channel::Label2),
-     [](int W, int) {
-         return TwipsRect{480, 1080, W - 2780, 255};
-     }},
-    {"rtbTopic", member(&Channel::rtbTopic),
-     [](int W, int) {
-         return TwipsRect{1080, 1060, W - 4205, 255};
-     }},
-    {"DataIn", member(&Channel::DataIn),
-     [](int W, int H) {
-         return TwipsRect{240, 1440, W - 3205, H - 4500};
-     }},
-    {"Image10", member(&Channel::Image10),
-     [](int W, int) {
-         return TwipsRect{360, 960, W - 3605, 450};
-     }},
-    {"Image11", member(&Channel::Image11),
-     [](int W, int) {
-         return TwipsRect{W - 3245, 975, 300, 435};
-     }},
-    {"lstNick1", member(&Channel::lstNick1),
-     [](int W, int) {
-         return TwipsRect{W - 2745, 960, 345, 450};
-     }},
-    {"lstNick2", member(&Channel::lstNick2),
-     [](int W, int) {
-         return TwipsRect{W - 2615, 960, 1965, 450};
-     }},
-    {"LstNick3", member(&Channel::LstNick3),
-     [](int W, int) {
-         return TwipsRect{W - 680, 975, 300, 435};
-     }},
-    {"Shape1", member(&Channel::Shape1),
-     [](int W, int H) {
-         return TwipsRect{150, 1395, W - 3095, H - 4400};
-     }},
-    {"lstnicksShape", member(&Channel::lstnicksShape),
-     [](int W, int H) {
-         return TwipsRect{W - 2715, 1395, 2340, H - 4400};
-     }},
-    {"lstNicks", member(&Channel::lstNicks),
-     [](int W, int H) {
-         return TwipsRect{W - 2715, 1395, 2340, H - 4500};
-     }},
-    {"ToolBar1", member(&Channel::ToolBar1),
-     [](int W, int) {
-         return TwipsRect{W - 4235, 460, 2805, 510};
-     }},
-    {"Toolbar2", member(&Channel::Toolbar2),
-     [](int W, int) {
-         return TwipsRect{W - 4235, 460, 2805, 510};
-     }},
-    {"txt1", member(&Channel::txt1),
-     [](int W, int H) {
-         return TwipsRect{240, H - 2820, W - 670, 1530};
-     }},
-    {"snd1", member(&Channel::snd1),
-     [](int, int H) {
-         return TwipsRect{120, H - 2815, 195, 1545};
-     }},
-    {"Image1", member(&Channel::Image1),
-     [](int W, int H) {
-         return TwipsRect{W - 430, H - 2815, 195, 1545};
-     }},
-    {"Image5", member(&Channel::Image5),
-     [](int W, int H) {
-         return TwipsRect{W - 750, H - 2760, 285, 270};
-     }},
-    {"Image2", member(&Channel::Image2),
-     [](int W, int H) {
-         return TwipsRect{W - 1135, H - 2400, 735, 660};
-     }},
-    {"DataOut", member(&Channel::DataOut),
-     [](int W, int H) {
-         return TwipsRect{240, H - 2400, W - 1575, 700};
-     }},
-    {"Command3", member(&Channel::Command3),
-     [](int, int H) {
-         return TwipsRect{480, H - 2750, 375, 255};
-     }},
-    {"check1", member(&Channel::check1),
-     [](int, int H) {
-         return TwipsRect{960, H - 2750, 375, 255};
-     }},
-    {"check2", member(&Channel::check2),
-     [](int, int H) {
-         return TwipsRect{1440, H - 2750, 375, 255};
-     }},
-    {"command1", member(&Channel::command1),
-     [](int, int H) {
-         return TwipsRect{1920, H - 2750, 375, 255};
-     }},
-    {"Check3", member(&Channel::Check3),
-     [](int, int H) {
-         return TwipsRect{2440, H - 2700, 855, 195};
-     }},
-    {"Check4", member(&Channel::Check4),
-     [](int, int H) {
-         return TwipsRect{3240, H - 2700, 1215, 195};
-     }},
-    {"Label1", member(&Channel::Label1),
-     [](int, int H) {
-         return TwipsRect{4540, H - 2700, 975, 255};
-     }},
-    {"Label3", member(&Channel::Label3),
-     [](int W, int H) {
-         return TwipsRect{240, H - 1600, W - 2170, 255};
-     }},
-    {"Label4", member(&Channel::Label4),
-     [](int W, int H) {
-         return TwipsRect{W - 900, H - 1600, 495, 255};
-     }},
-    {"Label5", member(&Channel::Label5),
-     [](int W, int H) {
-         return TwipsRect{W - 1800, H - 1600, 465, 195};
-     }},
-    {"Home", member(&Channel::Home),
-     [](int W, int H) {
-         return TwipsRect{150, 1140, W - 500, H - 2500};
-     }},
-    {"Misc", member(&Channel::Misc),
-     [](int W, int H) {
-         return TwipsRect{150, 1140, W - 500, H - 2500};
-     }},
-    {"TBar", member(&Channel::TBar),
-     [](int W, int H) {
-         return TwipsRect{0, H - 1200, W - 100, 495};
-     }},
+    {"Image4", member(&Channel::Image4), [](int W, int) { return TwipsRect{7080, 0, W - 7180, 315}; }},
+    {"Image7", member(&Channel::Image7), [](int W, int) { return TwipsRect{W - 290, 0, 180, 315}; }},
+    {"Label6", member(&Channel::Label6), [](int W, int) { return TwipsRect{W - 2060, 45, 1710, 195}; }},
+    {"Label2", member(&Channel::Label2), [](int W, int) { return TwipsRect{480, 1080, W - 2780, 255}; }},
+    {"rtbTopic", member(&Channel::rtbTopic), [](int W, int) { return TwipsRect{1080, 1060, W - 4205, 255}; }},
+    {"DataIn", member(&Channel::DataIn), [](int W, int H) { return TwipsRect{240, 1440, W - 3205, H - 4500}; }},
+    {"Image10", member(&Channel::Image10), [](int W, int) { return TwipsRect{360, 960, W - 3605, 450}; }},
+    {"Image11", member(&Channel::Image11), [](int W, int) { return TwipsRect{W - 3245, 975, 300, 435}; }},
+    {"lstNick1", member(&Channel::lstNick1), [](int W, int) { return TwipsRect{W - 2745, 960, 345, 450}; }},
+    {"lstNick2", member(&Channel::lstNick2), [](int W, int) { return TwipsRect{W - 2615, 960, 1965, 450}; }},
+    {"LstNick3", member(&Channel::LstNick3), [](int W, int) { return TwipsRect{W - 680, 975, 300, 435}; }},
+    {"Shape1", member(&Channel::Shape1), [](int W, int H) { return TwipsRect{150, 1395, W - 3095, H - 4400}; }},
+    {"lstnicksShape", member(&Channel::lstnicksShape), [](int W, int H) { return TwipsRect{W - 2715, 1395, 2340, H - 4400}; }},
+    {"lstNicks", member(&Channel::lstNicks), [](int W, int H) { return TwipsRect{W - 2715, 1395, 2340, H - 4500}; }},
+    {"ToolBar1", member(&Channel::ToolBar1), [](int W, int) { return TwipsRect{W - 4235, 460, 2805, 510}; }},
+    {"Toolbar2", member(&Channel::Toolbar2), [](int W, int) { return TwipsRect{W - 4235, 460, 2805, 510}; }},
+    {"txt1", member(&Channel::txt1), [](int W, int H) { return TwipsRect{240, H - 2820, W - 670, 1530}; }},
+    {"snd1", member(&Channel::snd1), [](int, int H) { return TwipsRect{120, H - 2815, 195, 1545}; }},
+    {"Image1", member(&Channel::Image1), [](int W, int H) { return TwipsRect{W - 430, H - 2815, 195, 1545}; }},
+    {"Image5", member(&Channel::Image5), [](int W, int H) { return TwipsRect{W - 750, H - 2760, 285, 270}; }},
+    {"Image2", member(&Channel::Image2), [](int W, int H) { return TwipsRect{W - 1135, H - 2400, 735, 660}; }},
+    {"DataOut", member(&Channel::DataOut), [](int W, int H) { return TwipsRect{240, H - 2400, W - 1575, 700}; }},
+    {"Command3", member(&Channel::Command3), [](int, int H) { return TwipsRect{480, H - 2750, 375, 255}; }},
+    {"check1", member(&Channel::check1), [](int, int H) { return TwipsRect{960, H - 2750, 375, 255}; }},
+    {"check2", member(&Channel::check2), [](int, int H) { return TwipsRect{1440, H - 2750, 375, 255}; }},
+    {"command1", member(&Channel::command1), [](int, int H) { return TwipsRect{1920, H - 2750, 375, 255}; }},
+    {"Check3", member(&Channel::Check3), [](int, int H) { return TwipsRect{2440, H - 2700, 855, 195}; }},
+    {"Check4", member(&Channel::Check4), [](int, int H) { return TwipsRect{3240, H - 2700, 1215, 195}; }},
+    {"Label1", member(&Channel::Label1), [](int, int H) { return TwipsRect{4540, H - 2700, 975, 255}; }},
+    {"Label3", member(&Channel::Label3), [](int W, int H) { return TwipsRect{240, H - 1600, W - 2170, 255}; }},
+    {"Label4", member(&Channel::Label4), [](int W, int H) { return TwipsRect{W - 900, H - 1600, 495, 255}; }},
+    {"Label5", member(&Channel::Label5), [](int W, int H) { return TwipsRect{W - 1800, H - 1600, 465, 195}; }},
+    {"Home", member(&Channel::Home), [](int W, int H) { return TwipsRect{150, 1140, W - 500, H - 2500}; }},
+    {"Misc", member(&Channel::Misc), [](int W, int H) { return TwipsRect{150, 1140, W - 500, H - 2500}; }},
+    {"TBar", member(&Channel::TBar), [](int W, int H) { return TwipsRect{0, H - 1200, W - 100, 495}; }},
 };
+// clang-format on
 
 class RoomLayoutTest : public ClientTest {
 protected:
