@@ -206,6 +206,7 @@ TEST_F(RoomMenusTest, OwnAwayReasonToggles) {
 
     room().mnu_status_away->trigger();
     EXPECT_EQ(boxes.size(), 1u); // going back online asks nothing
+    peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("is online now: I'm Online.")));
     EXPECT_EQ(awayText(), "");
 
     // An empty reason clears the away state too, and still tells the room.
