@@ -2,6 +2,7 @@
 
 #include "chatroom/ModeStore.h"
 #include "chatroom/NickList.h"
+#include "chatroom/RoomDesign.h"
 #include "platform/Form.h"
 #include "platform/Winsock.h"
 #include "support/IrcText.h"
@@ -10,16 +11,21 @@
 
 #include <QStringList>
 #include <QTimer>
+#include <array>
 #include <deque>
 
 class QAction;
 class QCheckBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
 class QPushButton;
+class QTabBar;
+class QToolBar;
 class RichTextBox;
+class WebBrowser;
 
 // The chat-room window: the room's conversation and members, and the one link to
 // the IRC server. Its behaviour is split by concern over several files
@@ -100,6 +106,60 @@ public:
     void DataOut_KeyDown(int& keyCode);
     void mnu_options_clear_Click();
 
+    // Layout: the minimum size and the rows that place the controls, in twips.
+    void Form_Resize();
+    // The outer size in twips: the client area and the frame the design counts.
+    int OuterWidth() const;
+    int OuterHeight() const;
+    void setOuterSize(int width, int height);
+
+    // Frame: the tab strip and its contents, the browser toolbars, the windows
+    // that the frame's items open, the warning about private windows.
+    void TBar_Click();
+    void myHome();
+    void myMisc();
+    void myChatRoom();
+    void ToolBar1_ButtonClick(const QString& key);
+    void Toolbar2_ButtonClick(const QString& key);
+    void mnu_File_changepass_Click();
+    void mnu_File_changenick_Click();
+    void mnu_register_nickname_Click();
+    void mnu_Homepage_Click();
+    void closequery();
+
+    // The nick list's pop-up and the commands on the selected nick (button 2 is
+    // the right button; x and y in twips).
+    void lstNicks_MouseDown(int button, int shift, int x, int y);
+    void lstNicks_DblClick();
+    void mnu_nicks_pm_Click();
+    void mnu_nicks_whois_Click();
+    void mnu_nicks_op_Click();
+    void mnu_nicks_halfop_Click();
+    void mnu_nicks_voice_Click();
+    void mnu_nicks_kick_Click();
+    void mnu_nicks_ban_Click();
+    // Social actions on the selected nick, and the own action.
+    void mnu_slap_Click();
+    void mnu_hi_Click();
+    void mnu_welcome_Click();
+    void mnu_hugs_Click();
+    void mnu_handshake_Click();
+    void mnu_ownaction_Click();
+    void Label1_Click();
+
+    // Status: the fixed away messages and the own-reason toggle.
+    void mnu_status_brb_Click();
+    void mnu_status_lunch_Click();
+    void mnu_status_phone_Click();
+    void mnu_status_busy_Click();
+    void mnu_status_afk_Click();
+    void mnu_status_away_Click();
+    // The run-time options: private chat and its sound, on ("&Yes") or off ("&No").
+    void mnu_pm_no_Click();
+    void mnu_pm_yes_Click();
+    void mnu_sound_no_Click();
+    void mnu_sound_yes_Click();
+
     // CTCP.
     void HandleCTCP(const QString& nick, QString& text);
     void CTCPReply(const QString& nick, const QString& reply);
@@ -114,17 +174,59 @@ public:
     void IDENT_Error(int number, const QString& description);
     void Timer1_Timer();
 
-    // Controls.
+    // Menus, in the order of the menu bar; the nick-list menu pops up only.
     QMenu* mnu_File = nullptr;
     QAction* mnu_File_Connect = nullptr;
     QAction* mnu_File_Disconnect = nullptr;
+    QMenu* mnu_File_Register = nullptr;
+    QAction* mnu_register_nickname = nullptr;
     QAction* mnu_options_clear = nullptr;
     QAction* mnu_Terminate = nullptr; // "&Exit Application"
+    QMenu* mnu_option = nullptr;
+    QMenu* mnu_file_change = nullptr;
+    QAction* mnu_File_changenick = nullptr;
+    QAction* mnu_File_changepass = nullptr;
+    QAction* mnu_view_fontsize = nullptr;
+    QMenu* mnu_view_status = nullptr;
+    QAction* mnu_status_brb = nullptr;
+    QAction* mnu_away_dinner = nullptr;
+    QAction* mnu_status_lunch = nullptr;
+    QAction* mnu_status_phone = nullptr;
+    QAction* mnu_status_busy = nullptr;
+    QAction* mnu_status_afk = nullptr;
+    QAction* mnu_status_away = nullptr; // its caption is the away state
+    QMenu* mnu_options_pm = nullptr;
     QAction* mnu_pm_no = nullptr;    // "&Yes": private chat on
     QAction* mnu_pm_yes = nullptr;   // "&No": private chat off
+    QMenu* mnu_sound = nullptr;
     QAction* mnu_sound_no = nullptr; // "&Yes": private-chat sound on
     QAction* mnu_sound_yes = nullptr; // "&No": private-chat sound off
-    QAction* mnu_blocked = nullptr;  // "Block Conversation" of the nick-list menu
+    QMenu* mnu_view = nullptr;
+    QAction* mnu_chan_ban = nullptr;
+    QAction* mnu_View_Buddylist = nullptr;
+    QAction* mnu_ingorelist = nullptr;
+    QMenu* mnu_Help = nullptr;
+    QAction* mnu_About = nullptr;
+    QAction* mnu_author = nullptr;
+    QAction* mnu_Homepage = nullptr;
+    QMenu* mnu_nicks = nullptr;
+    QAction* mnu_nicks_pm = nullptr;
+    QAction* mnu_blocked = nullptr; // "Block Conversation"; never checked
+    QAction* mnu_slap = nullptr;
+    QMenu* mnu_action = nullptr;
+    QAction* mnu_hi = nullptr;
+    QAction* mnu_welcome = nullptr;
+    QAction* mnu_hugs = nullptr;
+    QAction* mnu_handshake = nullptr;
+    QAction* mnu_ownaction = nullptr;
+    QAction* mnu_nicks_whois = nullptr;
+    QAction* mnu_nicks_op = nullptr;     // its caption chooses +o or -o
+    QAction* mnu_nicks_halfop = nullptr; // +h or -h
+    QAction* mnu_nicks_voice = nullptr;  // +v or -v
+    QAction* mnu_nicks_kick = nullptr;
+    QAction* mnu_nicks_ban = nullptr;
+
+    // Controls of the room.
     RichTextBox* DataIn = nullptr;   // the room pane
     RichTextBox* rtbTopic = nullptr; // the topic box
     QLineEdit* DataOut = nullptr;    // the input line
@@ -132,8 +234,38 @@ public:
     QCheckBox* Check3 = nullptr;     // "Bold"
     QCheckBox* Check4 = nullptr;     // "UnderLine"
     QPushButton* check2 = nullptr;   // colour button; its face shows the chosen colour
+    QPushButton* check1 = nullptr;   // smileys
+    QPushButton* Command3 = nullptr; // font
+    QPushButton* command1 = nullptr; // block list
     QListView* lstNicks = nullptr;
     QLabel* cmdCount = nullptr;
+    QLabel* Label1 = nullptr; // "Own Action"
+    QLabel* Label2 = nullptr; // "Topic:"
+    QLabel* Label3 = nullptr; // footer
+    QLabel* Label4 = nullptr; // "About"
+    QLabel* Label5 = nullptr; // "Author"
+    QLabel* Label6 = nullptr; // on the banner
+    // Pictures.
+    QLabel* Image1 = nullptr;
+    QLabel* Image4 = nullptr;
+    QLabel* Image5 = nullptr;
+    QLabel* Image7 = nullptr;
+    QLabel* Image9 = nullptr;
+    QLabel* Image10 = nullptr;
+    QLabel* Image11 = nullptr;
+    QLabel* lstNick1 = nullptr;
+    QLabel* lstNick2 = nullptr;
+    QLabel* LstNick3 = nullptr;
+    QLabel* txt1 = nullptr;
+    QLabel* snd1 = nullptr;
+    QFrame* Shape1 = nullptr;
+    QFrame* lstnicksShape = nullptr;
+    // The frame: tabs, web panes and their toolbars.
+    QTabBar* TBar = nullptr;
+    WebBrowser* Home = nullptr;
+    WebBrowser* Misc = nullptr;
+    QToolBar* ToolBar1 = nullptr; // acts on Home
+    QToolBar* Toolbar2 = nullptr; // acts on Misc
     QLineEdit* Text1 = nullptr; // port of the next connection attempt
     QLabel* Label7 = nullptr;   // the computer name
     QTimer Timer1;              // reconnect
@@ -156,10 +288,42 @@ public:
     // The server named in connection messages.
     static inline const QString ServerCaption = QStringLiteral("Tazmir Korvu Server");
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
+    void buildPictures(QWidget* client);
+    void buildRoomControls(QWidget* client);
+    void buildInputControls(QWidget* client);
+    void buildFrameControls(QWidget* client);
+    QToolBar* newBrowserToolBar(QWidget* client, void (Channel::*handler)(const QString&));
+    void listPlacedControls();
+    void connectFrame();
     void buildMenus();
+
+    // Layout.
+    void enforceMinimumSize(int& W, int& H);
+    void placeControls(int W, int H);
+    void paneViewportResized();
+    void followPaneWidth();
+    void connectLayout();
+
+    // Frame.
+    struct TabContents;
+    template <typename... Controls> static QList<QWidget*> widgets(Controls*... controls) {
+        return {controls...};
+    }
+    void showTabContents(const TabContents& shown);
+    void unloadOpenConversations();
+
+    // Menus.
+    QString selectedNick() const;
+    void sendAction(const QString& text);
+    void sendModeChange(QAction* item, const QString& plusCaption, const QString& letter);
+    void socialAction(const QString& text);
+    void setFixedStatus(const QString& awayText, const QString& action);
     void connectSockets();
     void connectPane();
 
@@ -224,4 +388,10 @@ private:
     bool m_receiving = false;        // the receive loop runs (interpretation never nests)
     int m_memberBatch = 0;
     QString m_countGap;              // the gap of the count caption still to be shown
+
+    // The placed controls and their twips geometry as the layout last set it.
+    std::array<QWidget*, RoomDesign::PlacedCount> m_placed{};
+    std::array<TwipsRect, RoomDesign::PlacedCount> m_geometry = RoomDesign::Design;
+    int m_resizeDepth = 0; // Form_Resize runs nested when its own resize or pump resizes
+    QTimer m_paneWrap;     // brings the pane's wrap width to its width once resizing stops
 };

@@ -8,9 +8,11 @@
 #include "chatroom/DebugWin.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
+#include "platform/WebBrowser.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
+#include "support/WebAddresses.h"
 #include "support/WindowTables.h"
 #include "widgets/frmPopup.h"
 
@@ -150,7 +152,9 @@ void Channel::sock_Connect() {
     Update();
     login.Login_Log();
     Pause(0.5);
+    Home->Navigate(WebAddresses::Home);
     Pause(0.5);
+    Misc->Navigate(WebAddresses::Misc);
     Timer1.stop();
 }
 

@@ -33,6 +33,14 @@ Dialogs::Answer showMessage(const Dialogs::Request& request) {
     return pressed == QMessageBox::Yes ? Dialogs::Answer::Yes : Dialogs::Answer::No;
 }
 
+// The text typed, or no value when the box was cancelled.
+std::optional<QString> askText(const Dialogs::Request& request) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
+                                               QLineEdit::Normal, request.defaultText, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
 } // namespace
 
 Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
@@ -46,10 +54,17 @@ QString Dialogs::InputBox(const QString& prompt, const QString& title, const QSt
     Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
     if (answerer())
         return answerer()(request).text;
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    return askText(request).value_or(QString());
+}
+
+std::optional<QString> Dialogs::InputBoxOrCancel(const QString& prompt, const QString& title,
+                                                 const QString& defaultText) {
+    Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
+    if (answerer()) {
+        const Reply reply = answerer()(request);
+        return reply.answer == Answer::No ? std::nullopt : std::optional<QString>(reply.text);
+    }
+    return askText(request);
 }
 
 void Dialogs::SetAnswerer(Answerer replacement) {

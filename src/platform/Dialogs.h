@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // Message and input boxes. Tests install an answerer that records each request
 // and answers it, so no box ever waits for a person.
@@ -32,6 +33,10 @@ using Answerer = std::function<Reply(const Request&)>;
 Answer MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title);
 // The text typed, or "" when cancelled.
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText = QString());
+// The same for a question where cancelling means "no": the text typed, or no
+// value when the box was cancelled. An answerer cancels by replying No.
+std::optional<QString> InputBoxOrCancel(const QString& prompt, const QString& title,
+                                        const QString& defaultText = QString());
 
 // Replaces the real boxes (nullptr restores them).
 void SetAnswerer(Answerer answerer);

@@ -11,6 +11,8 @@ class QWidget;
 int VirtualKeyCode(const QKeyEvent& event);
 int KeyAscii(const QKeyEvent& event);
 int ShiftMask(Qt::KeyboardModifiers modifiers);
+// The mouse buttons as the desktop codes them: 1 left, 2 right, 4 middle.
+int ButtonMask(Qt::MouseButtons buttons);
 
 // Reports the keys of a widget the way the desktop's controls did: KeyDown with
 // the virtual-key code, then KeyPress with the character code for keys that

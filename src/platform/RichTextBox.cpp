@@ -413,13 +413,6 @@ int displaySide(qint64 goalTwips, qint64 himetric, int imageSide) {
     return sane(fromExtent) ? int(fromExtent) : imageSide;
 }
 
-// ---- buttons -------------------------------------------------------------------
-
-int buttonMask(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
 // ---- batches --------------------------------------------------------------------
 
 int batchDepth = 0;
@@ -761,7 +754,7 @@ void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) &&
         (at - d->pressPosition).manhattanLength() >= QApplication::startDragDistance())
         d->dragged = true;
-    emit MouseMove(buttonMask(event->buttons()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
+    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
                    at.y() * TwipsPerPixel);
 }
 
@@ -770,7 +763,7 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool click = event->button() == Qt::LeftButton && !d->dragged && !d->doubleClicked;
     d->doubleClicked = false;
-    emit MouseUp(buttonMask(event->button()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
+    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
                  at.y() * TwipsPerPixel);
     if (click)
         emit Click();

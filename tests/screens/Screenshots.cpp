@@ -1,11 +1,13 @@
 // Writes PNGs of the windows for review. Run under Xvfb (scripts/screenshot):
 // the room window with a conversation, coloured text, smiley pictures and the
-// nick list, a conversation window, then the groups of pictures that the other
+// nick list, at its smallest, larger and with its Home tab, a conversation
+// window, then the groups of pictures that the other
 // files of this folder add.
 #include "screens/Shots.h"
 
 #include "account/Login.h"
 #include "chatroom/Channel.h"
+#include "chatroom/RoomDesign.h"
 #include "chatroom/RegisterWindows.h"
 #include "platform/EventPump.h"
 #include "platform/WebEngineProcess.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -98,7 +101,14 @@ int main(int argc, char** argv) {
     room.move(20, 20);
     room.show();
     fillRoom(room);
+    room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
     bool ok = Shots::save(room, folder.filePath(QStringLiteral("room-window.png")));
+    room.setOuterSize(16500, 11000);
+    ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-large.png"))) && ok;
+    room.TBar->setCurrentIndex(0);
+    ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-home.png"))) && ok;
+    room.TBar->setCurrentIndex(1);
+    room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
 
     if (QWidget* conversation = fillConversation(room)) {
         conversation->move(860, 60);
