@@ -126,6 +126,15 @@ public:
     void mnu_register_nickname_Click();
     void mnu_Homepage_Click();
     void closequery();
+    // Buttons and items that only open a side window or a picker.
+    void check1_Click();
+    void check2_Click();
+    void Command3_Click();
+    void command1_Click();
+    void mnu_view_fontsize_Click();
+    void mnu_ingorelist_Click();
+    void mnu_View_Buddylist_Click();
+    void mnu_chan_ban_Click();
 
     // The nick list's pop-up and the commands on the selected nick (button 2 is
     // the right button; x and y in twips).
@@ -138,6 +147,7 @@ public:
     void mnu_nicks_voice_Click();
     void mnu_nicks_kick_Click();
     void mnu_nicks_ban_Click();
+    void mnu_blocked_Click();
     // Social actions on the selected nick, and the own action.
     void mnu_slap_Click();
     void mnu_hi_Click();

@@ -14,6 +14,7 @@
 #include "support/SettingsCatalogue.h"
 #include "support/Timing.h"
 #include "support/WindowTables.h"
+#include "widgets/frmSmileys.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -89,8 +90,8 @@ void Channel::mnu_terminate_Click() {
     SendData(QStringLiteral("QUIT :") + G().QuitMsg);
     IDENT.Close();
     sock.Close();
-    for (Form* window : std::initializer_list<Form*>{DebugWin::loaded(), frmregister::loaded(), frmchange::loaded(),
-                                                     usenick::loaded()})
+    for (Form* window : std::initializer_list<Form*>{DebugWin::loaded(), frmregister::loaded(), frmSmileys::loaded(),
+                                                     frmchange::loaded(), usenick::loaded()})
         if (window)
             window->Unload();
     unloadOpenConversations();

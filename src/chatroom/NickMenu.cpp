@@ -2,6 +2,8 @@
 // and the social actions on the selected nick; the own action.
 #include "chatroom/Channel.h"
 
+#include "chatroom/IgnoreList.h"
+#include "support/Globals.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyEvents.h"
 #include "support/ColouredText.h"
@@ -51,6 +53,27 @@ void Channel::mnu_nicks_voice_Click() {
 void Channel::mnu_nicks_ban_Click() {
     SendData(QStringLiteral("MODE ") + RoomName() + QStringLiteral(" +b ") + selectedNick() +
              QStringLiteral("!*@*"));
+}
+
+// Blocks the selected nick: the first entry of the list as well as any other,
+// and never twice. The blocked person is told.
+void Channel::mnu_blocked_Click() {
+    const QString nick = selectedNick();
+    if (nick.isEmpty())
+        return;
+    const auto refuse = [](const QString& text) {
+        Dialogs::MsgBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Block"));
+    };
+    if (nick == G().MyNick)
+        return refuse(QStringLiteral("You can't block yourself?"));
+    if (isOp(nick) || isHalfOp(nick))
+        return refuse(QStringLiteral("You can't block a Operator"));
+    IgnoreList& blocked = IgnoreList::form();
+    if (blocked.Holds(nick))
+        return refuse(QStringLiteral("Are you trying to add same nick?"));
+    blocked.AddEntry(nick);
+    SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Chr3 + QStringLiteral("4") + Chr2 +
+             QStringLiteral("You've been ignored by ") + G().MyNick + QStringLiteral(" [Tazmir Korvu Messenger]"));
 }
 
 // Cancelling the prompt is the user's no: nothing is sent.

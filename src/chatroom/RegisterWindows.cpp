@@ -3,8 +3,34 @@
 #include "chatroom/Channel.h"
 #include "conversation/Query.h"
 #include "support/Windows.h"
+#include "widgets/frmSmileys.h"
+#include "widgets/frmcolor.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// The pickers know no window: what they choose goes to the room's input line.
+void connectPickers() {
+    FormSlot<frmSmileys>::onLoaded = [](frmSmileys& picker) {
+        QObject::connect(&picker, &frmSmileys::smileyChosen, &picker, [](const QString& code) {
+            QLineEdit* input = Channel::form().DataOut;
+            input->setText(input->text() + code);
+        });
+    };
+    FormSlot<frmcolor>::onLoaded = [](frmcolor& picker) {
+        QObject::connect(&picker, &frmcolor::colourChosen, &picker, [](const QString& number) {
+            Channel& room = Channel::form();
+            room.selectcolor(number);
+            room.DataOut->setFocus();
+        });
+    };
+}
+
+} // namespace
 
 void RegisterWindows() {
     Windows::SetRoomLoader([]() -> RoomWindow& { return Channel::form(); });
     Windows::SetQueryFactory([]() -> QueryWindow* { return Query::Create(); });
+    connectPickers();
 }

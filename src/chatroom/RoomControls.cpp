@@ -172,6 +172,10 @@ void Channel::buildInputControls(QWidget* client) {
     check1 = newIconButton(client, RoomPictures::SmileyIcon(), QStringLiteral("Smileys"));
     check2 = newIconButton(client, QIcon(), QStringLiteral("Colour"));
     command1 = newIconButton(client, RoomPictures::BlockListIcon(), QStringLiteral("Block list"));
+    connect(Command3, &QPushButton::clicked, this, &Channel::Command3_Click);
+    connect(check1, &QPushButton::clicked, this, &Channel::check1_Click);
+    connect(check2, &QPushButton::clicked, this, &Channel::check2_Click);
+    connect(command1, &QPushButton::clicked, this, &Channel::command1_Click);
     Check3 = new QCheckBox(QStringLiteral("Bold"), client);
     Check4 = new QCheckBox(QStringLiteral("UnderLine"), client);
     Label1 = newClickableLabel(client, QStringLiteral("Own Action"));

@@ -7,6 +7,7 @@
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/Smileys.h"
+#include "widgets/frmcolor.h"
 
 #include <QCheckBox>
 #include <QHash>
@@ -113,6 +114,8 @@ void Channel::DataOut_KeyDown(int& keyCode) {
 
 void Channel::selectcolor(const QString& code) {
     ColourCode = code;
+    if (frmcolor* picker = frmcolor::loaded())
+        picker->hide();
     const QColor colour = inputColour(code);
     check2->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
     QPalette palette = DataOut->palette();

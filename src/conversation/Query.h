@@ -63,6 +63,8 @@ public:
     void LabelAction_Click();
     void cmdOptions_Click();
     void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
     void flsh_Timer();
 
     // 1 after incoming text is shown; 0 once the user touches the window.

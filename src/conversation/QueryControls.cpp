@@ -142,7 +142,8 @@ void Query::connectControls() {
     for (QObject* watched : {static_cast<QObject*>(centralWidget()), static_cast<QObject*>(DataOut),
                              static_cast<QObject*>(Image2), static_cast<QObject*>(Label4),
                              static_cast<QObject*>(LabelAction), static_cast<QObject*>(cmdOptions),
-                             static_cast<QObject*>(Label6)})
+                             static_cast<QObject*>(Label6), static_cast<QObject*>(Label7),
+                             static_cast<QObject*>(Label8)})
         watched->installEventFilter(this);
 }
 
@@ -196,6 +197,10 @@ bool Query::eventFilter(QObject* watched, QEvent* event) {
             cmdOptions_Click();
         else if (watched == Label6)
             Label6_Click();
+        else if (watched == Label7)
+            Label7_Click();
+        else if (watched == Label8)
+            Label8_Click();
     }
     return Form::eventFilter(watched, event);
 }

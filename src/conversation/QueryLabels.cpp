@@ -8,6 +8,8 @@
 #include "support/CommandParser.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"
+#include "widgets/FontOption.h"
+#include "widgets/frmcolor.h"
 
 void Query::Label4_Click() {
     Unload();
@@ -39,4 +41,12 @@ void Query::cmdOptions_Click() {
 
 void Query::Label6_Click() {
     IgnoreList::form().show();
+}
+
+void Query::Label7_Click() {
+    FontOption::form().show();
+}
+
+void Query::Label8_Click() {
+    frmcolor::form().show();
 }

@@ -3,6 +3,8 @@
 #include "account/frmPassword.h"
 #include "account/frmregister.h"
 #include "chatroom/Channel.h"
+#include "chatroom/ChannelInfo.h"
+#include "chatroom/IgnoreList.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
@@ -20,6 +22,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -253,6 +256,35 @@ TEST_F(RoomMenusTest, ConversationFromTheListAndTheMenu) {
     QueryAt(FindQueryIndex(other))->UnloadWindow();
     room().mnu_nicks_pm->trigger();
     EXPECT_TRUE(QueryExists(other));
+}
+
+TEST_F(RoomMenusTest, BlockedPeerIsToldAndItsPrivateLinesOpenNothing) {
+    select(other);
+    room().mnu_blocked->trigger();
+    EXPECT_FALSE(peer.waitForLine(from(me, "PRIVMSG " + other + " :" +
+                                               QRegularExpression::escape(Chr3 + "4" + Chr2 + "You've been ignored by " +
+                                                                          me + " [Tazmir Korvu Messenger]") +
+                                               "$"))
+                     .isEmpty());
+    peer.send("PRIVMSG " + me + " :hello?");
+    peer.send("PRIVMSG " + roomName + " :marker");
+    ASSERT_TRUE(waitForPane("marker"));
+    EXPECT_FALSE(QueryExists(other));
+    EXPECT_EQ(G().QueryCount, 0);
+}
+
+TEST_F(RoomMenusTest, BanListFromTheMenu) {
+    room().SendData("MODE " + roomName + " +b troll!*@*");
+    ASSERT_TRUE(waitForPane("+b troll!*@*"));
+    room().mnu_chan_ban->trigger();
+    ChannelInfo* bans = ChannelInfo::loaded();
+    ASSERT_NE(bans, nullptr);
+    EXPECT_EQ(bans->windowTitle(), "Channel Ban List For " + roomName);
+    EXPECT_EQ(bans->strChannel, roomName);
+    ASSERT_TRUE(waitUntil([&] { return G().ListRequestFlag == 0; })); // the end of the list came
+    ASSERT_EQ(bans->lvBans->topLevelItemCount(), 1);
+    EXPECT_EQ(bans->lvBans->topLevelItem(0)->text(0), "troll!*@*");
+    EXPECT_EQ(bans->lvBans->topLevelItem(0)->text(1).section('!', 0, 0), me);
 }
 
 TEST_F(RoomMenusTest, ConnectedFrame) {

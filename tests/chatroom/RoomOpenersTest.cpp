@@ -1,0 +1,138 @@
+// The room window's buttons and items that open pickers and side windows, what
+// the pickers give back to the room's input line, and blocking from the nick list.
+#include "chatroom/BuddyList.h"
+#include "chatroom/Channel.h"
+#include "chatroom/IgnoreList.h"
+#include "conversation/Query.h"
+#include "fixtures/ClientFixture.h"
+#include "support/Globals.h"
+#include "support/WindowTables.h"
+#include "widgets/FontOption.h"
+#include "widgets/frmSmileys.h"
+#include "widgets/frmcolor.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class RoomOpenersTest : public ClientTest {
+protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        room();
+        G().MyNick = "me";
+    }
+    // Selects the list row that shows text, as a left click does.
+    void select(const QString& text) {
+        QListView* list = room().lstNicks;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            if (list->model()->index(row, 0).data().toString() == text) {
+                list->setCurrentIndex(list->model()->index(row, 0));
+                return;
+            }
+        FAIL() << "no row " << text.toStdString();
+    }
+};
+
+struct Opener {
+    const char* name;
+    std::function<void(Channel&)> click;
+    std::function<QWidget*()> window;
+};
+
+template <typename T>
+std::function<QWidget*()> loadedWindow() {
+    return [] { return static_cast<QWidget*>(T::loaded()); };
+}
+
+const Opener Openers[] = {
+    {"smiley button", [](Channel& c) { c.check1->click(); }, loadedWindow<frmSmileys>()},
+    {"colour button", [](Channel& c) { c.check2->click(); }, loadedWindow<frmcolor>()},
+    {"font button", [](Channel& c) { c.Command3->click(); }, loadedWindow<FontOption>()},
+    {"font item", [](Channel& c) { c.mnu_view_fontsize->trigger(); }, loadedWindow<FontOption>()},
+    {"block list button", [](Channel& c) { c.command1->click(); }, loadedWindow<IgnoreList>()},
+    {"block list item", [](Channel& c) { c.mnu_ingorelist->trigger(); }, loadedWindow<IgnoreList>()},
+    {"buddy list item", [](Channel& c) { c.mnu_View_Buddylist->trigger(); }, loadedWindow<BuddyList>()},
+};
+
+TEST_F(RoomOpenersTest, EachButtonAndItemShowsItsWindow) {
+    for (const Opener& opener : Openers) {
+        opener.click(room());
+        QWidget* window = opener.window();
+        ASSERT_NE(window, nullptr) << opener.name;
+        EXPECT_TRUE(window->isVisible()) << opener.name;
+        EXPECT_FALSE(window->isModal()) << opener.name;
+        window->hide();
+    }
+}
+
+TEST_F(RoomOpenersTest, PickersWriteIntoTheRoomsInputLine) {
+    room().check1->click();
+    frmSmileys::form().imgicon_Click(86);
+    frmSmileys::form().imgicon_Click(87);
+    EXPECT_EQ(room().DataOut->text(), ":):(");
+    EXPECT_TRUE(frmSmileys::form().isVisible());
+
+    room().check2->click();
+    frmcolor::form().lblcin_Click(4);
+    EXPECT_EQ(room().ColourCode, "4");
+    EXPECT_FALSE(frmcolor::form().isVisible()); // choosing a colour puts the picker away
+}
+
+TEST_F(RoomOpenersTest, ConversationLabelsOpenTheFontAndColourPickers) {
+    Query& q = *dynamic_cast<Query*>(QueryAt(OpenQuery("bob", "bob!b@h")));
+    QTest::mouseClick(q.Label7, Qt::LeftButton);
+    ASSERT_NE(FontOption::loaded(), nullptr);
+    EXPECT_TRUE(FontOption::loaded()->isVisible());
+    QTest::mouseClick(q.Label8, Qt::LeftButton);
+    ASSERT_NE(frmcolor::loaded(), nullptr);
+    EXPECT_TRUE(frmcolor::loaded()->isVisible());
+    // A swatch chosen from there still styles the room's lines.
+    frmcolor::form().lblcin_Click(12);
+    EXPECT_EQ(room().ColourCode, "12");
+}
+
+TEST_F(RoomOpenersTest, BlockingFromTheList) {
+    for (const char* name : {"alice", "@oscar", "%hal", "me"})
+        room().AddNick(name);
+    // The first entry can be blocked like any other.
+    ASSERT_EQ(room().lstNicks->model()->index(0, 0).data().toString(), "@oscar");
+    select("alice");
+    room().mnu_blocked->trigger();
+    EXPECT_TRUE(IgnoreList::form().Holds("ALICE"));
+    EXPECT_FALSE(IgnoreList::form().isVisible()); // loaded hidden
+
+    struct Refusal {
+        const char* row;
+        const char* message;
+    };
+    const Refusal refusals[] = {
+        {"me", "You can't block yourself?"},
+        {"@oscar", "You can't block a Operator"},
+        {"hal", "You can't block a Operator"},
+        {"alice", "Are you trying to add same nick?"}, // the duplicate test runs with no row selected there
+    };
+    for (const Refusal& refusal : refusals) {
+        boxes.clear();
+        select(refusal.row);
+        room().mnu_blocked->trigger();
+        ASSERT_EQ(boxes.size(), 1u) << refusal.row;
+        EXPECT_EQ(boxes[0].prompt, refusal.message);
+        EXPECT_EQ(boxes[0].title, "Block");
+    }
+    EXPECT_EQ(IgnoreList::form().List1->count(), 1);
+
+    // With nothing selected nothing happens.
+    boxes.clear();
+    room().lstNicks->clearSelection();
+    room().mnu_blocked->trigger();
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace
