@@ -12,12 +12,20 @@ namespace {
 
 class frmcolorTest : public ClientTest {
 protected:
+    // The picker alone: the program's hook hands a chosen colour to the room
+    // window, which puts the picker away.
     void SetUp() override {
         ClientTest::SetUp();
+        hook = std::exchange(FormSlot<frmcolor>::onLoaded, nullptr);
         picker().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker()));
     }
+    void TearDown() override {
+        ClientTest::TearDown();
+        FormSlot<frmcolor>::onLoaded = hook;
+    }
     static frmcolor& picker() { return frmcolor::form(); }
+    std::function<void(frmcolor&)> hook;
 };
 
 TEST_F(frmcolorTest, EachSwatchSendsItsNumberAtEveryClick) {
