@@ -7,6 +7,7 @@
 #include "platform/KeyEvents.h"
 #include "platform/RichTextBox.h"
 #include "platform/WebBrowser.h"
+#include "support/WebAddresses.h"
 #include "widgets/DialogLook.h"
 
 #include <QAction>
@@ -218,9 +219,11 @@ void Channel::buildFrameControls(QWidget* client) {
     Home = new WebBrowser(client);
     Misc = new WebBrowser(client);
     // The panes cover the room's controls, with or without a page in them.
-    for (QWidget* pane : widgets(Home, Misc)) {
+    for (WebBrowser* pane : {Home, Misc}) {
         pane->setAutoFillBackground(true);
         pane->setBackgroundRole(QPalette::Base);
+        pane->setHomeAddress(WebAddresses::Home);
+        pane->setSearchAddress(WebAddresses::Search);
     }
     for (QWidget* hidden : widgets(Home, Misc, ToolBar1, Toolbar2))
         hidden->hide();

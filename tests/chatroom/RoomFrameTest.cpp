@@ -176,6 +176,13 @@ TEST_F(RoomFrameTest, ToolbarsCarryTheSixKeysAndIgnoreOthers) {
     EXPECT_EQ(room().Misc->LocationURL(), "qrc:/web/two.html");
 }
 
+TEST_F(RoomFrameTest, HomeAndSearchButtonsGoToTheProgramsAddresses) {
+    room().ToolBar1_ButtonClick("Home");
+    room().Toolbar2_ButtonClick("Search");
+    EXPECT_EQ(room().Home->LocationURL(), WebAddresses::Home);
+    EXPECT_EQ(room().Misc->LocationURL(), WebAddresses::Search);
+}
+
 TEST_F(RoomFrameTest, PrivateWindowsWarningClosesOnYesOnly) {
     for (const auto& [answer, left] :
          {std::pair{Dialogs::Answer::No, 2}, std::pair{Dialogs::Answer::Yes, 0}}) {

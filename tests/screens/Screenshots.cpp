@@ -10,13 +10,18 @@
 #include "chatroom/RoomDesign.h"
 #include "chatroom/RegisterWindows.h"
 #include "platform/EventPump.h"
+#include "platform/WebBrowser.h"
 #include "platform/WebEngineProcess.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
+#include "support/WebAddresses.h"
 #include "support/WindowTables.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QImage>
+#include <QTimer>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -81,6 +86,20 @@ bool Shots::save(QWidget& window, const QString& path) {
     return ok;
 }
 
+// Woken by each event, until the pane shows more than one colour, at most 30 s.
+void Shots::waitUntilDrawn(WebBrowser& pane) {
+    const QDeadlineTimer deadline(30000);
+    QTimer tick;
+    tick.start(50);
+    const auto drawn = [&] {
+        const QImage image = pane.grab().toImage();
+        return !pane.Busy() && !image.isNull() &&
+               image.pixel(image.width() / 2, 10) != image.pixel(10, image.height() - 10);
+    };
+    while (!drawn() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 bool Shots::add(int order, Draw draw) {
     groups().emplace(order, std::move(draw));
     return true;
@@ -105,7 +124,9 @@ int main(int argc, char** argv) {
     bool ok = Shots::save(room, folder.filePath(QStringLiteral("room-window.png")));
     room.setOuterSize(16500, 11000);
     ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-large.png"))) && ok;
+    room.Home->Navigate(WebAddresses::Home);
     room.TBar->setCurrentIndex(0);
+    Shots::waitUntilDrawn(*room.Home);
     ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-home.png"))) && ok;
     room.TBar->setCurrentIndex(1);
     room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);

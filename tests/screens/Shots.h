@@ -9,12 +9,15 @@
 
 class Channel;
 class QWidget;
+class WebBrowser;
 
 namespace Shots {
 
 void feed(Channel& room, const QString& line);
 void settle();
 bool save(QWidget& window, const QString& path);
+// The browser engine draws in its own time: waits until the pane shows a page.
+void waitUntilDrawn(WebBrowser& pane);
 
 // A group of pictures, drawn after the room window is filled; order sorts groups.
 using Draw = std::function<bool(Channel& room, const QDir& folder)>;
