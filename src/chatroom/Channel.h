@@ -156,6 +156,26 @@ public:
     // The server named in connection messages.
     static inline const QString ServerCaption = QStringLiteral("Tazmir Korvu Server");
 
+    // The notification area's menu (TrayMenu.cpp): a hidden top-level menu
+    // that the sign-in window pops up from the tray icon. It is built with the
+    // window, and declared after its items because building it fills them.
+    QAction* mnu_systray_hide = nullptr;   // "&Show Main Window"
+    QAction* mnu_chatroom = nullptr;       // "&Show ChatRoom"
+    QAction* mnublank1 = nullptr;
+    QAction* mnu_systray_about = nullptr;  // "&About Application/Software"
+    QAction* mnu_author_systray = nullptr; // "&About Author/Creator"
+    QAction* LB2 = nullptr;
+    QAction* mnu_systray_exit = nullptr;   // "&Exit Application"
+    QMenu* mnu_systray = buildTrayMenu();
+    void mnu_systray_hide_Click();
+    void mnu_chatroom_Click();
+    void mnu_systray_about_Click();
+    void mnu_author_systray_Click();
+    void mnu_systray_exit_Click();
+
+private:
+    QMenu* buildTrayMenu();
+
 
 private:
     void buildWindow();

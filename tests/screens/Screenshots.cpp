@@ -1,7 +1,9 @@
 // Writes PNGs of the windows for review. Run under Xvfb (scripts/screenshot):
 // the room window with a conversation, coloured text, smiley pictures and the
-// nick list, and a conversation window.
+// nick list, and a conversation window; the splash, the sign-in window signed
+// out and signing in, and the two credits windows.
 #include "account/Login.h"
+#include "account/frmSplash.h"
 #include "chatroom/Channel.h"
 #include "chatroom/RegisterWindows.h"
 #include "platform/EventPump.h"
@@ -9,8 +11,12 @@
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
 #include "support/WindowTables.h"
+#include "widgets/About.h"
+#include "widgets/Author.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -67,23 +73,65 @@ QWidget* fillConversation(Channel& room) {
     return qobject_cast<QWidget*>(window->object());
 }
 
+// The start as a person meets it: the splash, then the sign-in window, before
+// and while signing in.
+bool shootStartUp(const QString& folder) {
+    frmSplash& splash = frmSplash::form();
+    splash.show();
+    bool ok = save(splash, QDir(folder).filePath(QStringLiteral("splash.png")));
+    splash.Timer1_Timer();
+    Login& login = Login::form();
+    login.Text1->setText(QStringLiteral("tazmir"));
+    login.Text2->setText(QStringLiteral("secret"));
+    login.Timer2_Timer();
+    ok = save(login, QDir(folder).filePath(QStringLiteral("sign-in.png"))) && ok;
+
+    // The room window's connect command is left idle, so the window stays
+    // in its signing-in form with the banner running.
+    Channel::form().mnu_File_Connect->setText(QString());
+    login.cmdSignIn_Click();
+    login.Timer1.stop();
+    for (int tick = 0; tick < 9; ++tick)
+        login.Timer1_Timer();
+    ok = save(login, QDir(folder).filePath(QStringLiteral("sign-in-signing-in.png"))) && ok;
+    login.cmdSignout_Click();
+    Channel::form().mnu_File_Connect->setText(QStringLiteral("&Connect"));
+    login.hide();
+    return ok;
+}
+
+bool shootCredits(const QString& folder) {
+    About& about = About::form();
+    about.move(60, 60);
+    about.show();
+    bool ok = save(about, QDir(folder).filePath(QStringLiteral("about.png")));
+    Author& author = Author::form();
+    author.move(60, 300);
+    author.show();
+    return save(author, QDir(folder).filePath(QStringLiteral("author.png"))) && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", settings.path().toUtf8()); // never mistaken for a running program
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
     RegisterWindows();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(folder);
 
+    bool ok = shootStartUp(folder);
+    ok = shootCredits(folder) && ok;
+
     Login::form().Text1->setText(QStringLiteral("tazmir"));
     Channel& room = Channel::form();
     room.move(20, 20);
     room.show();
     fillRoom(room);
-    bool ok = save(room, QDir(folder).filePath(QStringLiteral("room-window.png")));
+    ok = save(room, QDir(folder).filePath(QStringLiteral("room-window.png"))) && ok;
 
     if (QWidget* conversation = fillConversation(room)) {
         conversation->move(860, 60);
