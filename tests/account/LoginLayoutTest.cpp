@@ -46,17 +46,19 @@ TEST_F(LoginLayoutTest, TheRowsAtTheSmallestSize) {
         int left;
         int top;
     } rows[] = {
-        {login->Label6, 1907, -1},    {login->Picture1, -8968, 2450}, {login->Picture2, 14040, 2450},
-        {login->Label3, 307, 3550},   {login->Label4, 307, 4150},     {login->Text1, 1307, 3850},
-        {login->Text2, 1307, 4450},   {login->check2, 1707, 4950},    {login->Check3, 1707, 5225},
-        {login->check1, 1707, 5500},  {login->ChkStartUp, 1707, 5775}, {login->cmdSignIn, 2007, 6525},
-        {login->Label5, 2007, 7050},  {login->Label7, 1207, 7250},    {login->Label8, 1807, 7450},
+        {login->Label6, 1907, -1},   {login->Picture1, -8968, 2450},  {login->Picture2, 14040, 2450},
+        {login->Label3, 307, 3550},  {login->Label4, 307, 4150},      {login->Text1, 1307, 3850},
+        {login->Text2, 1307, 4450},  {login->check2, 1707, 4950},     {login->Check3, 1707, 5225},
+        {login->check1, 1707, 5500}, {login->ChkStartUp, 1707, 5775}, {login->cmdSignIn, 2007, 6525},
+        {login->Label5, 2007, 7050}, {login->Label7, 1207, 7250},     {login->Label8, 1807, 7450},
         {login->Label2, 150, -1},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(at(row.control).left, row.left) << row.control->metaObject()->className() << " " << row.left;
+        EXPECT_EQ(at(row.control).left, row.left)
+            << row.control->metaObject()->className() << " " << row.left;
         if (row.top >= 0) {
-            EXPECT_EQ(at(row.control).top, row.top) << row.control->metaObject()->className() << " " << row.top;
+            EXPECT_EQ(at(row.control).top, row.top)
+                << row.control->metaObject()->className() << " " << row.top;
         }
     }
 }
@@ -65,9 +67,10 @@ TEST_F(LoginLayoutTest, TheRowsAtTheSmallestSize) {
 // banner keep their Left; every other row moves right by half the growth.
 TEST_F(LoginLayoutTest, ALargerWidthMovesTheRowsByHalfTheGrowth) {
     QList<QWidget*> still = {login->TopD, login->Label2, login->Frame2, login->Picture1, login->Picture2};
-    QList<QWidget*> moving = {login->Label6, login->Frame1, login->Image2, login->Label3, login->Label4,
-                              login->Text1,  login->Text2,  login->check2, login->Check3, login->check1,
-                              login->ChkStartUp, login->cmdSignIn, login->Label5, login->Label7, login->Label8};
+    QList<QWidget*> moving = {login->Label6, login->Frame1, login->Image2,     login->Label3,
+                              login->Label4, login->Text1,  login->Text2,      login->check2,
+                              login->Check3, login->check1, login->ChkStartUp, login->cmdSignIn,
+                              login->Label5, login->Label7, login->Label8};
     QList<TwipsRect> before;
     for (QWidget* control : still + moving)
         before << at(control);

@@ -181,8 +181,9 @@ TEST_F(LoginTest, SignInConnectsAndStoresWhatTheBoxesSay) {
     EXPECT_EQ(inFile("irc", "Guest"), "False");
     QFile entry(entryPath());
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(entry.readAll())
-                    .contains("\nExec=" + StartAtLogin::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
+    EXPECT_TRUE(
+        QString::fromUtf8(entry.readAll())
+            .contains("\nExec=" + StartAtLogin::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
 
     ASSERT_TRUE(waitForWelcome());
     EXPECT_TRUE(login.Label6->isVisibleTo(&login));
@@ -228,7 +229,7 @@ TEST_F(LoginTest, StartAtLoginFollowsItsBoxAtSignIn) {
     login.Text1->setText(IrcTestServer::uniqueNick("start"));
     login.cmdSignIn_Click();
     EXPECT_TRUE(QFile::exists(entryPath()));
-    room().mnu_File_Connect_Click(); // cancel
+    room().mnu_File_Connect_Click();           // cancel
     Login::SetCheckValue(login.ChkStartUp, 0); // its own handler removes the entry
     ASSERT_TRUE(StartAtLogin::WriteEntry(Login::StartupEntry, "again", "/bin/true"));
     login.cmdSignIn_Click(); // and the sign-in removes it too
@@ -367,8 +368,9 @@ TEST_F(LoginTest, TheRoomsTrayMenu) {
     QStringList captions;
     for (QAction* item : room().mnu_systray->actions())
         captions << (item->isSeparator() ? "-" : item->text());
-    EXPECT_EQ(captions, QStringList({"&Show Main Window", "&Show ChatRoom", "-", "&About Application/Software",
-                                     "&About Author/Creator", "-", "&Exit Application"}));
+    EXPECT_EQ(captions,
+              QStringList({"&Show Main Window", "&Show ChatRoom", "-", "&About Application/Software",
+                           "&About Author/Creator", "-", "&Exit Application"}));
     EXPECT_EQ(room().mnu_systray->title(), "&SysTray");
 
     room().mnu_systray_hide->trigger();

@@ -35,7 +35,8 @@ TEST(InstanceLockTest, OneHolderAtATime) {
 }
 
 TEST(InstanceLockTest, LivesInTheRuntimeFolder) {
-    EXPECT_EQ(InstanceLock::LockFilePath(Name), qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + Name + ".lock");
+    EXPECT_EQ(InstanceLock::LockFilePath(Name),
+              qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + Name + ".lock");
     InstanceLock lock(Name);
     ASSERT_TRUE(lock.TryLock());
     EXPECT_TRUE(QFile::exists(InstanceLock::LockFilePath(Name)));

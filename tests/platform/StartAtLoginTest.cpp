@@ -59,11 +59,13 @@ TEST_F(StartAtLoginTest, FailsInAReadOnlyFolder) {
     QFile probe(QDir(autostart()).filePath("probe"));
     if (probe.open(QIODevice::WriteOnly)) {
         probe.remove();
-        QFile::setPermissions(autostart(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(autostart(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         GTEST_SKIP() << "folder permissions do not bind this user";
     }
     EXPECT_FALSE(StartAtLogin::WriteEntry(Entry, "Tazmir Test", "/bin/true"));
-    QFile::setPermissions(autostart(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(autostart(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 struct ExecCase {
@@ -80,14 +82,14 @@ TEST_P(ExecValueTest, QuotesAsDesktopEntriesRequire) {
 
 // Inside quotes ", `, $ and \ take a backslash; then every backslash of the
 // value is doubled, and % is written %%.
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ExecValueTest,
-    testing::Values(ExecCase{"Plain", "/usr/bin/tazmir-korvu", "/usr/bin/tazmir-korvu"},
-                    ExecCase{"Blank", "/home/a b/korvu", "\"/home/a b/korvu\""},
-                    ExecCase{"Dollar", "/home/$x/korvu", "\"/home/\\\\$x/korvu\""},
-                    ExecCase{"Quote", "/home/a\"b/korvu", "\"/home/a\\\\\"b/korvu\""},
-                    ExecCase{"Backslash", "/home/a\\b/korvu", "\"/home/a\\\\\\\\b/korvu\""},
-                    ExecCase{"Percent", "/home/100%/korvu", "/home/100%%/korvu"}),
-    [](const testing::TestParamInfo<ExecCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Paths, ExecValueTest,
+                         testing::Values(ExecCase{"Plain", "/usr/bin/tazmir-korvu", "/usr/bin/tazmir-korvu"},
+                                         ExecCase{"Blank", "/home/a b/korvu", "\"/home/a b/korvu\""},
+                                         ExecCase{"Dollar", "/home/$x/korvu", "\"/home/\\\\$x/korvu\""},
+                                         ExecCase{"Quote", "/home/a\"b/korvu", "\"/home/a\\\\\"b/korvu\""},
+                                         ExecCase{"Backslash", "/home/a\\b/korvu",
+                                                  "\"/home/a\\\\\\\\b/korvu\""},
+                                         ExecCase{"Percent", "/home/100%/korvu", "/home/100%%/korvu"}),
+                         [](const testing::TestParamInfo<ExecCase>& info) { return info.param.name; });
 
 } // namespace

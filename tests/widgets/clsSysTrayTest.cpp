@@ -1,9 +1,9 @@
 // The notification-area icon: the desktop's reports become the six events
 // through one table of mouse messages, the tip and the record, the default
 // double-click and the hook control.
+#include "widgets/clsSysTray.h"
 #include "platform/Twips.h"
 #include "widgets/ProgramPictures.h"
-#include "widgets/clsSysTray.h"
 
 #include <QMainWindow>
 #include <QStringList>
