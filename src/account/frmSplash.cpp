@@ -54,6 +54,7 @@ frmSplash::frmSplash() {
     lblCredits = newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), Credits, small);
     setFixedSize(TwipsToPixels(Client).size());
     Timer1.setInterval(ShowMs);
+    Timer1.setTimerType(Qt::PreciseTimer); // a coarse one may end the two seconds 100 ms early
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 }
 
