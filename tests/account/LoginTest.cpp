@@ -6,11 +6,13 @@
 #include "chatroom/DebugWin.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/OpenedUrls.h"
 #include "fixtures/Wait.h"
 #include "platform/InstanceLock.h"
 #include "platform/StartAtLogin.h"
 #include "support/Globals.h"
 #include "support/Settings.h"
+#include "support/WebAddresses.h"
 #include "widgets/About.h"
 #include "widgets/Author.h"
 #include "widgets/clsSysTray.h"
@@ -29,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -385,8 +388,11 @@ TEST_F(LoginTest, TheRoomsTrayMenu) {
     EXPECT_TRUE(Author::loaded()->isVisible());
 }
 
-TEST_F(LoginTest, TheHelpMenuShowsTheCredits) {
+TEST_F(LoginTest, TheHelpMenu) {
     Login& login = Login::form();
+    OpenedUrls opened;
+    login.mnu_Feedback->trigger();
+    EXPECT_EQ(opened.urls, QList<QUrl>{QUrl(WebAddresses::Feedback)});
     login.mnu_About->trigger();
     login.mnu_author->trigger();
     ASSERT_NE(About::loaded(), nullptr);

@@ -1,35 +1,24 @@
 // The credits windows: fixed texts, and the link that opens the author's page.
 #include "fixtures/ClientFixture.h"
+#include "fixtures/OpenedUrls.h"
 #include "support/WebAddresses.h"
 #include "widgets/About.h"
 #include "widgets/Author.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QTest>
 #include <QUrl>
 
 namespace {
 
-// Takes the addresses the desktop is asked to open.
-class Opened : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 class CreditsTest : public ClientTest {};
 
 TEST_F(CreditsTest, TheAuthorsLinkOpensTheAuthorsPage) {
-    Opened opened;
-    QDesktopServices::setUrlHandler("https", &opened, "open");
+    OpenedUrls opened;
     Author& author = Author::form();
     author.show();
     EXPECT_EQ(author.Label10->text(), "CLICK HERE TO KNOW ABOUT ME");
     QTest::mouseClick(author.Label10, Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler("https");
     ASSERT_EQ(opened.urls.size(), 1);
     EXPECT_EQ(opened.urls[0], QUrl(WebAddresses::Author));
     QTest::mouseClick(author.Label1, Qt::LeftButton); // the other lines are text only
@@ -46,5 +35,3 @@ TEST_F(CreditsTest, AboutIsAWindowOfFixedText) {
 }
 
 } // namespace
-
-#include "CreditsTest.moc"
