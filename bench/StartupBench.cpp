@@ -149,9 +149,9 @@ private:
                 for (const char* number : {"001", "002", "003", "004", "005"})
                     peer->write(":bench.server " + QByteArray(number) + " " + m_nick + " :Hello\r\n");
             } else if (command == "JOIN") {
-                peer->write(":" + m_nick + "!u@h JOIN :" + argument + "\r\n:bench.server 353 " + m_nick + " = " +
-                            argument + " :" + m_nick + "\r\n:bench.server 366 " + m_nick + " " + argument +
-                            " :End\r\n");
+                peer->write(":" + m_nick + "!u@h JOIN :" + argument + "\r\n:bench.server 353 " + m_nick +
+                            " = " + argument + " :" + m_nick + "\r\n:bench.server 366 " + m_nick + " " +
+                            argument + " :End\r\n");
             } else if (command == "PING") {
                 peer->write(":bench.server PONG " + line.mid(5) + "\r\n");
             }
@@ -177,7 +177,8 @@ Sample runSample(const QString& program, quint16 idlePort) {
     QProcess child;
     child.setProcessEnvironment(environment);
     const qint64 startNs = monotonicNs();
-    child.start(program, idlePort ? QStringList{"--child", QString::number(idlePort)} : QStringList{"--child"});
+    child.start(program,
+                idlePort ? QStringList{"--child", QString::number(idlePort)} : QStringList{"--child"});
     QEventLoop wait;
     QObject::connect(&child, &QProcess::finished, &wait, &QEventLoop::quit);
     if (child.state() != QProcess::NotRunning)
