@@ -32,7 +32,8 @@ public:
     static Login* loaded() { return FormSlot<Login>::loaded(); }
 
     void Form_Load() override;
-    // Closing the window only hides it.
+    // Closing the window only hides it (minimises it where the desktop has no
+    // notification area to bring it back from).
     void Form_Unload(bool& cancel) override;
 
     // Sign-in and sign-out.

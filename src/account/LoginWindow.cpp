@@ -24,7 +24,7 @@ constexpr int BannerIntervalMs = 32;
 constexpr int ClockIntervalMs = 500;
 const QString ProgramName = QStringLiteral("tazmir-korvu"); // names the instance lock
 const QColor TitleColour(255, 255, 255);
-const QColor BandLine(150, 176, 224);
+const QColor CreditColour(70, 84, 120);
 
 QLabel* newLabel(QWidget* client, const QString& text, const TwipsRect& design,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -134,7 +134,7 @@ void Login::buildControls(QWidget* client) {
     Label7 = newLabel(client, QString(), D::Label7, Qt::AlignCenter);
     Label8 = newLabel(client, QString(), D::Label8, Qt::AlignCenter);
     for (QLabel* credit : {Label7, Label8})
-        setTextColour(credit, QColor(70, 84, 120));
+        setTextColour(credit, CreditColour);
 }
 
 void Login::buildMenus() {

@@ -119,7 +119,7 @@ TEST_F(LoginLayoutTest, TheBannerKeepsTheDesignSizeAndSettles) {
     login->setWidthTwips(9015);
     login->setHeightTwips(9990);
     EXPECT_TRUE(waitUntil([&] { return login->WidthTwips() == 5415 && login->HeightTwips() == 8790; }));
-    QTest::qWait(100); // room for any late resize to show itself
+    QCoreApplication::processEvents(); // any resize still on its way
     EXPECT_EQ(login->WidthTwips(), 5415);
     EXPECT_EQ(login->HeightTwips(), 8790);
     EXPECT_LE(handled, 6);
