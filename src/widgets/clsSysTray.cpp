@@ -44,7 +44,6 @@ std::span<const int> messagesOf(QSystemTrayIcon::ActivationReason reason) {
 } // namespace
 
 clsSysTray::clsSysTray(QObject* parent) : QObject(parent) {
-    m_record.hIcon = QIcon();
     m_record.szTip = tipField(QString());
     connect(&m_icon, &QSystemTrayIcon::activated, this, &clsSysTray::iconActivated);
 }
