@@ -131,6 +131,10 @@ public:
     void check2_Click();
     void Command3_Click();
     void command1_Click();
+    void Label4_Click();
+    void Label5_Click();
+    void mnu_About_Click();
+    void mnu_author_Click();
     void mnu_view_fontsize_Click();
     void mnu_ingorelist_Click();
     void mnu_View_Buddylist_Click();
@@ -297,6 +301,20 @@ public:
 
     // The server named in connection messages.
     static inline const QString ServerCaption = QStringLiteral("Tazmir Korvu Server");
+
+    // The notification area's menu: a hidden top-level menu that the sign-in
+    // window pops up from the tray icon.
+    QMenu* mnu_systray = nullptr;
+    QAction* mnu_systray_hide = nullptr;   // "&Show Main Window"
+    QAction* mnu_chatroom = nullptr;       // "&Show ChatRoom"
+    QAction* mnu_systray_about = nullptr;  // "&About Application/Software"
+    QAction* mnu_author_systray = nullptr; // "&About Author/Creator"
+    QAction* mnu_systray_exit = nullptr;   // "&Exit Application"
+    void mnu_systray_hide_Click();
+    void mnu_chatroom_Click();
+    void mnu_systray_about_Click();
+    void mnu_author_systray_Click();
+    void mnu_systray_exit_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

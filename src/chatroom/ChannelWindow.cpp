@@ -14,6 +14,8 @@
 #include "support/SettingsCatalogue.h"
 #include "support/Timing.h"
 #include "support/WindowTables.h"
+#include "widgets/About.h"
+#include "widgets/Author.h"
 #include "widgets/frmSmileys.h"
 
 #include <QApplication>
@@ -91,12 +93,17 @@ void Channel::mnu_terminate_Click() {
     IDENT.Close();
     sock.Close();
     for (Form* window : std::initializer_list<Form*>{DebugWin::loaded(), frmregister::loaded(), frmSmileys::loaded(),
-                                                     frmchange::loaded(), usenick::loaded()})
+                                                     frmchange::loaded(), usenick::loaded(), Author::loaded(),
+                                                     About::loaded()})
         if (window)
             window->Unload();
     unloadOpenConversations();
     for (int k = 0; k < FinalPumps; ++k)
         DoEvents();
+    // The icon goes with the program rather than lingering until the desktop
+    // notices the process is gone.
+    if (Login* login = Login::loaded())
+        login->RemoveFromSysTray();
     QCoreApplication::exit(0);
 }
 

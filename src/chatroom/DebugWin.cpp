@@ -1,12 +1,14 @@
 #include "chatroom/DebugWin.h"
 
 #include "support/ColouredText.h"
+#include "widgets/ProgramPictures.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
 DebugWin::DebugWin() {
     setWindowTitle(QStringLiteral("Traffic"));
+    setWindowIcon(ProgramIcon()); // the program's icon, which the tray icon shows
     txtDataIn = new QPlainTextEdit(this);
     txtDataIn->setReadOnly(true);
     txtDataIn->setUndoRedoEnabled(false);

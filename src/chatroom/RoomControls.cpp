@@ -89,6 +89,8 @@ struct LabelClick {
 };
 constexpr LabelClick LabelClicks[] = {
     {&Channel::Label1, &Channel::Label1_Click},
+    {&Channel::Label4, &Channel::Label4_Click},
+    {&Channel::Label5, &Channel::Label5_Click},
 };
 
 bool isLeftClick(const QEvent* event) {

@@ -6,6 +6,8 @@
 #include "chatroom/ChannelInfo.h"
 #include "chatroom/IgnoreList.h"
 #include "support/Globals.h"
+#include "widgets/About.h"
+#include "widgets/Author.h"
 #include "widgets/FontOption.h"
 #include "widgets/frmSmileys.h"
 #include "widgets/frmcolor.h"
@@ -24,6 +26,23 @@ void Channel::Command3_Click() {
 
 void Channel::command1_Click() {
     IgnoreList::form().show();
+}
+
+// The label captioned "About" opens the credits, as the one captioned "Author" does.
+void Channel::Label4_Click() {
+    Author::form().show();
+}
+
+void Channel::Label5_Click() {
+    Author::form().show();
+}
+
+void Channel::mnu_About_Click() {
+    About::form().show();
+}
+
+void Channel::mnu_author_Click() {
+    Author::form().show();
 }
 
 void Channel::mnu_view_fontsize_Click() {

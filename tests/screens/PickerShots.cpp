@@ -12,7 +12,7 @@
 namespace {
 
 // Side by side under the room window.
-bool savePickers(Channel&, const QDir& folder) {
+bool savePickers(const QDir& folder) {
     // As a user whose display font is installed sees the font dialog.
     const QStringList fonts = QFontDatabase::families();
     if (!fonts.isEmpty())

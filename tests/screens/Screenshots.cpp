@@ -108,6 +108,7 @@ bool Shots::add(int order, Draw draw) {
 int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", settings.path().toUtf8()); // never mistaken for a running program
     PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
@@ -115,13 +116,17 @@ int main(int argc, char** argv) {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     QDir().mkpath(folder.path());
 
+    bool ok = true;
+    for (auto group = groups().begin(); group != groups().lower_bound(0); ++group)
+        ok = group->second(folder) && ok;
+
     Login::form().Text1->setText(QStringLiteral("tazmir"));
     Channel& room = Channel::form();
     room.move(20, 20);
     room.show();
     fillRoom(room);
     room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
-    bool ok = Shots::save(room, folder.filePath(QStringLiteral("room-window.png")));
+    ok = Shots::save(room, folder.filePath(QStringLiteral("room-window.png"))) && ok;
     room.setOuterSize(16500, 11000);
     ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-large.png"))) && ok;
     room.Home->Navigate(WebAddresses::Home);
@@ -136,7 +141,7 @@ int main(int argc, char** argv) {
         conversation->show();
         ok = Shots::save(*conversation, folder.filePath(QStringLiteral("conversation-window.png"))) && ok;
     }
-    for (const auto& [order, draw] : groups())
-        ok = draw(room, folder) && ok;
+    for (auto group = groups().lower_bound(0); group != groups().end(); ++group)
+        ok = group->second(folder) && ok;
     return ok ? 0 : 1;
 }

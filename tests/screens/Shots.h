@@ -19,8 +19,9 @@ bool save(QWidget& window, const QString& path);
 // The browser engine draws in its own time: waits until the pane shows a page.
 void waitUntilDrawn(WebBrowser& pane);
 
-// A group of pictures, drawn after the room window is filled; order sorts groups.
-using Draw = std::function<bool(Channel& room, const QDir& folder)>;
+// A group of pictures; order sorts groups. Groups of negative order are drawn
+// before the room window is filled and shown, the others after.
+using Draw = std::function<bool(const QDir& folder)>;
 bool add(int order, Draw draw);
 
 } // namespace Shots

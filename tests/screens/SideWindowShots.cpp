@@ -16,7 +16,8 @@ namespace {
 using Shots::feed;
 using Shots::save;
 
-bool saveSideWindows(Channel& room, const QDir& folder) {
+bool saveSideWindows(const QDir& folder) {
+    Channel& room = Channel::form();
     ChannelInfo& bans = ChannelInfo::form();
     bans.strChannel = QStringLiteral("#Korvu");
     bans.setWindowTitle(QStringLiteral("Channel Ban List For #Korvu"));

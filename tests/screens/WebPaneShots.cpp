@@ -7,7 +7,7 @@
 
 namespace {
 
-bool saveWebPane(Channel&, const QDir& folder) {
+bool saveWebPane(const QDir& folder) {
     WebBrowser pane;
     pane.setWindowTitle(QStringLiteral("Home"));
     pane.resize(760, 460);

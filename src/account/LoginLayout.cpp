@@ -1,0 +1,139 @@
+// The sign-in window's layout at every size, its banner and its clock.
+#include "account/Login.h"
+
+#include "account/LoginDesign.h"
+#include "platform/TwipsGeometry.h"
+#include "widgets/xpButton.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QTime>
+#include <climits>
+
+namespace {
+
+constexpr int Keep = INT_MIN; // a measure the row leaves as it is
+constexpr int BannerStep = 720;
+
+void place(QWidget* control, int left, int top, int width, int height) {
+    const TwipsRect now = TwipsGeometry(*control);
+    SetTwipsGeometry(*control, {left == Keep ? now.left : left, top == Keep ? now.top : top,
+                                width == Keep ? now.width : width, height == Keep ? now.height : height});
+}
+
+void setLeft(QWidget* control, int left) {
+    place(control, left, Keep, Keep, Keep);
+}
+
+// The system's long time format without its time zone: the time with seconds.
+QString timeText(const QTime& time) {
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    QString plain;
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u't')
+            plain += c;
+    }
+    return QLocale::system().toString(time, plain.simplified());
+}
+
+} // namespace
+
+int Login::WidthTwips() const {
+    return PixelsToTwips(width()) + LoginDesign::FrameWidth;
+}
+
+int Login::HeightTwips() const {
+    return PixelsToTwipsY(height() - menuBar()->sizeHint().height()) + LoginDesign::FrameHeight;
+}
+
+void Login::setWidthTwips(int width) {
+    resize(TwipsToPixels(width - LoginDesign::FrameWidth), height());
+}
+
+void Login::setHeightTwips(int height) {
+    resize(width(), TwipsToPixelsY(height - LoginDesign::FrameHeight) + menuBar()->sizeHint().height());
+}
+
+void Login::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    Form_Resize();
+}
+
+// Size changes made here arrive as resize events of their own; they find the
+// window already at the sizes asked for, so the handling settles at once.
+void Login::Form_Resize() {
+    if (m_resizing)
+        return;
+    m_resizing = true;
+    TimerGame();
+    if (!isMinimized()) {
+        if (WidthTwips() < LoginDesign::MinWidth)
+            setWidthTwips(LoginDesign::MinWidth);
+        if (HeightTwips() < LoginDesign::MinHeight)
+            setHeightTwips(LoginDesign::MinHeight);
+        layOut();
+    }
+    m_resizing = false;
+}
+
+// The banner asks for a smaller height than the window's smallest; the
+// smallest holds, so the two never take turns resizing the window.
+void Login::TimerGame() {
+    if (isMinimized() || isMaximized() || !Timer1.isActive())
+        return;
+    if (WidthTwips() != LoginDesign::MinWidth)
+        setWidthTwips(LoginDesign::MinWidth);
+    if (HeightTwips() != LoginDesign::MinHeight)
+        setHeightTwips(LoginDesign::MinHeight);
+}
+
+// The layout table, row by row: W and T are read again for every row.
+void Login::layOut() {
+    const auto W = [this] { return WidthTwips(); };
+    const auto T = [this] { return TwipsGeometry(*Frame2).top; };
+    place(TopD, 0, 0, W(), 750);
+    setLeft(Label2, 150);
+    setLeft(Label6, W() / 2 - 800);
+    place(Frame2, 0, TwipsGeometry(*TopD).height + 1700, W() / 2 - 50, Keep);
+    place(Frame1, W() / 2 + 500, T(), W() / 2 + 4500, Keep);
+    place(Image2, TwipsGeometry(*Frame2).width, T() - 25, TwipsGeometry(*Frame1).left + 1, Keep);
+    place(Picture1, Keep, TwipsGeometry(*Frame1).top, Keep, Keep);
+    place(Picture2, Keep, TwipsGeometry(*Picture1).top, Keep, Keep);
+    place(Label3, W() / 2 - 2400, T() + 1100, Keep, Keep);
+    place(Label4, W() / 2 - 2400, T() + 1700, Keep, Keep);
+    place(Text1, W() / 2 - 1400, T() + 1400, Keep, Keep);
+    place(Text2, W() / 2 - 1400, T() + 2000, Keep, Keep);
+    place(check2, W() / 2 - 1000, T() + 2500, Keep, Keep);
+    place(Check3, W() / 2 - 1000, T() + 2775, Keep, Keep);
+    place(check1, W() / 2 - 1000, T() + 3050, Keep, Keep);
+    place(ChkStartUp, W() / 2 - 1000, T() + 3325, Keep, Keep);
+    place(cmdSignIn, W() / 2 - 700, T() + 4075, Keep, Keep);
+    place(Label5, W() / 2 - 700, T() + 4600, Keep, Keep);
+    place(Label7, W() / 2 - 1500, T() + 4800, Keep, Keep);
+    place(Label8, W() / 2 - 900, T() + 5000, Keep, Keep);
+}
+
+// The banner: both pictures move left; one that has left the window goes
+// right behind the other, so the strip runs on without end.
+void Login::Timer1_Timer() {
+    setLeft(Picture1, TwipsGeometry(*Picture1).left - BannerStep);
+    setLeft(Picture2, TwipsGeometry(*Picture2).left - BannerStep);
+    const TwipsRect first = TwipsGeometry(*Picture1);
+    if (first.left <= -first.width)
+        setLeft(Picture1, TwipsGeometry(*Picture2).left + TwipsGeometry(*Picture2).width);
+    const TwipsRect second = TwipsGeometry(*Picture2);
+    if (second.left <= -second.width)
+        setLeft(Picture2, TwipsGeometry(*Picture1).left + TwipsGeometry(*Picture1).width);
+}
+
+void Login::Timer2_Timer() {
+    Label5->setText(QStringLiteral("Time: ") + timeText(QTime::currentTime()));
+}

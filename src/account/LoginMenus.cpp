@@ -1,0 +1,86 @@
+// The sign-in window's menus, its sign-in picture and the notification-area
+// icon's events.
+#include "account/Login.h"
+
+#include "chatroom/Channel.h"
+#include "platform/Dialogs.h"
+#include "support/Shell.h"
+#include "support/WebAddresses.h"
+#include "widgets/About.h"
+#include "widgets/Author.h"
+#include "widgets/clsSysTray.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+
+void Login::mnu_Sign_Click() {
+    if (mnu_Sign->text() == QLatin1String("Sign In")) {
+        cmdSignIn_Click();
+        mnu_Sign->setText(QStringLiteral("Sign Out"));
+        if (Text1->text().isEmpty())
+            mnu_Sign->setText(QStringLiteral("Sign In"));
+    } else if (mnu_Sign->text() == QLatin1String("Sign Out")) {
+        cmdSignout_Click();
+        mnu_Sign->setText(QStringLiteral("Sign In"));
+        Text1->setReadOnly(false);
+        Channel::form().mnu_File_Disconnect_Click();
+    }
+}
+
+void Login::mnu_chatroom_Click() {
+    Channel& room = Channel::form();
+    room.setVisible(true);
+    room.show();
+}
+
+// Any answer but No ends the program at once: no window's unload handling
+// runs and nothing more is sent to the server.
+void Login::mnu_Close_Click() {
+    const auto answer = Dialogs::MsgBox(
+        QStringLiteral("Are you sure you want to exit TazmirKorvu Messenger?"), Dialogs::Buttons::YesNo,
+        Dialogs::Icon::Question, QStringLiteral("Tazmir Korvu Messenger"));
+    if (answer == Dialogs::Answer::No)
+        return;
+    RemoveFromSysTray();
+    QCoreApplication::exit(0);
+}
+
+void Login::mnu_Feedback_Click() {
+    OpenURL(WebAddresses::Feedback);
+}
+
+void Login::mnu_About_Click() {
+    About::form().show();
+}
+
+void Login::mnu_author_Click() {
+    Author::form().show();
+}
+
+void Login::gSysTray_LButtonDblClk() {
+    Channel::form().setVisible(true);
+}
+
+void Login::gSysTray_RButtonUp() {
+    trayMenu()->popup(QCursor::pos());
+}
+
+// The room window's notification-area menu, which is also the icon's menu
+// from the moment the room window exists.
+QMenu* Login::trayMenu() {
+    QMenu* menu = Channel::form().mnu_systray;
+    gSysTray->setContextMenu(menu);
+    return menu;
+}
+
+bool Login::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image3 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        cmdSignIn_Click();
+    return Form::eventFilter(watched, event);
+}

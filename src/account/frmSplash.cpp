@@ -1,0 +1,76 @@
+#include "account/frmSplash.h"
+
+#include "account/Login.h"
+#include "platform/ScreenCentre.h"
+#include "platform/TwipsGeometry.h"
+#include "widgets/ProgramPictures.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace {
+
+constexpr int ShowMs = 2000;
+constexpr TwipsRect Client{0, 0, 7095, 3255};
+constexpr TwipsRect ProductName{2760, 480, 4200, 420};
+constexpr TwipsRect Features{2760, 1080, 4200, 1050};
+constexpr TwipsRect Credits{2760, 2400, 4200, 600};
+
+QLabel* newText(QWidget* parent, const QString& text, const TwipsRect& place, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    SetTwipsGeometry(*label, place);
+    return label;
+}
+
+} // namespace
+
+frmSplash::frmSplash() {
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    Picture1 = new QLabel(client);
+    Picture1->setPixmap(ProgramPicture(QStringLiteral("splash")));
+    SetTwipsGeometry(*Picture1, Client);
+
+    QFont face(QStringLiteral("Arial"));
+    face.setStyleHint(QFont::SansSerif);
+    face.setPointSizeF(9);
+    QFont title = face;
+    title.setBold(true);
+    title.setPointSizeF(12.5);
+    QFont small = face;
+    small.setPointSizeF(7.5);
+    lblProductName = newText(client, QStringLiteral("TazmirKorvu Instant Messenger!"), ProductName, title);
+    lblFeatures = newText(client,
+                          QStringLiteral("Chat with everyone in the Korvu room\n"
+                                         "Private conversations, smileys and colours\n"
+                                         "Your buddies, always one click away"),
+                          Features, face);
+    lblCredits = newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), Credits, small);
+    setFixedSize(TwipsToPixels(Client).size());
+    Timer1.setInterval(ShowMs);
+    Timer1.setTimerType(Qt::PreciseTimer); // a coarse one may end the two seconds 100 ms early
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+}
+
+void frmSplash::Form_Load() {
+    CentreOnScreen(*this);
+    Timer1.start();
+}
+
+// Another instance running closes the sign-in window while it loads: then
+// nothing is shown and the program ends.
+void frmSplash::Timer1_Timer() {
+    Login& login = Login::form();
+    Unload();
+    if (login.ClosedWhileLoading()) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    login.show();
+}

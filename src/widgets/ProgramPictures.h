@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's own pictures, compiled into it from resources/pictures.qrc.
+
+// The program's icon: the traffic window's and the notification area's.
+QIcon ProgramIcon();
+// A picture of resources/pictures by its name without ".png" ("splash", "banner").
+QPixmap ProgramPicture(const QString& name);

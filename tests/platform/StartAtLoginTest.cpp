@@ -1,0 +1,95 @@
+// The start-at-login entry: what it holds, where it goes, and the folders it
+// cannot be written to.
+#include "platform/StartAtLogin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Entry = QStringLiteral("start-at-login-test.desktop");
+
+// A configuration folder of the test's own.
+class StartAtLoginTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_saved); }
+    QString autostart() const { return QDir(m_config.path()).filePath("autostart"); }
+    static QString read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir m_config;
+    QByteArray m_saved;
+};
+
+TEST_F(StartAtLoginTest, WritesTheEntryAndRemovesOnlyIt) {
+    EXPECT_EQ(StartAtLogin::EntryPath(Entry), autostart() + "/" + Entry);
+    ASSERT_TRUE(StartAtLogin::WriteEntry(Entry, "Tazmir Test", "/opt/korvu/tazmir-korvu"));
+    EXPECT_EQ(read(StartAtLogin::EntryPath(Entry)),
+              "[Desktop Entry]\nType=Application\nName=Tazmir Test\nExec=/opt/korvu/tazmir-korvu\n");
+
+    QFile other(QDir(autostart()).filePath("other.desktop"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    EXPECT_TRUE(StartAtLogin::RemoveEntry(Entry));
+    EXPECT_FALSE(QFile::exists(StartAtLogin::EntryPath(Entry)));
+    EXPECT_TRUE(other.exists());
+    EXPECT_TRUE(StartAtLogin::RemoveEntry(Entry)); // nothing left to remove is no failure
+}
+
+TEST_F(StartAtLoginTest, FailsWhereTheFolderCannotBeMade) {
+    QFile blocker(autostart()); // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(StartAtLogin::WriteEntry(Entry, "Tazmir Test", "/bin/true"));
+    EXPECT_TRUE(QFileInfo(autostart()).isFile());
+}
+
+TEST_F(StartAtLoginTest, FailsInAReadOnlyFolder) {
+    ASSERT_TRUE(QDir().mkpath(autostart()));
+    QFile::setPermissions(autostart(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(QDir(autostart()).filePath("probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        QFile::setPermissions(autostart(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "folder permissions do not bind this user";
+    }
+    EXPECT_FALSE(StartAtLogin::WriteEntry(Entry, "Tazmir Test", "/bin/true"));
+    QFile::setPermissions(autostart(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+struct ExecCase {
+    const char* name;
+    const char* program;
+    const char* exec;
+};
+
+class ExecValueTest : public testing::TestWithParam<ExecCase> {};
+
+TEST_P(ExecValueTest, QuotesAsDesktopEntriesRequire) {
+    EXPECT_EQ(StartAtLogin::ExecValue(GetParam().program), GetParam().exec);
+}
+
+// Inside quotes ", `, $ and \ take a backslash; then every backslash of the
+// value is doubled, and % is written %%.
+INSTANTIATE_TEST_SUITE_P(Paths, ExecValueTest,
+                         testing::Values(ExecCase{"Plain", "/usr/bin/tazmir-korvu", "/usr/bin/tazmir-korvu"},
+                                         ExecCase{"Blank", "/home/a b/korvu", "\"/home/a b/korvu\""},
+                                         ExecCase{"Dollar", "/home/$x/korvu", "\"/home/\\\\$x/korvu\""},
+                                         ExecCase{"Quote", "/home/a\"b/korvu", "\"/home/a\\\\\"b/korvu\""},
+                                         ExecCase{"Backslash", "/home/a\\b/korvu",
+                                                  "\"/home/a\\\\\\\\b/korvu\""},
+                                         ExecCase{"Percent", "/home/100%/korvu", "/home/100%%/korvu"}),
+                         [](const testing::TestParamInfo<ExecCase>& info) { return info.param.name; });
+
+} // namespace
