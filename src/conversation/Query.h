@@ -65,6 +65,7 @@ public:
     void Label6_Click();
     void Label7_Click();
     void Label8_Click();
+    void Label5_Click();
     void flsh_Timer();
 
     // 1 after incoming text is shown; 0 once the user touches the window.

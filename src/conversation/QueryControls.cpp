@@ -143,7 +143,7 @@ void Query::connectControls() {
                              static_cast<QObject*>(Image2), static_cast<QObject*>(Label4),
                              static_cast<QObject*>(LabelAction), static_cast<QObject*>(cmdOptions),
                              static_cast<QObject*>(Label6), static_cast<QObject*>(Label7),
-                             static_cast<QObject*>(Label8)})
+                             static_cast<QObject*>(Label8), static_cast<QObject*>(Label5)})
         watched->installEventFilter(this);
 }
 
@@ -201,6 +201,8 @@ bool Query::eventFilter(QObject* watched, QEvent* event) {
             Label7_Click();
         else if (watched == Label8)
             Label8_Click();
+        else if (watched == Label5)
+            Label5_Click();
     }
     return Form::eventFilter(watched, event);
 }

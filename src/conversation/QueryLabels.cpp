@@ -8,6 +8,7 @@
 #include "support/CommandParser.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"
+#include "widgets/Author.h"
 #include "widgets/FontOption.h"
 #include "widgets/frmcolor.h"
 
@@ -49,4 +50,8 @@ void Query::Label7_Click() {
 
 void Query::Label8_Click() {
     frmcolor::form().show();
+}
+
+void Query::Label5_Click() {
+    Author::form().show();
 }

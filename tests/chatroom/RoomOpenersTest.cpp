@@ -7,6 +7,8 @@
 #include "fixtures/ClientFixture.h"
 #include "support/Globals.h"
 #include "support/WindowTables.h"
+#include "widgets/About.h"
+#include "widgets/Author.h"
 #include "widgets/FontOption.h"
 #include "widgets/frmSmileys.h"
 #include "widgets/frmcolor.h"
@@ -59,6 +61,10 @@ const Opener Openers[] = {
     {"block list button", [](Channel& c) { c.command1->click(); }, loadedWindow<IgnoreList>()},
     {"block list item", [](Channel& c) { c.mnu_ingorelist->trigger(); }, loadedWindow<IgnoreList>()},
     {"buddy list item", [](Channel& c) { c.mnu_View_Buddylist->trigger(); }, loadedWindow<BuddyList>()},
+    {"about item", [](Channel& c) { c.mnu_About->trigger(); }, loadedWindow<About>()},
+    {"author item", [](Channel& c) { c.mnu_author->trigger(); }, loadedWindow<Author>()},
+    {"about label", [](Channel& c) { QTest::mouseClick(c.Label4, Qt::LeftButton); }, loadedWindow<Author>()},
+    {"author label", [](Channel& c) { QTest::mouseClick(c.Label5, Qt::LeftButton); }, loadedWindow<Author>()},
 };
 
 TEST_F(RoomOpenersTest, EachButtonAndItemShowsItsWindow) {
@@ -85,11 +91,14 @@ TEST_F(RoomOpenersTest, PickersWriteIntoTheRoomsInputLine) {
     EXPECT_FALSE(frmcolor::form().isVisible()); // choosing a colour puts the picker away
 }
 
-TEST_F(RoomOpenersTest, ConversationLabelsOpenTheFontAndColourPickers) {
+TEST_F(RoomOpenersTest, ConversationLabelsOpenThePickersAndTheCredits) {
     Query& q = *dynamic_cast<Query*>(QueryAt(OpenQuery("bob", "bob!b@h")));
     QTest::mouseClick(q.Label7, Qt::LeftButton);
     ASSERT_NE(FontOption::loaded(), nullptr);
     EXPECT_TRUE(FontOption::loaded()->isVisible());
+    QTest::mouseClick(q.Label5, Qt::LeftButton);
+    ASSERT_NE(Author::loaded(), nullptr);
+    EXPECT_TRUE(Author::loaded()->isVisible());
     QTest::mouseClick(q.Label8, Qt::LeftButton);
     ASSERT_NE(frmcolor::loaded(), nullptr);
     EXPECT_TRUE(frmcolor::loaded()->isVisible());
