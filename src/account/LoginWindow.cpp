@@ -66,14 +66,7 @@ QFont withBold(QFont font, qreal scale) {
 Login::Login() : m_instance(ProgramName) {
     setWindowTitle(QStringLiteral("TazmirKorvu Messenger"));
     setWindowIcon(ProgramIcon());
-    auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    // The design's geometry fits its small sans-serif face.
-    QFont face(QStringLiteral("Arial"));
-    face.setStyleHint(QFont::SansSerif);
-    face.setPointSizeF(8.25);
-    client->setFont(face);
-    setCentralWidget(client);
+    QWidget* client = NewDesignClient(this);
     buildControls(client);
     buildMenus();
     connectControls();

@@ -101,14 +101,7 @@ bool isLeftClick(const QEvent* event) {
 } // namespace
 
 void Channel::buildWindow() {
-    auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    // The design's geometry fits its small sans-serif face.
-    QFont face(QStringLiteral("Arial"));
-    face.setStyleHint(QFont::SansSerif);
-    face.setPointSizeF(8.25);
-    client->setFont(face);
-    setCentralWidget(client);
+    QWidget* client = NewDesignClient(this);
     buildPictures(client);
     buildRoomControls(client);
     buildInputControls(client);

@@ -43,14 +43,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 } // namespace
 
 Query::Query() {
-    auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    // The design's geometry fits its small sans-serif face.
-    QFont face(QStringLiteral("Arial"));
-    face.setStyleHint(QFont::SansSerif);
-    face.setPointSizeF(8.25);
-    client->setFont(face);
-    setCentralWidget(client);
+    QWidget* client = NewDesignClient(this);
     buildControls(client);
     connectControls();
     setMinimumSize(TwipsToPixels(QueryDesign::ClientWidth), TwipsToPixels(QueryDesign::ClientHeight));

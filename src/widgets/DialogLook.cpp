@@ -1,6 +1,7 @@
 #include "widgets/DialogLook.h"
 
 #include <QFont>
+#include <QMainWindow>
 #include <QWidget>
 
 void ApplyDialogLook(QWidget* client) {
@@ -15,4 +16,12 @@ QFont DesignFace() {
     face.setStyleHint(QFont::SansSerif);
     face.setPointSizeF(8.25);
     return face;
+}
+
+QWidget* NewDesignClient(QMainWindow* window) {
+    auto* client = new QWidget(window);
+    ApplyDialogLook(client);
+    client->setFont(DesignFace());
+    window->setCentralWidget(client);
+    return client;
 }

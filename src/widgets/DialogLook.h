@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QMainWindow;
 class QWidget;
 
 inline const QColor DialogBackground(214, 225, 245);
@@ -14,3 +15,7 @@ class QFont;
 
 // The small sans-serif face the windows' design geometry was laid out for.
 QFont DesignFace();
+
+// The client area of a window laid out by its design: the dialog look and the
+// design face, set as the window's central widget.
+QWidget* NewDesignClient(QMainWindow* window);

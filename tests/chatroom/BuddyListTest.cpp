@@ -41,10 +41,6 @@ protected:
         room();
         G().MyNick = "me";
     }
-    void feed(const QString& line) {
-        QString copy = line;
-        room().interpret(copy);
-    }
     // Adds nicks through the Add button's prompt.
     void add(const QStringList& answered) {
         for (const QString& text : answered) {

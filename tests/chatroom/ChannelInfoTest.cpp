@@ -36,10 +36,6 @@ protected:
         room();
         G().MyNick = "me";
     }
-    void feed(const QString& line) {
-        QString copy = line;
-        room().interpret(copy);
-    }
 };
 
 TEST_F(ChannelInfoTest, DesignedCaptionsAndColumns) {

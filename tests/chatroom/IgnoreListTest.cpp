@@ -28,10 +28,6 @@ protected:
         room();
         G().MyNick = "me";
     }
-    void feed(const QString& line) {
-        QString copy = line;
-        room().interpret(copy);
-    }
     void add(const QString& answer) {
         answers.push_back({Dialogs::Answer::Ok, answer});
         IgnoreList::form().cmdAdd_Click();

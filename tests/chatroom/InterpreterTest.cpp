@@ -28,10 +28,6 @@ protected:
         G().AutoJoin = "#r";
         feed(":me!u@h JOIN #r");
     }
-    void feed(const QString& line) {
-        QString copy = line;
-        room().interpret(copy);
-    }
     QStringList listed() const {
         QStringList items;
         const NickListModel& model = Channel::form().Nicks.model();
