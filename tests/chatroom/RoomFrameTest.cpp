@@ -5,6 +5,7 @@
 #include "account/frmchange.h"
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/OpenedUrls.h"
 #include "platform/RichTextBox.h"
 #include "platform/WebBrowser.h"
 #include "support/Globals.h"
@@ -38,14 +39,6 @@ void describe(const QList<QAction*>& actions, int level, QStringList& lines) {
     }
 }
 
-// Stands in for the desktop's browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class RoomFrameTest : public ClientTest {
 protected:
@@ -250,11 +243,7 @@ TEST_F(RoomFrameTest, ItemsThatNeedAConnection) {
 }
 
 TEST_F(RoomFrameTest, HomepageOpensInTheBrowser) {
-    UrlRecorder browser;
-    QDesktopServices::setUrlHandler("https", &browser, "open");
+    OpenedUrls browser;
     room().mnu_Homepage->trigger();
-    QDesktopServices::unsetUrlHandler("https");
-    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(WebAddresses::Homepage)});
+    EXPECT_EQ(browser.urls, QList<QUrl>{QUrl(WebAddresses::Homepage)});
 }
-
-#include "RoomFrameTest.moc"

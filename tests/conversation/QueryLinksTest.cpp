@@ -1,6 +1,7 @@
 // Words of the pane: which are links, what the pointer shows over them, and
 // what a double click opens.
 #include "QueryFixture.h"
+#include "fixtures/OpenedUrls.h"
 
 #include "conversation/LinkWords.h"
 #include "support/ColouredText.h"
@@ -11,34 +12,15 @@
 
 namespace {
 
-// Stands in for the desktop's browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 class QueryLinksTest : public QueryTest {
 protected:
-    void SetUp() override {
-        QueryTest::SetUp();
-        for (const char* scheme : {"http", "ftp", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, &browser, "open");
-    }
-    void TearDown() override {
-        for (const char* scheme : {"http", "ftp", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
-        QueryTest::TearDown();
-    }
     // The user releases the mouse over a word and double-clicks it.
     static void doubleClick(Query& q, const QString& word) {
         const QPoint at = twipsInside(*q.DataIn, word);
         q.DataIn_MouseUp(1, 0, at.x(), at.y());
         q.DataIn_DblClick();
     }
-    UrlRecorder browser;
+    OpenedUrls browser{{"http", "ftp", "mailto"}};
 };
 
 } // namespace
@@ -84,10 +66,10 @@ TEST_F(QueryLinksTest, DoubleClickOpensLinkWordsOnly) {
     Query& q = open("bob");
     PutColouredText(*q.DataIn, "see www.example.org/a and mailto:bob@example.org or plain words");
     doubleClick(q, "plain");
-    EXPECT_TRUE(browser.opened.isEmpty());
+    EXPECT_TRUE(browser.urls.isEmpty());
     doubleClick(q, "www.example.org/a");
     doubleClick(q, "mailto:bob@example.org");
-    EXPECT_EQ(browser.opened,
+    EXPECT_EQ(browser.urls,
               (QList<QUrl>{QUrl("http://www.example.org/a"), QUrl("mailto:bob@example.org")}));
 }
 
@@ -100,5 +82,3 @@ TEST_F(QueryLinksTest, ClickInThePaneGivesTheInputLineTheFocus) {
     q.DataIn_Click();
     EXPECT_TRUE(q.DataOut->hasFocus());
 }
-
-#include "QueryLinksTest.moc"
