@@ -8,10 +8,12 @@
 #include "support/Globals.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -30,10 +32,9 @@ QByteArray ping(const QByteArray& token) {
 // Lets the work a phase left behind (painting, deferred deletes) finish before
 // the next one is timed.
 void settle() {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 300)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QEventLoop idle;
+    QTimer::singleShot(300, &idle, &QEventLoop::quit);
+    idle.exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

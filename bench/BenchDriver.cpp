@@ -15,6 +15,8 @@ namespace {
 
 using Result = QHash<QString, double>; // the figures of one RESULT line
 
+constexpr double MinLinesForTenths = 10000;
+
 double median(std::vector<double> values) {
     if (values.empty())
         return 0;
@@ -64,11 +66,16 @@ QString tableRow(const QString& title, const std::vector<Result>& runs) {
         return QStringLiteral("| %1 | | %2 µs per click | | | | | %3 MiB |")
             .arg(title, figure(med("lookup_us"), 2), figure(med("peak_mib"), 1));
     const double ms = med("total_ms");
+    const double lines = med("lines");
+    // A tenth of a short workload lasts a few milliseconds: about as long as the
+    // client may hold an answer before sending it, so no rate can be read from it.
+    const bool tenths = lines >= MinLinesForTenths;
     const double first = med("first_rate");
     const double last = med("last_rate");
     return QStringLiteral("| %1 | %2 | %3 ms | %4 | %5 | %6 | %7 | %8 MiB |")
-        .arg(title, figure(med("lines")), figure(ms, 1), figure(ms > 0 ? med("lines") * 1000 / ms : 0),
-             figure(first), figure(last), figure(first > 0 ? last / first : 0, 2), figure(med("peak_mib"), 1));
+        .arg(title, figure(lines), figure(ms, 1), figure(ms > 0 ? lines * 1000 / ms : 0),
+             tenths ? figure(first) : "-", tenths ? figure(last) : "-",
+             tenths && first > 0 ? figure(last / first, 2) : "-", figure(med("peak_mib"), 1));
 }
 
 } // namespace
