@@ -8,8 +8,8 @@
 #include "support/Globals.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +60,8 @@ public:
         room.Text1->setText(QString::number(m_server.port()));
         room.mnu_File_Connect_Click();
         RunBesideEventLoop([this] { m_server.accept(); });
-        play(":irc.bench 001 " + BenchNick + " :Welcome\r\n:" + BenchNick + "!u@h JOIN :" + BenchRoom + "\r\n",
+        play(":irc.bench 001 " + BenchNick + " :Welcome\r\n:" + BenchNick + "!u@h JOIN :" + BenchRoom +
+                 "\r\n",
              {});
     }
 
@@ -153,8 +154,9 @@ int RunWorkloadHere(const QString& name, double scale) {
     const Channel& room = Channel::form();
     std::printf("RESULT lines=%d total_ms=%.3f first_rate=%.1f last_rate=%.1f lookup_us=%.3f peak_mib=%.1f "
                 "members=%d count=%s\n",
-                figures.lines, figures.totalMs, figures.firstTenthRate, figures.lastTenthRate, figures.lookupUs,
-                peakResidentMiB(), room.NickCount(), qPrintable(room.cmdCount->text().simplified().remove(' ')));
+                figures.lines, figures.totalMs, figures.firstTenthRate, figures.lastTenthRate,
+                figures.lookupUs, peakResidentMiB(), room.NickCount(),
+                qPrintable(room.cmdCount->text().simplified().remove(' ')));
     std::fflush(stdout);
     return figures.totalMs > 0 || figures.lookupUs > 0 ? 0 : 1;
 }

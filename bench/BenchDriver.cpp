@@ -94,8 +94,9 @@ int RunDriver(const DriverOptions& options) {
     QString tables;
     for (const QString& platform : options.platforms) {
         tables += QStringLiteral("\n%1, medians of %2 runs\n\n").arg(platform).arg(options.runs);
-        tables += "| workload | lines | time | lines/s | first tenth, lines/s | last tenth, lines/s | last/first "
-                  "| peak RSS |\n|---|---|---|---|---|---|---|---|\n";
+        tables +=
+            "| workload | lines | time | lines/s | first tenth, lines/s | last tenth, lines/s | last/first "
+            "| peak RSS |\n|---|---|---|---|---|---|---|---|\n";
         for (const QString& workload : workloads) {
             std::vector<Result> runs;
             for (int k = 0; k < options.runs; ++k) {

@@ -3,9 +3,9 @@
 #include <QStringList>
 
 struct DriverOptions {
-    QStringList workloads;                              // all when empty
-    QStringList platforms{"xvfb", "offscreen"};         // xvfb: an X server the driver starts
-    int runs = 3;                                       // the table shows medians
+    QStringList workloads;                      // all when empty
+    QStringList platforms{"xvfb", "offscreen"}; // xvfb: an X server the driver starts
+    int runs = 3;                               // the table shows medians
     double scale = 1.0;
 };
 

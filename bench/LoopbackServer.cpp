@@ -14,7 +14,8 @@
 namespace {
 
 qint64 nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -91,7 +92,8 @@ void RunBesideEventLoop(const std::function<void()>& work) {
     std::thread worker([&] {
         work();
         done = true;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [] {}, Qt::QueuedConnection); // wakes the loop
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] {}, Qt::QueuedConnection); // wakes the loop
     });
     while (!done)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

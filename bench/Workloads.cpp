@@ -72,7 +72,8 @@ std::vector<QByteArray> comingAndGoing(int count, int roomSize) {
         lines.push_back(":" + visitor + "!v@host NICK :" + renamed);
         lines.push_back(b % 2 ? ":" + renamed + "!v@host QUIT :gone"
                               : ":" + renamed + "!v@host PART " + BenchRoom + " :bye");
-        lines.push_back(b % 2 ? ":" + member + "!m@host JOIN :" + BenchRoom : ":" + member + "!m@host QUIT :back soon");
+        lines.push_back(b % 2 ? ":" + member + "!m@host JOIN :" + BenchRoom
+                              : ":" + member + "!m@host QUIT :back soon");
     }
     lines.resize(static_cast<std::size_t>(count));
     return lines;
@@ -81,9 +82,13 @@ std::vector<QByteArray> comingAndGoing(int count, int roomSize) {
 std::vector<QByteArray> roomText(int count) {
     static const char* texts[] = {
         "hello everyone, how are you today? :) see http://www.example.com/page?id=7",
-        "\x03" "4red \x03" "12blue \x02" "bold\x02 and \x1funder\x1f text :D",
+        "\x03"
+        "4red \x03"
+        "12blue \x02"
+        "bold\x02 and \x1funder\x1f text :D",
         "nothing special here, just a line of chat of ordinary length, www.example.org",
-        "\x03" "7,1orange on black\x03 with a wink ;) and a grin :))",
+        "\x03"
+        "7,1orange on black\x03 with a wink ;) and a grin :))",
     };
     std::vector<QByteArray> lines;
     lines.reserve(static_cast<std::size_t>(count));
@@ -93,12 +98,18 @@ std::vector<QByteArray> roomText(int count) {
 }
 
 Workload names(double scale) {
-    return {"names", "names reply, 20,000 members in 353 lines", {}, {},
+    return {"names",
+            "names reply, 20,000 members in 353 lines",
+            {},
+            {},
             NamesReply(members("member", scaled(20000, scale)))};
 }
 
 Workload comingAndGoing(double scale) {
-    return {"members", "50,000 JOIN/PART/NICK/QUIT, room of 1,000", NamesReply(members("member", 1000)), {},
+    return {"members",
+            "50,000 JOIN/PART/NICK/QUIT, room of 1,000",
+            NamesReply(members("member", 1000)),
+            {},
             comingAndGoing(scaled(50000, scale), 1000)};
 }
 
@@ -129,7 +140,7 @@ using Maker = Workload (*)(double);
 
 const std::vector<std::pair<QString, Maker>>& makers() {
     static const std::vector<std::pair<QString, Maker>> table{
-        {"names", names},       {"members", comingAndGoing}, {"text", roomText},
+        {"names", names},           {"members", comingAndGoing}, {"text", roomText},
         {"variants", caseVariants}, {"leaving", bigRoomLeaving}, {"lookups", lookups},
     };
     return table;

@@ -7,8 +7,7 @@
 // (Before on their addresses) is asked for: the first is held apart, so asking
 // costs O(1), and adding or removing costs O(log m) for the m values held. The
 // part of a value that Before compares must not change while it is held.
-template <class T, class Before>
-class FirstInOrder {
+template <class T, class Before> class FirstInOrder {
 public:
     T* first() const { return m_first; }
     bool empty() const { return m_first == nullptr; }

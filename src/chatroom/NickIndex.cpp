@@ -8,8 +8,8 @@ constexpr QStringView Modes = u"@+";
 } // namespace
 
 bool NickIndex::Slot::empty() const {
-    return members.empty() && itemsWithoutRanks.empty() && itemsWithoutModes.empty() && foldedMembers.empty() &&
-           foldedItems.empty();
+    return members.empty() && itemsWithoutRanks.empty() && itemsWithoutModes.empty() &&
+           foldedMembers.empty() && foldedItems.empty();
 }
 
 // A key given as a text is kept shared, not copied.
@@ -27,8 +27,7 @@ const NickIndex::Slot* NickIndex::find(QStringView key) const {
     return slot == m_slots.end() ? nullptr : &slot->second;
 }
 
-template <class Group, class T>
-void NickIndex::unfile(QStringView key, Group Slot::*group, T* value) {
+template <class Group, class T> void NickIndex::unfile(QStringView key, Group Slot::*group, T* value) {
     const auto slot = m_slots.find(key);
     if (slot == m_slots.end())
         return;
@@ -87,9 +86,12 @@ NickIndex::Item* NickIndex::firstItem(ItemNick form, const QString& nick) const 
     if (!slot)
         return nullptr;
     switch (form) {
-    case ItemNick::WithoutRanks: return slot->itemsWithoutRanks.first();
-    case ItemNick::WithoutModes: return slot->itemsWithoutModes.first();
-    case ItemNick::WithoutModesIgnoringCase: return slot->foldedItems.first();
+    case ItemNick::WithoutRanks:
+        return slot->itemsWithoutRanks.first();
+    case ItemNick::WithoutModes:
+        return slot->itemsWithoutModes.first();
+    case ItemNick::WithoutModesIgnoringCase:
+        return slot->foldedItems.first();
     }
     return nullptr;
 }

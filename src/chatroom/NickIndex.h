@@ -73,8 +73,7 @@ private:
     Slot& slotOf(const QString& key);
     Slot& slotOf(QStringView key);
     const Slot* find(QStringView key) const;
-    template <class Group, class T>
-    void unfile(QStringView key, Group Slot::*group, T* value);
+    template <class Group, class T> void unfile(QStringView key, Group Slot::*group, T* value);
 
     Slots m_slots;
 };

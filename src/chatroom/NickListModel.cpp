@@ -7,7 +7,8 @@
 NickListModel::NickListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 QModelIndex NickListModel::index(int row, int column, const QModelIndex& parent) const {
-    return row >= 0 && row < Count() && column == 0 && !parent.isValid() ? createIndex(row, column) : QModelIndex();
+    return row >= 0 && row < Count() && column == 0 && !parent.isValid() ? createIndex(row, column)
+                                                                         : QModelIndex();
 }
 
 int NickListModel::rowCount(const QModelIndex& parent) const {
@@ -24,11 +25,16 @@ QVariant NickListModel::data(const QModelIndex& index, int role) const {
 QString NickListModel::SortKey(const QString& text) {
     const auto rankOrder = [](QChar c) -> char16_t {
         switch (c.unicode()) {
-        case u'@': return 1;
-        case u'+': return 2;
-        case u'~': return 3;
-        case u'&': return 4;
-        default: return 0;
+        case u'@':
+            return 1;
+        case u'+':
+            return 2;
+        case u'~':
+            return 3;
+        case u'&':
+            return 4;
+        default:
+            return 0;
         }
     };
     QString key = FoldedNick(text);

@@ -18,8 +18,7 @@
 // Many values stored at once (a names reply) can wait: the first question asked
 // after them sorts them and merges them in, in one pass over the tree when they
 // are many, rather than one descent each.
-template <class T, class Less>
-class RankedSet {
+template <class T, class Less> class RankedSet {
 public:
     RankedSet() = default;
     ~RankedSet() { clear(); }

@@ -69,7 +69,8 @@ QStringView TextWithout(const QString& text, QStringView characters, QString& sp
     // The characters to delete as a mask of the ASCII code units, when they are
     // all ASCII (the rank characters are): one test per character of text.
     quint64 mask[2] = {0, 0};
-    const bool ascii = std::all_of(characters.begin(), characters.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii =
+        std::all_of(characters.begin(), characters.end(), [](QChar c) { return c.unicode() < 0x80; });
     for (const QChar c : characters)
         if (c.unicode() < 0x80)
             mask[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);

@@ -42,7 +42,8 @@ TEST(FirstInOrderTest, KeepsTheFirstUnderRandomChanges) {
             held.insert(value.order);
         }
         ASSERT_EQ(group.empty(), held.empty()) << "step " << step;
-        ASSERT_EQ(group.first() ? group.first()->order : -1, held.empty() ? -1 : *held.begin()) << "step " << step;
+        ASSERT_EQ(group.first() ? group.first()->order : -1, held.empty() ? -1 : *held.begin())
+            << "step " << step;
     }
     Value stranger{-5};
     group.erase(&stranger); // not held: nothing happens

@@ -98,6 +98,10 @@ struct InputOrder {
     std::vector<int> (*values)(int n);
 };
 
+void PrintTo(const InputOrder& param, std::ostream* out) {
+    *out << param.name;
+}
+
 class RankedSetCostTest : public testing::TestWithParam<InputOrder> {};
 
 // A plain search tree would make about n/2 comparisons per value for the sorted
@@ -120,14 +124,16 @@ TEST_P(RankedSetCostTest, ComparisonsPerOperationStayLogarithmic) {
     EXPECT_EQ(set.size(), 0);
 
     // All at once, sorted in when first asked.
-    EXPECT_LT(perValue([&](int v) { set.insertLater(v); }) + perValue([&](int v) { EXPECT_EQ(set.rankOf(v), v); }),
+    EXPECT_LT(perValue([&](int v) { set.insertLater(v); }) +
+                  perValue([&](int v) { EXPECT_EQ(set.rankOf(v), v); }),
               2 * bound)
         << "stored at once, then ranked";
 }
 
 INSTANTIATE_TEST_SUITE_P(InputOrders, RankedSetCostTest,
-                         testing::Values(InputOrder{"ascending", ascending}, InputOrder{"descending", descending},
-                                         InputOrder{"zigzag", zigzag}, InputOrder{"shuffled", shuffled}),
+                         testing::Values(InputOrder{"ascending", ascending},
+                                         InputOrder{"descending", descending}, InputOrder{"zigzag", zigzag},
+                                         InputOrder{"shuffled", shuffled}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

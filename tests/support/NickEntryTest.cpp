@@ -1,8 +1,8 @@
 // The nick procedures the member store files by: folding without regard to case
 // (fast for ASCII, the same as Qt's comparison for everything) and deleting
 // rank characters without copying a nick that only has them in front.
-#include "fixtures/QtPrinters.h"
 #include "support/NickEntry.h"
+#include "fixtures/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,8 @@ TEST(FoldedNickTest, FoldsEveryCodePointAsQtComparesWithoutCase) {
         ASSERT_EQ(folded, nick.toCaseFolded()) << std::hex << static_cast<unsigned>(c);
         QString spare;
         ASSERT_EQ(FoldedNick(QStringView(nick), spare), folded) << std::hex << static_cast<unsigned>(c);
-        ASSERT_EQ(FoldedNick(codePoint(c)), codePoint(c).toCaseFolded()) << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(FoldedNick(codePoint(c)), codePoint(c).toCaseFolded())
+            << std::hex << static_cast<unsigned>(c);
     }
     const QString lone = QString(QChar(0xD801)) + "X" + QChar(0xDC00); // unpaired surrogates stay
     EXPECT_EQ(FoldedNick(lone), lone.toCaseFolded());
@@ -44,6 +45,10 @@ struct WithoutCase {
     bool viewOfText; // no copy was made
 };
 
+void PrintTo(const WithoutCase& param, std::ostream* out) {
+    *out << param.name;
+}
+
 class TextWithoutTest : public testing::TestWithParam<WithoutCase> {};
 
 TEST_P(TextWithoutTest, DeletesEveryOneOfTheCharacters) {
@@ -55,18 +60,17 @@ TEST_P(TextWithoutTest, DeletesEveryOneOfTheCharacters) {
     EXPECT_EQ(left.data() >= text.constData() && left.data() <= text.constData() + text.size(), c.viewOfText);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextWithoutTest,
-    testing::Values(WithoutCase{"None", "alice", u"~&@%+", "alice", true},
-                    WithoutCase{"LeadingPrefix", "@alice", u"~&@%+", "alice", true},
-                    WithoutCase{"LeadingPrefixes", "~@+alice", u"~&@%+", "alice", true},
-                    WithoutCase{"PrefixesOnly", "@+%", u"~&@%+", "", true},
-                    WithoutCase{"Empty", "", u"@+", "", true},
-                    WithoutCase{"Inside", "a@l+i~ce", u"~&@%+", "alice", false},
-                    WithoutCase{"OnlySomeDeleted", "~al%ice", u"@+", "~al%ice", true},
-                    WithoutCase{"Trailing", "alice@", u"@+", "alice", false},
-                    WithoutCase{"NonAscii", "@ßø+€", u"@+", "ßø€", false},
-                    WithoutCase{"NonAsciiDeleted", "a€b", u"€", "ab", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TextWithoutTest,
+                         testing::Values(WithoutCase{"None", "alice", u"~&@%+", "alice", true},
+                                         WithoutCase{"LeadingPrefix", "@alice", u"~&@%+", "alice", true},
+                                         WithoutCase{"LeadingPrefixes", "~@+alice", u"~&@%+", "alice", true},
+                                         WithoutCase{"PrefixesOnly", "@+%", u"~&@%+", "", true},
+                                         WithoutCase{"Empty", "", u"@+", "", true},
+                                         WithoutCase{"Inside", "a@l+i~ce", u"~&@%+", "alice", false},
+                                         WithoutCase{"OnlySomeDeleted", "~al%ice", u"@+", "~al%ice", true},
+                                         WithoutCase{"Trailing", "alice@", u"@+", "alice", false},
+                                         WithoutCase{"NonAscii", "@ßø+€", u"@+", "ßø€", false},
+                                         WithoutCase{"NonAsciiDeleted", "a€b", u"€", "ab", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
