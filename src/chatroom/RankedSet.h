@@ -127,7 +127,7 @@ private:
             return;
         std::sort(m_waiting.begin(), m_waiting.end(),
                   [this](const Node* a, const Node* b) { return m_less(a->value, b->value); });
-        if (m_waiting.size() * 32 < static_cast<std::size_t>(sizeOf(m_root))) {
+        if (m_waiting.size() * 8 < static_cast<std::size_t>(sizeOf(m_root))) {
             for (Node* node : m_waiting)
                 m_root = insertNode(m_root, node);
         } else {
