@@ -7,7 +7,8 @@
 
 // The room's members: the entries in order of arrival and the sorted list the
 // window shows. Every operation costs O(log n) or less whatever the size of the
-// room, and however many entries differ only in the case of their nick.
+// room, and however many entries differ only in the case of their nick; the
+// names of a names reply are sorted in together when next asked about.
 class NickList {
 public:
     NickListModel& model() { return m_model; }

@@ -32,6 +32,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Lists text; the item stays where it is in memory until it is removed.
+    // Whoever indexes items by their text unfiles one before it is removed or
+    // rewritten.
     Item* Add(const QString& text);
     int RowOf(const Item& item) const;
     void RemoveAt(int row);
