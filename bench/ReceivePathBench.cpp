@@ -1,148 +1,58 @@
-// The real receive path under load: a loopback server of our own writes IRC
-// lines to the room window's socket, which is shown on the offscreen platform as
-// a user has it; each workload ends with a PING whose PONG tells that every line
-// before it went through sock_DataArrival, interpret, the pane and the nick list.
-#include "RoomLoad.h"
-#include "chatroom/Channel.h"
-#include "chatroom/RegisterWindows.h"
-#include "account/Login.h"
-#include "platform/RichTextBox.h"
-#include "support/ColouredText.h"
-#include "support/Globals.h"
+// The receive path under load, as a user meets it: a loopback server writes
+// what a real server sends to the room window's socket, with the window shown
+// under Xvfb and on the offscreen platform. Each run times from the first byte
+// until the client answers a PING sent after the workload, and prints lines a
+// second, the first tenth against the last, and peak resident memory.
+//
+//   bench_receive_path [--workloads names,members,...] [--platforms xvfb,offscreen]
+//                      [--runs 3] [--scale 1.0]
+//   bench_receive_path --child WORKLOAD [--scale s]   one run in this process
+#include "BenchClient.h"
+#include "BenchDriver.h"
+#include "Workloads.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QLineEdit>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 
 namespace {
 
-QList<QByteArray> memberLines(int count) {
-    QList<QByteArray> lines;
-    lines.reserve(count);
-    for (int k = 0; k < count; ++k) {
-        const QByteArray nick = "visitor" + QByteArray::number(k / 4);
-        switch (k % 4) {
-        case 0: lines.append(":" + nick + "!v@host JOIN :#bench"); break;
-        case 1: lines.append(":" + nick + "!v@host NICK :" + nick + "x"); break;
-        case 2: lines.append(":" + nick + "x!v@host PART #bench :bye"); break;
-        default: lines.append(":" + nick + "y!v@host QUIT :gone"); break;
-        }
-    }
-    return lines;
+QString valueOf(const QStringList& args, const QString& option, const QString& fallback) {
+    const qsizetype at = args.indexOf(option);
+    return at >= 0 && at + 1 < args.size() ? args[at + 1] : fallback;
 }
 
-void clearPane() {
-    Channel::form().DataIn->setText(QString());
-    settle();
+int runChild(int argc, char** argv, const QString& workload, double scale) {
+    QTemporaryDir settings; // the benchmark never touches the user's settings
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
+    return RunWorkloadHere(workload, scale);
 }
-
-// Times lines through the room window, from an empty pane, as lines per second.
-void timeLines(benchmark::State& state, const QList<QByteArray>& lines) {
-    for (auto _ : state) {
-        clearPane();
-        QElapsedTimer clock;
-        clock.start();
-        server().run(lines);
-        const double seconds = clock.nsecsElapsed() / 1e9;
-        state.counters["lines_per_s"] = benchmark::Counter(static_cast<double>(lines.size()) / seconds);
-        state.SetIterationTime(seconds);
-    }
-}
-
-void RoomMessages(benchmark::State& state) {
-    timeLines(state, roomLines(static_cast<int>(state.range(0))));
-    state.counters["rss_MiB"] = static_cast<double>(statusKiB("VmRSS")) / 1024.0;
-}
-
-void MembersComingAndGoing(benchmark::State& state) {
-    timeLines(state, memberLines(static_cast<int>(state.range(0))));
-}
-
-void NamesReply(benchmark::State& state) {
-    const QByteArray line = namesLine(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        Channel::form().Nicks.Clear();
-        settle();
-        QElapsedTimer clock;
-        clock.start();
-        server().run({line});
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-    }
-    state.counters["members"] = Channel::form().NickCount();
-}
-
-// The reply handled as it arrives, without the time the bytes take to come.
-void NamesReplyHandling(benchmark::State& state) {
-    const QByteArray line = namesLine(static_cast<int>(state.range(0))) + "\r\n";
-    for (auto _ : state) {
-        Channel::form().Nicks.Clear();
-        settle();
-        QElapsedTimer clock;
-        clock.start();
-        Channel::form().ReceiveChunk(line);
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-    }
-}
-
-// The rate of the first and the last tenth of a long run must be alike: no work
-// per line may grow with the scrollback or the nick list.
-void LongRunTenths(benchmark::State& state) {
-    const int count = static_cast<int>(state.range(0));
-    const int tenth = count / 10;
-    for (auto _ : state) {
-        clearPane();
-        double first = 0;
-        double last = 0;
-        QElapsedTimer whole;
-        whole.start();
-        for (int part = 0; part < 10; ++part) {
-            QList<QByteArray> lines = roomLines(tenth);
-            if (part % 2)
-                lines = memberLines(tenth);
-            QElapsedTimer clock;
-            clock.start();
-            server().run(lines);
-            const double rate = tenth / (clock.nsecsElapsed() / 1e9);
-            if (part == 0)
-                first = rate;
-            if (part == 8)
-                last = rate; // room lines, like the first tenth
-        }
-        state.SetIterationTime(whole.nsecsElapsed() / 1e9);
-        state.counters["first_tenth_lines_per_s"] = first;
-        state.counters["last_room_tenth_lines_per_s"] = last;
-    }
-}
-
-// KORVU_BENCH_SCALE shrinks every workload (for a quick look under a profiler).
-int scaled(int lines) {
-    static const double scale = qEnvironmentVariable("KORVU_BENCH_SCALE", QStringLiteral("1")).toDouble();
-    return std::max(10, static_cast<int>(lines * (scale > 0 ? scale : 1)));
-}
-
-BENCHMARK(RoomMessages)->Arg(scaled(100000))->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(MembersComingAndGoing)->Arg(scaled(50000))->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(NamesReply)->Arg(scaled(20000))->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(NamesReplyHandling)->Arg(scaled(20000))->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(LongRunTenths)->Arg(scaled(200000))->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QTemporaryDir settings; // the benchmark never touches the user's settings
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
-    RegisterWindows();
-    Login::form().Text1->setText(QStringLiteral("me"));
-    Channel::form().show();
-    server();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    QStringList args;
+    for (int k = 1; k < argc; ++k)
+        args << QString::fromLocal8Bit(argv[k]);
+    const double scale = valueOf(args, "--scale", "1").toDouble();
+    if (args.contains("--child"))
+        return runChild(argc, argv, valueOf(args, "--child", QString()), scale > 0 ? scale : 1);
+
+    QCoreApplication app(argc, argv);
+    DriverOptions options;
+    options.scale = scale > 0 ? scale : 1;
+    options.runs = std::max(1, valueOf(args, "--runs", "3").toInt());
+    if (args.contains("--workloads"))
+        options.workloads = valueOf(args, "--workloads", QString()).split(',', Qt::SkipEmptyParts);
+    if (args.contains("--platforms"))
+        options.platforms = valueOf(args, "--platforms", QString()).split(',', Qt::SkipEmptyParts);
+    if (args.contains("--help")) {
+        std::printf("workloads: %s\n", qPrintable(WorkloadNames().join(',')));
+        return 0;
+    }
+    return RunDriver(options);
 }

@@ -288,7 +288,7 @@ public:
 
     // Members.
     ReceiveBuffer RecvBuffer;
-    qint16 TotalChatters = 0;
+    qint32 TotalChatters = 0;
     NickList Nicks;
     ModeStore Modes;
     QString ChannelKey;

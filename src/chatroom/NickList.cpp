@@ -1,140 +1,92 @@
 #include "chatroom/NickList.h"
 
-#include <QStringList>
-
-namespace {
-
-const QString RankPrefixes = QStringLiteral("~&@%+");
-
-// The item texts whose nick, with the given prefix characters deleted, is nick.
-QStringList itemTexts(const QString& nick, const QString& prefixes) {
-    for (const QChar c : prefixes)
-        if (nick.contains(c))
-            return {}; // a deleted character can never match
-    QStringList texts{nick};
-    for (const QChar c : prefixes)
-        texts.append(c + nick);
-    return texts;
-}
-
-QString foldedNick(const QString& nick) {
-    return nick.toCaseFolded();
-}
-
-} // namespace
-
-NickList::NickList() = default;
-
 bool NickList::Add(const QString& name) {
-    if (name.isEmpty())
+    QString spare;
+    const QStringView nick = TextWithout(name, u"~&@%+", spare);
+    // A name of prefixes alone would leave an entry that nothing could remove.
+    if (nick.isEmpty())
         return false;
     NickEntry entry;
-    QString nick = name;
     // "~", "&" and "@" all mark an operator; "%" a half-operator; "+" a voice.
-    for (const QChar c : RankPrefixes) {
-        if (!nick.contains(c))
-            continue;
-        if (c == u'%')
-            entry.Helper = true;
-        else if (c == u'+')
-            entry.Voice = true;
-        else
-            entry.Op = true;
-        nick.remove(c);
+    for (const QChar c : name) {
+        entry.Op = entry.Op || c == u'~' || c == u'&' || c == u'@';
+        entry.Helper = entry.Helper || c == u'%';
+        entry.Voice = entry.Voice || c == u'+';
     }
-    entry.Nick = nick;
-    const Id id = m_nextId++;
-    m_entries.emplace(id, entry);
-    index(id);
-    m_model.Add(NickWithPrefix(entry));
+    entry.Nick = nick.size() == name.size() ? name : nick.toString();
+    m_index.fileMember(m_members.insertLater(RoomMember{m_nextId++, entry}));
+    list(entry);
     return true;
 }
 
+void NickList::list(const NickEntry& entry) {
+    m_index.fileItem(m_model.Add(NickWithPrefix(entry)));
+}
+
+void NickList::unlist(NickListModel::Item* item) {
+    const int row = m_model.RowOf(*item);
+    m_index.unfileItem(item);
+    m_model.RemoveAt(row);
+}
+
 bool NickList::Remove(const QString& nick) {
-    const std::optional<Id> id = firstExact(nick);
-    if (!id)
+    RoomMember* member = m_index.firstMember(nick);
+    if (!member)
         return false;
-    unindex(*id);
-    m_entries.erase(*id);
-    const int item = m_model.FirstIndexOf(itemTexts(nick, RankPrefixes));
-    if (item < 0)
+    m_index.unfileMember(member);
+    m_members.erase(*member);
+    NickListModel::Item* item = m_index.firstItem(ItemNick::WithoutRanks, nick);
+    if (!item)
         return false;
-    m_model.RemoveAt(item);
+    unlist(item);
     return true;
 }
 
 bool NickList::Rename(const QString& oldNick, const QString& newNick) {
-    const std::optional<Id> id = firstIgnoringCase(oldNick);
-    if (id) {
-        unindex(*id);
-        m_entries[*id].Nick = newNick;
-        index(*id);
+    RoomMember* member = m_index.firstMemberIgnoringCase(oldNick);
+    if (member) {
+        m_index.unfileMember(member);
+        member->entry.Nick = newNick;
+        m_index.fileMember(member);
     }
-    const int item = m_model.FirstIndexOfIgnoringCase(itemTexts(oldNick, QStringLiteral("@+")));
-    if (item < 0)
+    NickListModel::Item* item = m_index.firstItem(ItemNick::WithoutModesIgnoringCase, oldNick);
+    if (!item)
         return false;
     // An item whose entry is gone keeps its text: there is no entry to show.
-    if (id)
-        m_model.ReplaceTextAt(item, NickWithPrefix(m_entries[*id]));
+    if (member) {
+        m_index.unfileItem(item);
+        m_model.ReplaceTextAt(m_model.RowOf(*item), NickWithPrefix(member->entry));
+        m_index.fileItem(item);
+    }
     return true;
 }
 
 void NickList::SetFlag(const QString& nick, bool NickEntry::*flag, bool value) {
-    const std::optional<Id> id = firstExact(nick);
-    if (id)
-        m_entries[*id].*flag = value;
-    const int item = m_model.FirstIndexOf(itemTexts(nick, QStringLiteral("@+")));
-    if (item < 0 || !id)
+    RoomMember* member = m_index.firstMember(nick);
+    if (member)
+        member->entry.*flag = value;
+    NickListModel::Item* item = m_index.firstItem(ItemNick::WithoutModes, nick);
+    if (!item || !member)
         return;
-    m_model.RemoveAt(item);
-    m_model.Add(NickWithPrefix(m_entries[*id]));
+    unlist(item);
+    list(member->entry);
 }
 
 bool NickList::FlagOf(const QString& nick, bool NickEntry::*flag) const {
-    const std::optional<Id> id = firstIgnoringCase(nick);
-    return id ? m_entries.at(*id).*flag : false;
+    const RoomMember* member = m_index.firstMemberIgnoringCase(nick);
+    return member ? member->entry.*flag : false;
 }
 
 bool NickList::InChannel(const QString& nick) const {
-    return firstIgnoringCase(nick).has_value();
+    return m_index.firstMemberIgnoringCase(nick) != nullptr;
 }
 
-// Only the random-nick identifier asks by position, so a walk is fine here.
 QString NickList::GetNick(int index) const {
-    if (index < 1 || index > NickCount())
-        return QString();
-    auto it = m_entries.begin();
-    std::advance(it, index - 1);
-    return it->second.Nick;
+    return index >= 1 && index <= NickCount() ? m_members.at(index - 1).entry.Nick : QString();
 }
 
 void NickList::Clear() {
-    m_entries.clear();
-    m_byFoldedNick.clear();
+    m_index.clear();
+    m_members.clear();
     m_model.Clear();
-}
-
-std::optional<NickList::Id> NickList::first(const QString& nick, Qt::CaseSensitivity cs) const {
-    const QString key = foldedNick(nick);
-    std::optional<Id> lowest;
-    for (auto it = m_byFoldedNick.constFind(key); it != m_byFoldedNick.constEnd() && it.key() == key; ++it)
-        if ((!lowest || it.value() < *lowest) && QString::compare(m_entries.at(it.value()).Nick, nick, cs) == 0)
-            lowest = it.value();
-    return lowest;
-}
-
-std::optional<NickList::Id> NickList::firstExact(const QString& nick) const {
-    return first(nick, Qt::CaseSensitive);
-}
-
-std::optional<NickList::Id> NickList::firstIgnoringCase(const QString& nick) const {
-    return first(nick, Qt::CaseInsensitive);
-}
-
-void NickList::index(Id id) {
-    m_byFoldedNick.insert(foldedNick(m_entries.at(id).Nick), id);
-}
-
-void NickList::unindex(Id id) {
-    m_byFoldedNick.remove(foldedNick(m_entries.at(id).Nick), id);
 }

@@ -1,23 +1,21 @@
 #pragma once
 
+#include "chatroom/NickIndex.h"
 #include "chatroom/NickListModel.h"
+#include "chatroom/RankedSet.h"
 #include "support/NickEntry.h"
 
-#include <QMultiHash>
-#include <map>
-#include <optional>
-
-// The room's members: the entries in order of arrival (found by nick in constant
-// time, exactly or without regard to case) and the sorted list the window shows.
-// Every operation costs the same whatever the size of the room.
+// The room's members: the entries in order of arrival and the sorted list the
+// window shows. Every operation costs O(log n) or less whatever the size of the
+// room, and however many entries differ only in the case of their nick; the
+// names of a names reply are sorted in together when next asked about.
 class NickList {
 public:
-    NickList();
-
     NickListModel& model() { return m_model; }
     const NickListModel& model() const { return m_model; }
 
-    // A new entry from a name with rank prefixes, listed; false for "".
+    // A new entry from a name with rank prefixes, listed; false when nothing is
+    // left of the name without its prefixes.
     bool Add(const QString& name);
     // Removes the first entry of nick (exact) and its item; true when an item went.
     bool Remove(const QString& nick);
@@ -30,7 +28,7 @@ public:
     bool FlagOf(const QString& nick, bool NickEntry::*flag) const;
     bool InChannel(const QString& nick) const;
     QString GetNick(int index) const; // 1-based, in order of arrival
-    int NickCount() const { return static_cast<int>(m_entries.size()); }
+    int NickCount() const { return m_members.size(); }
     // Forgets the entries and the list together.
     void Clear();
 
@@ -38,15 +36,12 @@ public:
     void EndBatch() { m_model.EndBatch(); }
 
 private:
-    using Id = quint64;
-    std::optional<Id> first(const QString& nick, Qt::CaseSensitivity cs) const;
-    std::optional<Id> firstExact(const QString& nick) const;
-    std::optional<Id> firstIgnoringCase(const QString& nick) const;
-    void index(Id id);
-    void unindex(Id id);
+    using ItemNick = NickIndex::ItemNick;
+    void list(const NickEntry& entry);
+    void unlist(NickListModel::Item* item);
 
-    std::map<Id, NickEntry> m_entries; // by arrival
-    QMultiHash<QString, Id> m_byFoldedNick; // serves exact look-ups too
-    Id m_nextId = 1;
+    RankedSet<RoomMember, RoomMember::ByArrival> m_members;
+    quint64 m_nextId = 1;
     NickListModel m_model;
+    NickIndex m_index;
 };

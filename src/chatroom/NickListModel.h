@@ -1,60 +1,58 @@
 #pragma once
 
-#include <QAbstractListModel>
-#include <QHash>
-#include <QMultiHash>
-#include <vector>
+#include "chatroom/RankedSet.h"
 
-// The items of the room's nick list, kept sorted: an insertion or a removal
-// costs a binary search and a move of pointers, never a re-sort. Ranks come
-// first ("@" before "+"), then names without regard to case.
+#include <QAbstractListModel>
+
+// The items of the room's nick list, kept sorted: ranks first ("@" before "+"),
+// then names without regard to case. Adding an item, finding its row, the item
+// at a row and removing one each cost O(log n) whatever the size of the room.
 //
 // An item renamed in place keeps its place (and its sort key), as a sorted list
 // box does when one of its items is rewritten.
 class NickListModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    struct Item {
+        QString key; // the sort key of the text the item was added with
+        quint64 seq; // tells items of equal keys apart, in order of arrival
+        QString text;
+    };
+    // The order of the list; on addresses too, for indexes of items.
+    struct ByPlace {
+        bool operator()(const Item& a, const Item& b) const;
+        bool operator()(const Item* a, const Item* b) const { return (*this)(*a, *b); }
+    };
+
     explicit NickListModel(QObject* parent = nullptr);
 
+    // The view asks for an index of every row each time it lays the list out.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    void Add(const QString& text);
-    // The lowest index of an item whose text is one of texts; -1 when none.
-    int FirstIndexOf(const QStringList& texts) const;
-    // The same, comparing without regard to case.
-    int FirstIndexOfIgnoringCase(const QStringList& texts) const;
-    void RemoveAt(int index);
-    void ReplaceTextAt(int index, const QString& text);
-    QString TextAt(int index) const;
-    int Count() const { return static_cast<int>(m_items.size()); }
+    // Lists text; the item stays where it is in memory until it is removed.
+    // Whoever indexes items by their text unfiles one before it is removed or
+    // rewritten.
+    Item* Add(const QString& text);
+    int RowOf(const Item& item) const;
+    void RemoveAt(int row);
+    void ReplaceTextAt(int row, const QString& text);
+    QString TextAt(int row) const;
+    int Count() const { return m_items.size(); }
     void Clear();
 
-    // Between these, additions are collected and sorted once at the end.
+    // Between these, the view is told of the changes once, at the end, and the
+    // items added are sorted in together.
     void BeginBatch();
     void EndBatch();
 
     static QString SortKey(const QString& text);
 
 private:
-    struct Item {
-        QString text;
-        QString key;
-        quint64 seq;
-    };
-    static bool before(const Item& a, const Item& b);
-    int indexOfSeq(quint64 seq, const QString& text) const;
-    QString keyOfSeq(quint64 seq, const QString& text) const;
-    int lowestIndex(const QStringList& texts, Qt::CaseSensitivity cs) const;
-    void forget(const Item& item);
-    void ensureSorted() const;
+    bool telling() const { return m_batchDepth == 0; }
 
-    mutable std::vector<Item> m_items;
-    // Items by the sort key of their text (which ignores case), so one table
-    // serves exact and case-blind look-ups.
-    QMultiHash<QString, quint64> m_byKey;
-    QHash<quint64, QString> m_keptKeys; // sort keys of items renamed in place
+    RankedSet<Item, ByPlace> m_items;
     quint64 m_nextSeq = 1;
     int m_batchDepth = 0;
-    mutable bool m_unsorted = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // One member of the room: the nick without prefixes and its rank flags.
 struct NickEntry {
@@ -15,3 +16,13 @@ struct NickEntry {
 // The text the nick list shows for an entry: the prefix of the last set flag
 // among Owner, SOp, Voice, Op (so "@" wins over "+"), then the nick.
 QString NickWithPrefix(const NickEntry& entry);
+
+// The form under which spellings of one nick meet: two nicks are equal without
+// regard to case exactly when their folded forms are equal.
+QString FoldedNick(const QString& nick);
+// The same as a view of nick when folding changes nothing, else built in spare.
+QStringView FoldedNick(QStringView nick, QString& spare);
+
+// text with every one of characters deleted: a view of text while they only lead
+// it (a rank prefix), else built in spare.
+QStringView TextWithout(const QString& text, QStringView characters, QString& spare);

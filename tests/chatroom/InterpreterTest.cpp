@@ -16,6 +16,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <algorithm>
+#include <random>
 
 namespace {
 
@@ -250,6 +252,84 @@ TEST_F(InterpreterTest, ALineLongerThanTheBoundIsDroppedAndTheConnectionGoesOn) 
     EXPECT_TRUE(paneText().contains("Dropped"));
     EXPECT_TRUE(paneText().contains("<a>  still here"));
     EXPECT_FALSE(paneText().contains("tail"));
+}
+
+} // namespace
+
+namespace {
+
+// A names reply as a server cuts it: 353 lines of at most 510 bytes.
+QStringList namesLines(const QStringList& names) {
+    const QString head = ":s 353 me = #r :";
+    QStringList lines{head};
+    for (const QString& name : names) {
+        if (lines.last().size() + 1 + name.size() > 510)
+            lines.append(head);
+        lines.last() += (lines.last() == head ? "" : " ") + name;
+    }
+    return lines;
+}
+
+// Tokens of rank characters alone name nobody: they add nothing and count for
+// nothing (entries with an empty nick could never be removed).
+TEST_F(InterpreterTest, NamesOfRankCharactersAloneAddNobody) {
+    feed(":s 353 me = #r :@ + %~& alice ~ @bob &");
+    EXPECT_EQ(listed(), (QStringList{"@bob", "alice"}));
+    EXPECT_EQ(room().NickCount(), 2);
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 2 ]");
+    feed(":alice!a@h PART #r");
+    feed(":bob!b@h QUIT :bye");
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(room().NickCount(), 0);
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters : [ 0 ]");
+}
+
+TEST_F(InterpreterTest, TheChatterCountHoldsPastSixteenBits) {
+    QStringList names;
+    for (int k = 0; k < 40000; ++k)
+        names << "member" + QString::number(k);
+    for (const QString& line : namesLines(names))
+        feed(line);
+    EXPECT_EQ(room().TotalChatters, 40000);
+    EXPECT_EQ(room().NickCount(), 40000);
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 40000 ]");
+    feed(":member39999!u@h PART #r");
+    EXPECT_EQ(room().cmdCount->text(), " Total Chatters : [ 39999 ]");
+    EXPECT_EQ(room().GetNick(39999), "member39998");
+}
+
+// Twenty thousand spellings of one nick that differ only in case: each PART or
+// QUIT takes away its own spelling, whatever order they leave in.
+TEST_F(InterpreterTest, ManySpellingsOfOneNickComeAndGo) {
+    QStringList spellings;
+    for (int k = 0; k < 20000; ++k) {
+        QString nick = "casevariantnick";
+        for (int j = 0; j < nick.size(); ++j)
+            if (k & (1 << j))
+                nick[j] = nick[j].toUpper();
+        spellings << nick;
+    }
+    for (const QString& line : namesLines(spellings))
+        feed(line);
+    ASSERT_EQ(room().NickCount(), 20000);
+    std::shuffle(spellings.begin(), spellings.end(), std::mt19937(1));
+    const qsizetype half = spellings.size() / 2;
+    const auto leave = [&](qsizetype from, qsizetype to) {
+        QByteArray lines; // through the receive path, as a server sends them
+        for (qsizetype k = from; k < to; ++k)
+            lines += (":" + spellings[k] + (k % 2 ? "!u@h QUIT :gone" : "!u@h PART #r")).toUtf8() + "\r\n";
+        room().ReceiveChunk(lines);
+    };
+    leave(0, half);
+    QStringList left = spellings.mid(half);
+    QStringList shown = listed();
+    left.sort();
+    shown.sort();
+    EXPECT_EQ(shown, left);
+    leave(half, spellings.size());
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(room().NickCount(), 0);
+    EXPECT_EQ(room().TotalChatters, 0);
 }
 
 } // namespace

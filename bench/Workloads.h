@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// What a server sends in each workload, as lines without their line ends.
+// Untimed lines set the room up; lead lines are timed but not counted in the
+// tenths (a names reply before the members leave); body lines are timed in tenths.
+struct Workload {
+    QString name;
+    QString title; // as the table shows it
+    std::vector<QByteArray> untimed;
+    std::vector<QByteArray> lead;
+    std::vector<QByteArray> body;
+};
+
+// The room every workload plays in, and the nick the client registers with.
+inline const QByteArray BenchRoom = "#bench";
+inline const QByteArray BenchNick = "me";
+
+// scale shrinks every workload (for a quick look under a profiler).
+Workload MakeWorkload(const QString& name, double scale);
+QStringList WorkloadNames();
+
+// A names reply cut into 353 lines of at most 510 bytes, as ngircd sends it, then 366.
+std::vector<QByteArray> NamesReply(const std::vector<QByteArray>& names);

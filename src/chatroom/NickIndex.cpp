@@ -1,0 +1,101 @@
+#include "chatroom/NickIndex.h"
+
+namespace {
+
+constexpr QStringView Ranks = u"~&@%+";
+constexpr QStringView Modes = u"@+";
+
+} // namespace
+
+bool NickIndex::Slot::empty() const {
+    return members.empty() && itemsWithoutRanks.empty() && itemsWithoutModes.empty() &&
+           foldedMembers.empty() && foldedItems.empty();
+}
+
+// A key given as a text is kept shared, not copied.
+NickIndex::Slot& NickIndex::slotOf(const QString& key) {
+    return m_slots.try_emplace(key).first->second;
+}
+
+NickIndex::Slot& NickIndex::slotOf(QStringView key) {
+    const auto slot = m_slots.find(key);
+    return slot != m_slots.end() ? slot->second : slotOf(key.toString());
+}
+
+const NickIndex::Slot* NickIndex::find(QStringView key) const {
+    const auto slot = m_slots.find(key);
+    return slot == m_slots.end() ? nullptr : &slot->second;
+}
+
+template <class Group, class T> void NickIndex::unfile(QStringView key, Group Slot::*group, T* value) {
+    const auto slot = m_slots.find(key);
+    if (slot == m_slots.end())
+        return;
+    (slot->second.*group).erase(value);
+    if (slot->second.empty())
+        m_slots.erase(slot);
+}
+
+// Forms of one text are mostly that text: its slot is looked up once.
+void NickIndex::fileMember(RoomMember* member) {
+    const QString& nick = member->entry.Nick;
+    Slot& exact = slotOf(nick);
+    exact.members.insert(member);
+    const QString folded = FoldedNick(nick);
+    (folded == nick ? exact : slotOf(folded)).foldedMembers.insert(member);
+}
+
+void NickIndex::unfileMember(RoomMember* member) {
+    const QString& nick = member->entry.Nick;
+    unfile(nick, &Slot::members, member);
+    unfile(FoldedNick(nick), &Slot::foldedMembers, member);
+}
+
+void NickIndex::fileItem(Item* item) {
+    QString spare[3];
+    const QStringView bare = TextWithout(item->text, Ranks, spare[0]);
+    const QStringView stripped = TextWithout(item->text, Modes, spare[1]);
+    const QStringView folded = FoldedNick(stripped, spare[2]);
+    Slot& bareSlot = slotOf(bare);
+    bareSlot.itemsWithoutRanks.insert(item);
+    Slot& strippedSlot = stripped == bare ? bareSlot : slotOf(stripped);
+    strippedSlot.itemsWithoutModes.insert(item);
+    (folded == stripped ? strippedSlot : slotOf(folded)).foldedItems.insert(item);
+}
+
+void NickIndex::unfileItem(Item* item) {
+    QString spare[3];
+    const QStringView stripped = TextWithout(item->text, Modes, spare[0]);
+    unfile(TextWithout(item->text, Ranks, spare[1]), &Slot::itemsWithoutRanks, item);
+    unfile(stripped, &Slot::itemsWithoutModes, item);
+    unfile(FoldedNick(stripped, spare[2]), &Slot::foldedItems, item);
+}
+
+RoomMember* NickIndex::firstMember(const QString& nick) const {
+    const Slot* slot = find(nick);
+    return slot ? slot->members.first() : nullptr;
+}
+
+RoomMember* NickIndex::firstMemberIgnoringCase(const QString& nick) const {
+    const Slot* slot = find(FoldedNick(nick));
+    return slot ? slot->foldedMembers.first() : nullptr;
+}
+
+NickIndex::Item* NickIndex::firstItem(ItemNick form, const QString& nick) const {
+    const Slot* slot = find(form == ItemNick::WithoutModesIgnoringCase ? FoldedNick(nick) : nick);
+    if (!slot)
+        return nullptr;
+    switch (form) {
+    case ItemNick::WithoutRanks:
+        return slot->itemsWithoutRanks.first();
+    case ItemNick::WithoutModes:
+        return slot->itemsWithoutModes.first();
+    case ItemNick::WithoutModesIgnoringCase:
+        return slot->foldedItems.first();
+    }
+    return nullptr;
+}
+
+void NickIndex::clear() {
+    m_slots.clear();
+}
