@@ -6,11 +6,11 @@
 #include "platform/Winsock.h"
 #include "support/IrcText.h"
 #include "support/ReceiveBuffer.h"
+#include "support/ReceiveQueue.h"
 #include "support/RoomWindow.h"
 
 #include <QStringList>
 #include <QTimer>
-#include <deque>
 
 class QAction;
 class QCheckBox;
@@ -142,6 +142,7 @@ public:
 
     // Members.
     ReceiveBuffer RecvBuffer;
+    ReceiveQueue RecvQueue; // lines cut from received data, not yet interpreted
     qint16 TotalChatters = 0;
     NickList Nicks;
     ModeStore Modes;
@@ -174,6 +175,11 @@ private:
     void endMemberBatch();
     void runReceiveLoop();
     void queueArrived(const QByteArray& data);
+    void showDroppedLine(qsizetype size);
+    void finishReceiving();
+    bool handlerWaits() const;
+    void answerWaitingPings();
+    void answerPing(const IrcMessage& msg);
     void logTraffic(const QString& marker, const QString& text);
 
     // Interpreter: the dispatch table and the handlers of its rows.
@@ -215,8 +221,8 @@ private:
 
     QString m_roomName;
     QString m_tag;
-    std::deque<QByteArray> m_pieces; // lines cut from received data, not yet interpreted
     bool m_receiving = false;        // the receive loop runs (interpretation never nests)
+    int m_loopWaitDepth = 0;         // the waits in progress when it began
     int m_memberBatch = 0;
     QString m_countGap;              // the gap of the count caption still to be shown
 };

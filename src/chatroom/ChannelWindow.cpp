@@ -10,6 +10,7 @@
 #include "platform/EventPump.h"
 #include "platform/KeyEvents.h"
 #include "platform/RichTextBox.h"
+#include "platform/Waits.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/SettingsCatalogue.h"
@@ -150,6 +151,7 @@ void Channel::connectSockets() {
     connect(&IDENT, &Winsock::ConnectionRequest, this, &Channel::IDENT_ConnectionRequest);
     connect(&IDENT, &Winsock::DataArrival, this, &Channel::IDENT_DataArrival);
     connect(&IDENT, &Winsock::Error, this, &Channel::IDENT_Error);
+    connect(&Waits::instance(), &Waits::began, this, &Channel::answerWaitingPings);
 }
 
 void Channel::Form_Load() {

@@ -7,6 +7,7 @@
 #include "chatroom/DebugWin.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
+#include "platform/Waits.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
@@ -44,13 +45,19 @@ void Channel::logTraffic(const QString& marker, const QString& text) {
         traffic->Append(marker + text + CrLf);
 }
 
+// While the queue is full the server's data waits in the network; what came
+// with a close is taken all the same.
 void Channel::sock_DataArrival(qint64) {
+    if (RecvQueue.full() && sock.State() == Winsock::sckConnected)
+        return;
     ReceiveChunk(sock.State() != Winsock::sckClosed ? sock.GetData() : QByteArray());
 }
 
 void Channel::ReceiveChunk(const QByteArray& data) {
     queueArrived(data);
-    if (!m_receiving)
+    if (m_receiving)
+        answerWaitingPings();
+    else
         runReceiveLoop();
 }
 
@@ -60,12 +67,23 @@ void Channel::queueArrived(const QByteArray& data) {
     if (traffic && traffic->isVisible())
         traffic->LogReceived(DecodeText(data));
     QList<QByteArray> pieces;
-    const qsizetype dropped = RecvBuffer.append(data, pieces);
+    QList<qsizetype> dropped;
+    RecvBuffer.append(data, pieces, dropped);
     for (QByteArray& piece : pieces)
-        m_pieces.push_back(std::move(piece));
-    if (dropped > 0)
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("04* Dropped %1 bytes of a line longer than 1 MiB")
-                                             .arg(dropped));
+        RecvQueue.push(std::move(piece));
+    for (const qsizetype size : dropped)
+        showDroppedLine(size);
+}
+
+void Channel::showDroppedLine(qsizetype size) {
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("04* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
+}
+
+// The connection's stream has ended: an unfinished line goes, and an over-long
+// one cut off by the end is told.
+void Channel::finishReceiving() {
+    if (const qsizetype dropped = RecvBuffer.finish())
+        showDroppedLine(dropped);
 }
 
 // Interprets queued lines in the order they arrived. Interpretation never nests:
@@ -73,17 +91,32 @@ void Channel::queueArrived(const QByteArray& data) {
 // interpreted here after the lines before it. The pane lays out once per batch.
 void Channel::runReceiveLoop() {
     m_receiving = true;
-    while (!m_pieces.empty()) {
+    m_loopWaitDepth = Waits::depth();
+    while (!RecvQueue.empty()) {
         RichTextBox::Batch batch;
-        for (std::size_t n = m_pieces.size(); n > 0 && !m_pieces.empty(); --n) {
-            QString line = DecodeText(m_pieces.front());
-            m_pieces.pop_front();
+        for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty(); --n) {
+            const ReceiveQueue::Line next = RecvQueue.pop();
+            if (next.answered)
+                continue;
+            QString line = DecodeText(next.bytes);
             interpret(line);
         }
-        if (sock.BytesAvailable() > 0)
+        if (sock.BytesAvailable() > 0) // left in the network while the queue was full
             queueArrived(sock.GetData());
     }
     m_receiving = false;
+}
+
+// A line's handler waits in a pause or a box while later lines wait their turn.
+bool Channel::handlerWaits() const {
+    return m_receiving && Waits::depth() > m_loopWaitDepth;
+}
+
+// Meanwhile the server's keep-alive requests are answered at once, so that the
+// server does not drop a user who leaves a box open.
+void Channel::answerWaitingPings() {
+    if (handlerWaits())
+        RecvQueue.answerPings([this](const IrcMessage& msg) { answerPing(msg); });
 }
 
 void Channel::mnu_File_Connect_Click() {
@@ -101,8 +134,8 @@ void Channel::startConnectAttempt() {
     sock.RemoteHost = G().ServerHost;
     sock.RemotePort = Text1->text().toLong();
     // A partial line of an earlier connection must not prefix the first line of this one.
-    RecvBuffer.clear();
-    m_pieces.clear();
+    finishReceiving();
+    RecvQueue.clear();
     IDENT.Close();
     IDENT.Listen(); // without the ident port the connection goes ahead all the same
     PutColouredText(*DataIn, Chr3 + QStringLiteral("02Connecting to ") + Chr2 + ServerCaption + Chr2 +
@@ -153,6 +186,7 @@ void Channel::sock_Connect() {
 }
 
 void Channel::sock_Close() {
+    finishReceiving();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("02Disconnected by SERVER from ") + G().ServerHost);
     sock.Close();
     ClearModes();
@@ -169,6 +203,7 @@ void Channel::sock_Close() {
 }
 
 void Channel::sock_Error(int, const QString& description) {
+    finishReceiving();
     resetConnectionMenus();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("04ERROR : ") + description);
     clearNickList();

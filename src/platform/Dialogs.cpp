@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Waits.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -37,6 +39,7 @@ Dialogs::Answer showMessage(const Dialogs::Request& request) {
 
 Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
     Request request{false, prompt, title, buttons, icon, QString()};
+    WaitScope wait;
     if (answerer())
         return answerer()(request).answer;
     return showMessage(request);
@@ -44,6 +47,7 @@ Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon ico
 
 QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
+    WaitScope wait;
     if (answerer())
         return answerer()(request).text;
     bool ok = false;

@@ -255,3 +255,33 @@ TEST_F(InterpreterTest, ALineLongerThanTheBoundIsDroppedAndTheConnectionGoesOn) 
 }
 
 } // namespace
+
+namespace {
+
+// The server echoing the own join to new rooms without end: the table stays
+// within its bounds and the joined room keeps being found.
+TEST_F(InterpreterTest, EndlessOwnJoinsNeverLeaveTheWindowTable) {
+    QByteArray joins;
+    for (int k = 0; k < 33000; ++k)
+        joins += ":me!u@h JOIN :#room" + QByteArray::number(k) + "\r\n";
+    room().ReceiveChunk(joins);
+    EXPECT_GT(G().ChannelCount, 33000);
+    EXPECT_EQ(room().RoomName(), "#r");
+    EXPECT_EQ(FindChannelIndex("#r"), 1);
+    feed(":bob!b@h JOIN :#r");
+    EXPECT_EQ(lastLine(), " bob has joined #r");
+}
+
+TEST_F(InterpreterTest, AnOverLongLineIsToldOnceWithItsSize) {
+    const QByteArray piece(64 * 1024, 'x');
+    for (int k = 0; k < 48; ++k)
+        room().ReceiveChunk(piece);
+    EXPECT_FALSE(paneText().contains("Dropped"));
+    room().ReceiveChunk("yz\r\n:a!u@h PRIVMSG #r :still here\r\n");
+    EXPECT_EQ(paneText().count("Dropped"), 1) << paneText().left(500).toStdString();
+    EXPECT_TRUE(paneText().contains(" * Dropped a line of " + QString::number(48 * piece.size() + 4) +
+                                    " bytes, longer than 1 MiB"));
+    EXPECT_TRUE(paneText().contains("<a>  still here"));
+}
+
+} // namespace
