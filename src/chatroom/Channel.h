@@ -194,6 +194,7 @@ private:
     void onKick(const IrcMessage& msg);
     void onNick(const IrcMessage& msg);
     void onPrivmsg(const IrcMessage& msg);
+    void showPrivateInRoom(const IrcMessage& msg, const QString& text);
     void onMode(const IrcMessage& msg);
     void onTopicReply(const IrcMessage& msg);
     void onTopicChange(const IrcMessage& msg);

@@ -284,4 +284,36 @@ TEST_F(InterpreterTest, AnOverLongLineIsToldOnceWithItsSize) {
     EXPECT_TRUE(paneText().contains("<a>  still here"));
 }
 
+// Private text that no conversation window can take is shown in the room pane
+// as a conversation shows it.
+TEST_F(InterpreterTest, PrivateTextPastTheThirtiethWindowIsShownInTheRoom) {
+    for (int k = 1; k <= 30; ++k)
+        feed(QString(":nick%1!u@h PRIVMSG me :hello").arg(k));
+    ASSERT_EQ(G().QueryCount, 30);
+    feed(":late!u@h PRIVMSG me :are you there?");
+    EXPECT_EQ(FindQueryIndex("late"), -1);
+    EXPECT_EQ(lastLine(), " <late> are you there?");
+}
+
+TEST_F(InterpreterTest, PrivateTextWithoutASenderNickOpensNoWindow) {
+    const struct {
+        const char* line;
+        const char* shown;
+    } cases[] = {
+        {":irc.server PRIVMSG me :maintenance at noon", " <irc.server> maintenance at noon"},
+        {"PRIVMSG me :no prefix at all", " <> no prefix at all"},
+        {":!u@h PRIVMSG me :empty nick", " <!u@h> empty nick"},
+    };
+    for (const auto& c : cases) {
+        feed(c.line);
+        EXPECT_EQ(lastLine(), QString::fromUtf8(c.shown)) << c.line;
+    }
+    EXPECT_EQ(G().QueryCount, 0);
+    EXPECT_EQ(FindQueryIndex(""), -1);
+
+    room().mnu_pm_yes->setChecked(true); // private chat off: shown nowhere, as a window would not open
+    feed(":irc.server PRIVMSG me :unseen");
+    EXPECT_FALSE(paneText().contains("unseen"));
+}
+
 } // namespace
