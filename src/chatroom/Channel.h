@@ -5,10 +5,12 @@
 #include "platform/Form.h"
 #include "platform/Winsock.h"
 #include "support/IrcText.h"
+#include "support/RateLimit.h"
 #include "support/ReceiveBuffer.h"
 #include "support/ReceiveQueue.h"
 #include "support/RoomWindow.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 
@@ -224,6 +226,8 @@ private:
     QString m_tag;
     bool m_receiving = false;        // the receive loop runs (interpretation never nests)
     int m_loopWaitDepth = 0;         // the waits in progress when it began
+    RateLimit m_ctcpReplies{5, 10000}; // answered CTCP requests: 5 in any 10 s
+    QElapsedTimer m_ctcpClock;
     int m_memberBatch = 0;
     QString m_countGap;              // the gap of the count caption still to be shown
 };

@@ -59,6 +59,7 @@ Channel::Channel() {
     Timer1.setInterval(ReconnectIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Channel::Timer1_Timer);
     IDENT.LocalPort = 113;
+    m_ctcpClock.start();
 }
 
 Channel::~Channel() = default;

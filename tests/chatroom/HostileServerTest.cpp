@@ -153,4 +153,22 @@ TEST_F(HostileServerTest, TheQueueStopsReadingAtItsBoundUntilItDrains) {
     EXPECT_EQ(room().RecvQueue.bytes(), 0);
 }
 
+// Five answers in ten seconds, wherever the requests come from; what the pane
+// shows for each request stays.
+TEST_F(HostileServerTest, ACrowdOfCtcpRequestsGetsFiveAnswers) {
+    G().AutoJoin = "<none>";
+    server.write(":s 001 me :Welcome\r\n:me!u@h JOIN :#r\r\n");
+    QByteArray burst;
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray from = ":n" + QByteArray::number(k) + "!u@h PRIVMSG ";
+        burst += from + "me :\x01VERSION\x01\r\n" + from + "me :\x01PING 1\x01\r\n" + from +
+                 "#r :\x01VERSION\x01\r\n";
+    }
+    server.write(burst);
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(server.countStartingWith("NOTICE "), 5) << server.lines().join('\n').toStdString();
+    EXPECT_EQ(paneText().count("has just requested your version"), 4);
+    EXPECT_EQ(paneText().count("has just pinged you"), 4);
+}
+
 } // namespace
