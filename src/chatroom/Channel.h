@@ -176,10 +176,12 @@ private:
     void beginMemberBatch();
     void endMemberBatch();
     void runReceiveLoop();
+    void interpretQueued();
     void queueArrived(const QByteArray& data);
     void showDroppedLine(qsizetype size);
     void finishReceiving();
     bool handlerWaits() const;
+    bool takesDataNow() const;
     void answerWaitingPings();
     void answerPing(const IrcMessage& msg);
     void logTraffic(const QString& marker, const QString& text);

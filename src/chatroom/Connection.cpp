@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr qint64 BatchMs = 100;
+
 // A line never carries its own line end: whatever follows a CR or LF inside it
 // would reach the server as a command of its own.
 QString oneLine(const QString& text) {
@@ -45,12 +47,19 @@ void Channel::logTraffic(const QString& marker, const QString& text) {
         traffic->Append(marker + text + CrLf);
 }
 
-// While the queue is full the server's data waits in the network; what came
-// with a close is taken all the same.
 void Channel::sock_DataArrival(qint64) {
-    if (RecvQueue.full() && sock.State() == Winsock::sckConnected)
-        return;
-    ReceiveChunk(sock.State() != Winsock::sckClosed ? sock.GetData() : QByteArray());
+    if (takesDataNow())
+        ReceiveChunk(sock.State() != Winsock::sckClosed ? sock.GetData() : QByteArray());
+}
+
+// Data is taken at once when the receive loop is idle, while a line's handler
+// waits (up to the queue's bound) and when the connection ends. Otherwise the
+// loop takes it itself after its batch, so a flood waits in the network, not in
+// memory.
+bool Channel::takesDataNow() const {
+    if (sock.State() != Winsock::sckConnected || !m_receiving)
+        return true;
+    return handlerWaits() && !RecvQueue.full();
 }
 
 void Channel::ReceiveChunk(const QByteArray& data) {
@@ -88,23 +97,33 @@ void Channel::finishReceiving() {
 
 // Interprets queued lines in the order they arrived. Interpretation never nests:
 // events pumped by a line may bring more data, which joins the queue and is
-// interpreted here after the lines before it. The pane lays out once per batch.
+// interpreted here after the lines before it. During a flood the panes lay out
+// what arrived in a batch of up to a tenth of a second at once.
 void Channel::runReceiveLoop() {
     m_receiving = true;
     m_loopWaitDepth = Waits::depth();
     while (!RecvQueue.empty()) {
         RichTextBox::Batch batch;
-        for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty(); --n) {
-            const ReceiveQueue::Line next = RecvQueue.pop();
-            if (next.answered)
-                continue;
-            QString line = DecodeText(next.bytes);
-            interpret(line);
-        }
-        if (sock.BytesAvailable() > 0) // left in the network while the queue was full
-            queueArrived(sock.GetData());
+        QElapsedTimer batchTime;
+        batchTime.start();
+        do {
+            interpretQueued();
+            if (sock.BytesAvailable() > 0)
+                queueArrived(sock.GetData());
+        } while (!RecvQueue.empty() && batchTime.elapsed() < BatchMs);
     }
     m_receiving = false;
+}
+
+// The lines queued now; what arrives meanwhile waits for the next round.
+void Channel::interpretQueued() {
+    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty(); --n) {
+        const ReceiveQueue::Line next = RecvQueue.pop();
+        if (next.answered)
+            continue;
+        QString line = DecodeText(next.bytes);
+        interpret(line);
+    }
 }
 
 // A line's handler waits in a pause or a box while later lines wait their turn.
@@ -112,11 +131,15 @@ bool Channel::handlerWaits() const {
     return m_receiving && Waits::depth() > m_loopWaitDepth;
 }
 
-// Meanwhile the server's keep-alive requests are answered at once, so that the
-// server does not drop a user who leaves a box open.
+// Meanwhile what has come is read and the server's keep-alive requests in it
+// are answered at once, so that the server does not drop a user who leaves a
+// box open.
 void Channel::answerWaitingPings() {
-    if (handlerWaits())
-        RecvQueue.answerPings([this](const IrcMessage& msg) { answerPing(msg); });
+    if (!handlerWaits())
+        return;
+    if (!RecvQueue.full() && sock.BytesAvailable() > 0)
+        queueArrived(sock.GetData());
+    RecvQueue.answerPings([this](const IrcMessage& msg) { answerPing(msg); });
 }
 
 void Channel::mnu_File_Connect_Click() {
