@@ -6,9 +6,12 @@
 #include "platform/Form.h"
 #include "platform/Winsock.h"
 #include "support/IrcText.h"
+#include "support/RateLimit.h"
 #include "support/ReceiveBuffer.h"
+#include "support/ReceiveQueue.h"
 #include "support/RoomWindow.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 #include <array>
@@ -288,6 +291,7 @@ public:
 
     // Members.
     ReceiveBuffer RecvBuffer;
+    ReceiveQueue RecvQueue; // lines cut from received data, not yet interpreted
     qint32 TotalChatters = 0;
     NickList Nicks;
     ModeStore Modes;
@@ -365,7 +369,14 @@ private:
     void beginMemberBatch();
     void endMemberBatch();
     void runReceiveLoop();
+    void interpretQueued();
     void queueArrived(const QByteArray& data);
+    void showDroppedLine(qsizetype size);
+    void finishReceiving();
+    bool handlerWaits() const;
+    bool takesDataNow() const;
+    void answerWaitingPings();
+    void answerPing(const IrcMessage& msg);
     void logTraffic(const QString& marker, const QString& text);
 
     // Interpreter: the dispatch table and the handlers of its rows.
@@ -380,6 +391,7 @@ private:
     void onKick(const IrcMessage& msg);
     void onNick(const IrcMessage& msg);
     void onPrivmsg(const IrcMessage& msg);
+    void showPrivateInRoom(const IrcMessage& msg, const QString& text);
     void onMode(const IrcMessage& msg);
     void onTopicReply(const IrcMessage& msg);
     void onTopicChange(const IrcMessage& msg);
@@ -412,8 +424,10 @@ private:
 
     QString m_roomName;
     QString m_tag;
-    std::deque<QByteArray> m_pieces; // lines cut from received data, not yet interpreted
     bool m_receiving = false;        // the receive loop runs (interpretation never nests)
+    int m_loopWaitDepth = 0;         // the waits in progress when it began
+    RateLimit m_ctcpReplies{5, 10000}; // answered CTCP requests: 5 in any 10 s
+    QElapsedTimer m_ctcpClock;
     int m_memberBatch = 0;
     QString m_countGap;              // the gap of the count caption still to be shown
 

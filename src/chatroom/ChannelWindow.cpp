@@ -8,6 +8,9 @@
 #include "chatroom/DebugWin.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
+#include "platform/KeyEvents.h"
+#include "platform/RichTextBox.h"
+#include "platform/Waits.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
@@ -39,6 +42,7 @@ Channel::Channel() {
     Timer1.setInterval(ReconnectIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Channel::Timer1_Timer);
     IDENT.LocalPort = 113;
+    m_ctcpClock.start();
 }
 
 Channel::~Channel() = default;
@@ -51,6 +55,7 @@ void Channel::connectSockets() {
     connect(&IDENT, &Winsock::ConnectionRequest, this, &Channel::IDENT_ConnectionRequest);
     connect(&IDENT, &Winsock::DataArrival, this, &Channel::IDENT_DataArrival);
     connect(&IDENT, &Winsock::Error, this, &Channel::IDENT_Error);
+    connect(&Waits::instance(), &Waits::began, this, &Channel::answerWaitingPings);
 }
 
 void Channel::Form_Load() {

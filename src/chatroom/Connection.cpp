@@ -9,6 +9,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
 #include "platform/WebBrowser.h"
+#include "platform/Waits.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
@@ -22,6 +23,8 @@
 #include <QListWidget>
 
 namespace {
+
+constexpr qint64 BatchMs = 100;
 
 // A line never carries its own line end: whatever follows a CR or LF inside it
 // would reach the server as a command of its own.
@@ -49,12 +52,25 @@ void Channel::logTraffic(const QString& marker, const QString& text) {
 }
 
 void Channel::sock_DataArrival(qint64) {
-    ReceiveChunk(sock.State() != Winsock::sckClosed ? sock.GetData() : QByteArray());
+    if (takesDataNow())
+        ReceiveChunk(sock.State() != Winsock::sckClosed ? sock.GetData() : QByteArray());
+}
+
+// Data is taken at once when the receive loop is idle, while a line's handler
+// waits (up to the queue's bound) and when the connection ends. Otherwise the
+// loop takes it itself after its batch, so a flood waits in the network, not in
+// memory.
+bool Channel::takesDataNow() const {
+    if (sock.State() != Winsock::sckConnected || !m_receiving)
+        return true;
+    return handlerWaits() && !RecvQueue.full();
 }
 
 void Channel::ReceiveChunk(const QByteArray& data) {
     queueArrived(data);
-    if (!m_receiving)
+    if (m_receiving)
+        answerWaitingPings();
+    else
         runReceiveLoop();
 }
 
@@ -64,30 +80,70 @@ void Channel::queueArrived(const QByteArray& data) {
     if (traffic && traffic->isVisible())
         traffic->LogReceived(DecodeText(data));
     QList<QByteArray> pieces;
-    const qsizetype dropped = RecvBuffer.append(data, pieces);
+    QList<qsizetype> dropped;
+    RecvBuffer.append(data, pieces, dropped);
     for (QByteArray& piece : pieces)
-        m_pieces.push_back(std::move(piece));
-    if (dropped > 0)
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("04* Dropped %1 bytes of a line longer than 1 MiB")
-                                             .arg(dropped));
+        RecvQueue.push(std::move(piece));
+    for (const qsizetype size : dropped)
+        showDroppedLine(size);
+}
+
+void Channel::showDroppedLine(qsizetype size) {
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("04* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
+}
+
+// The connection's stream has ended: an unfinished line goes, and an over-long
+// one cut off by the end is told.
+void Channel::finishReceiving() {
+    if (const qsizetype dropped = RecvBuffer.finish())
+        showDroppedLine(dropped);
 }
 
 // Interprets queued lines in the order they arrived. Interpretation never nests:
 // events pumped by a line may bring more data, which joins the queue and is
-// interpreted here after the lines before it. The pane lays out once per batch.
+// interpreted here after the lines before it. During a flood the panes lay out
+// what arrived in a batch of up to a tenth of a second at once.
 void Channel::runReceiveLoop() {
     m_receiving = true;
-    while (!m_pieces.empty()) {
+    m_loopWaitDepth = Waits::depth();
+    while (!RecvQueue.empty()) {
         RichTextBox::Batch batch;
-        for (std::size_t n = m_pieces.size(); n > 0 && !m_pieces.empty(); --n) {
-            QString line = DecodeText(m_pieces.front());
-            m_pieces.pop_front();
-            interpret(line);
-        }
-        if (sock.BytesAvailable() > 0)
-            queueArrived(sock.GetData());
+        QElapsedTimer batchTime;
+        batchTime.start();
+        do {
+            interpretQueued();
+            if (sock.BytesAvailable() > 0)
+                queueArrived(sock.GetData());
+        } while (!RecvQueue.empty() && batchTime.elapsed() < BatchMs);
     }
     m_receiving = false;
+}
+
+// The lines queued now; what arrives meanwhile waits for the next round.
+void Channel::interpretQueued() {
+    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty(); --n) {
+        const ReceiveQueue::Line next = RecvQueue.pop();
+        if (next.answered)
+            continue;
+        QString line = DecodeText(next.bytes);
+        interpret(line);
+    }
+}
+
+// A line's handler waits in a pause or a box while later lines wait their turn.
+bool Channel::handlerWaits() const {
+    return m_receiving && Waits::depth() > m_loopWaitDepth;
+}
+
+// Meanwhile what has come is read and the server's keep-alive requests in it
+// are answered at once, so that the server does not drop a user who leaves a
+// box open.
+void Channel::answerWaitingPings() {
+    if (!handlerWaits())
+        return;
+    if (!RecvQueue.full() && sock.BytesAvailable() > 0)
+        queueArrived(sock.GetData());
+    RecvQueue.answerPings([this](const IrcMessage& msg) { answerPing(msg); });
 }
 
 void Channel::mnu_File_Connect_Click() {
@@ -105,8 +161,8 @@ void Channel::startConnectAttempt() {
     sock.RemoteHost = G().ServerHost;
     sock.RemotePort = Text1->text().toLong();
     // A partial line of an earlier connection must not prefix the first line of this one.
-    RecvBuffer.clear();
-    m_pieces.clear();
+    finishReceiving();
+    RecvQueue.clear();
     IDENT.Close();
     IDENT.Listen(); // without the ident port the connection goes ahead all the same
     PutColouredText(*DataIn, Chr3 + QStringLiteral("02Connecting to ") + Chr2 + ServerCaption + Chr2 +
@@ -159,6 +215,7 @@ void Channel::sock_Connect() {
 }
 
 void Channel::sock_Close() {
+    finishReceiving();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("02Disconnected by SERVER from ") + G().ServerHost);
     sock.Close();
     ClearModes();
@@ -176,6 +233,7 @@ void Channel::sock_Close() {
 }
 
 void Channel::sock_Error(int, const QString& description) {
+    finishReceiving();
     resetConnectionMenus();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("04ERROR : ") + description);
     clearNickList();

@@ -51,9 +51,7 @@ const QHash<QString, Handler>& Channel::Dispatch::table() {
         QHash<QString, Handler> t;
         t.insert("001", &call<&Channel::onWelcome>);
         addRows(t, {"002", "003", "004", "005"}, &call<&Channel::onRegistrationReply>);
-        t.insert("ping", [](Channel& room, const IrcMessage& msg) {
-            room.SendData(QStringLiteral("PONG :") + P(msg, 1, 1));
-        });
+        t.insert("ping", &call<&Channel::answerPing>);
         t.insert("join", &call<&Channel::onJoin>);
         t.insert("privmsg", &call<&Channel::onPrivmsg>);
         t.insert("nick", &call<&Channel::onNick>);
@@ -93,9 +91,8 @@ const QHash<QString, Handler>& Channel::Dispatch::table() {
 }
 
 void Channel::interpret(QString& line) {
-    line.remove(QChar(10));
     IrcMessage msg; // each call keeps its own parsed line
-    ParseIrcLine(line, msg);
+    ParseReceivedLine(line, msg);
     DoEventsThrottled();
     if (msg.Command.isEmpty())
         return;
@@ -122,6 +119,10 @@ void Channel::showInMain(const QString& text) {
 Channel* Channel::roomOf(const QString& name) {
     RoomWindow* room = ChannelAt(FindChannelIndex(name));
     return room == this ? this : nullptr;
+}
+
+void Channel::answerPing(const IrcMessage& msg) {
+    SendData(QStringLiteral("PONG :") + P(msg, 1, 1));
 }
 
 void Channel::onDefault(const IrcMessage& msg) {

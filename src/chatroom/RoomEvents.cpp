@@ -8,6 +8,7 @@
 #include "support/GeneralDate.h"
 #include "support/Globals.h"
 #include "support/ModeProcedures.h"
+#include "support/PrivateText.h"
 #include "support/QueryWindow.h"
 #include "support/Timing.h"
 #include "support/WindowTables.h"
@@ -94,6 +95,12 @@ void Channel::onPrivmsg(const IrcMessage& msg) {
         HandleCTCP(msg.Nick, text);
         return;
     }
+    // A server's prefix names nobody to converse with: an empty nick marks a free slot.
+    if (msg.Nick.isEmpty()) {
+        if (!PrivateChatRefused())
+            showPrivateInRoom(msg, text);
+        return;
+    }
     QueryWindow* window = nullptr;
     if (QueryExists(msg.Nick)) {
         window = QueryAt(FindQueryIndex(msg.Nick));
@@ -103,8 +110,15 @@ void Channel::onPrivmsg(const IrcMessage& msg) {
         window->setQueryHost(host);
         window->setLblHost(host);
     } else {
+        int slot = 0;
+        try {
+            slot = OpenQuery(msg.Nick, msg.Prefix);
+        } catch (const TableFull&) {
+            showPrivateInRoom(msg, text); // every conversation window is in use: nothing sent is lost
+            return;
+        }
         // The slot OpenQuery hands back, so a declined window shows nothing.
-        window = QueryAt(OpenQuery(msg.Nick, msg.Prefix));
+        window = QueryAt(slot);
         if (!window)
             return;
     }
@@ -112,6 +126,12 @@ void Channel::onPrivmsg(const IrcMessage& msg) {
     window->setQueryNick(msg.Nick);
     window->setLblNick(msg.Nick);
     window->PutText(msg.Nick, text);
+}
+
+// A private line that has no conversation window, shown in the room pane with
+// its sender (the server's name where there is no nick).
+void Channel::showPrivateInRoom(const IrcMessage& msg, const QString& text) {
+    showInMain(PrivateTextLine(msg.Nick.isEmpty() ? msg.Prefix : msg.Nick, text));
 }
 
 void Channel::onMode(const IrcMessage& msg) {

@@ -6,6 +6,7 @@
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/IrcText.h"
+#include "support/PrivateText.h"
 #include "support/Shell.h"
 #include "support/Smileys.h"
 
@@ -22,8 +23,7 @@ void Query::PutText(const QString& nick, const QString& text) {
     } else if (text.left(9) == VersionRequest) {
         Channel::form().CTCPReply(nick, VersionReply);
     } else {
-        PutColouredText(*DataIn, TrimBlanks(Chr3 + QStringLiteral("12<") + nick + QStringLiteral(">") + Chr3 +
-                                            Chr3 + QStringLiteral(" ") + text));
+        PutColouredText(*DataIn, PrivateTextLine(nick, text));
     }
     PlaySoundFile(QStringLiteral("send.wav"));
     UnreadFlag = 1;

@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Waits.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -45,6 +47,7 @@ std::optional<QString> askText(const Dialogs::Request& request) {
 
 Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
     Request request{false, prompt, title, buttons, icon, QString()};
+    WaitScope wait;
     if (answerer())
         return answerer()(request).answer;
     return showMessage(request);
@@ -52,6 +55,7 @@ Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon ico
 
 QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
+    WaitScope wait;
     if (answerer())
         return answerer()(request).text;
     return askText(request).value_or(QString());

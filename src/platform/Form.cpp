@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include "platform/Waits.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
@@ -34,6 +36,7 @@ void Form::Destroy() {
 
 void Form::ShowModal() {
     QPointer<Form> self(this);
+    WaitScope wait;
     setWindowModality(Qt::ApplicationModal);
     show();
     QEventLoop loop;

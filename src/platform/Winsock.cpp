@@ -20,6 +20,7 @@ int errorNumber(QAbstractSocket::SocketError error) {
     }
 }
 
+constexpr int ConnectionResetNumber = 10054;
 constexpr int RetireTimeoutMs = 5000;
 constexpr qint64 ReadBufferBytes = 64 * 1024;
 
@@ -86,7 +87,7 @@ void Winsock::Accept(long requestID) {
 }
 
 void Winsock::SendData(const QByteArray& bytes) {
-    if (m_socket)
+    if (m_socket && m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->write(bytes);
 }
 
@@ -109,6 +110,7 @@ void Winsock::Close() {
         retire(m_socket);
         m_socket = nullptr;
     }
+    m_end.release();
     m_connecting = false;
 }
 
@@ -134,47 +136,53 @@ void Winsock::adopt(QTcpSocket* socket) {
     // A flood waits in the network's buffers, not in ours.
     socket->setReadBufferSize(ReadBufferBytes);
     m_socket = socket;
-    connect(socket, &QTcpSocket::connected, this, [this] {
+    m_failed = false;
+    if (socket->state() == QAbstractSocket::ConnectedState)
+        m_end.watch(socket->socketDescriptor());
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
         m_connecting = false;
+        m_end.watch(socket->socketDescriptor());
         emit ConnectEvent();
     });
-    connect(socket, &QTcpSocket::readyRead, this, &Winsock::onReadyRead);
+    // Unlike readyRead, this one is raised inside a handler that lets events run,
+    // so data keeps coming in while a handler waits.
+    connect(socket, &QTcpSocket::channelReadyRead, this, &Winsock::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &Winsock::onDisconnected);
     connect(socket, &QTcpSocket::errorOccurred, this, &Winsock::onSocketError);
 }
 
-// Qt does not raise readyRead again while a readyRead handler is running, and a
-// handler here may pump events; so whatever arrived meanwhile is delivered by
-// looping until the handler leaves nothing behind.
 void Winsock::onReadyRead() {
-    if (m_delivering)
-        return;
-    m_delivering = true;
-    QTcpSocket* socket = m_socket;
-    qint64 before = -1;
-    while (m_socket == socket && socket && socket->bytesAvailable() > 0 && socket->bytesAvailable() != before) {
-        before = socket->bytesAvailable();
-        emit DataArrival(before);
-    }
-    m_delivering = false;
+    if (m_socket && m_socket->bytesAvailable() > 0)
+        emit DataArrival(m_socket->bytesAvailable());
 }
 
+// Data that came with the end is still delivered before the end itself.
 void Winsock::onDisconnected() {
-    // Data that came with the close is still delivered before the close itself.
-    if (m_socket && m_socket->bytesAvailable() > 0)
-        onReadyRead();
-    emit CloseEvent();
+    onReadyRead();
+    if (m_failed)
+        return;
+    if (m_end.endedByReset())
+        raiseError(ConnectionResetNumber, QStringLiteral("Connection reset by peer"));
+    else
+        emit CloseEvent();
 }
 
 void Winsock::onSocketError() {
     if (!m_socket)
         return;
     const auto error = m_socket->error();
-    // A peer that closes an established connection raises Close, not Error.
+    // The peer ending an established connection is told when it is gone: a
+    // close or a reset.
     if (error == QAbstractSocket::RemoteHostClosedError && !m_connecting)
         return;
     m_connecting = false;
-    emit Error(errorNumber(error), m_socket->errorString());
+    raiseError(errorNumber(error), m_socket->errorString());
+}
+
+void Winsock::raiseError(int number, const QString& description) {
+    m_failed = true;
+    m_end.release();
+    emit Error(number, description);
 }
 
 void Winsock::onNewConnection() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ConnectionEnd.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
@@ -10,7 +12,10 @@ class QTcpSocket;
 
 // Our TCP socket control: one object is either a client connection or a listener
 // that takes one incoming connection onto itself. Its properties, methods and
-// events are the ones the windows use; events arrive on the GUI thread.
+// events are the ones the windows use; events arrive on the GUI thread, and a
+// handler that lets events run may see DataArrival again inside it. The peer's
+// close raises CloseEvent, a reset raises Error (connection reset); a connection
+// ends with one of the two.
 class Winsock : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +38,8 @@ public:
     bool Listen();
     // Takes the incoming connection requestID onto this object (after Close).
     void Accept(long requestID);
-    // Queues bytes as they are; nothing is added.
+    // Queues bytes as they are; nothing is added. Nothing is queued once the
+    // connection has ended.
     void SendData(const QByteArray& bytes);
     // Everything received so far, removed from the control.
     QByteArray GetData();
@@ -54,6 +60,7 @@ private:
     void onReadyRead();
     void onDisconnected();
     void onSocketError();
+    void raiseError(int number, const QString& description);
     void onNewConnection();
     void dropPendingRequests();
 
@@ -61,6 +68,7 @@ private:
     QTcpServer* m_server = nullptr;
     QHash<long, QTcpSocket*> m_pending;
     long m_nextRequestID = 1;
-    bool m_delivering = false;
     bool m_connecting = false;
+    bool m_failed = false; // Error was raised: the disconnection that follows raises nothing
+    ConnectionEndProbe m_end;
 };

@@ -55,7 +55,7 @@ struct Globals {
     static constexpr int MaxChannels = 1;
     static constexpr int MaxQueries = 30;
     std::array<RoomWindow*, MaxChannels + 1> Channels{};
-    qint16 ChannelCount = 0; // slots filled so far; never reset
+    qint32 ChannelCount = 0; // slots asked for so far; never reset, never wraps
     std::array<QuerySlot, MaxQueries + 1> Queries{};
     qint16 QueryCount = 0; // highest slot ever filled since the connection was made
 

@@ -1,57 +1,54 @@
 #include "support/ReceiveBuffer.h"
 
-qsizetype ReceiveBuffer::append(const QByteArray& chunk, QList<QByteArray>& pieces) {
-    qsizetype dropped = 0;
-    QByteArray data = chunk;
-    if (m_discarding) {
-        const qsizetype lf = data.indexOf('\n');
-        if (lf < 0)
-            return data.size();
-        dropped = lf + 1;
-        data.remove(0, lf + 1);
-        m_discarding = false;
-    }
-    m_buffer += data;
-    if (m_buffer.isEmpty())
-        return dropped;
-    const char last = m_buffer.back();
-    if (last == '\r' || last == '\n') {
-        cut(m_buffer, pieces);
-        m_buffer.clear();
-    } else if (m_buffer.size() > Limit) {
-        dropped += releaseOverflow(pieces);
-    }
-    return dropped;
-}
-
-void ReceiveBuffer::clear() {
-    m_buffer.clear();
-    m_discarding = false;
-}
-
-void ReceiveBuffer::cut(const QByteArray& text, QList<QByteArray>& pieces) {
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype lf = text.indexOf('\n', start);
-        if (lf < 0) {
-            pieces.append(text.mid(start));
-            return;
-        }
-        pieces.append(text.mid(start, lf - start));
+void ReceiveBuffer::append(const QByteArray& chunk, QList<QByteArray>& pieces, QList<qsizetype>& droppedLines) {
+    qsizetype start = skipDroppedLine(chunk, droppedLines);
+    if (start >= chunk.size())
+        return;
+    for (qsizetype lf = chunk.indexOf('\n', start); lf >= 0; lf = chunk.indexOf('\n', start)) {
+        m_tail.append(chunk.constData() + start, lf - start);
+        pieces.append(std::move(m_tail));
+        m_tail.clear();
         start = lf + 1;
     }
+    m_tail.append(chunk.constData() + start, chunk.size() - start);
+    if (chunk.back() == '\n')
+        pieces.append(QByteArray());
+    else
+        holdTail(pieces);
 }
 
-qsizetype ReceiveBuffer::releaseOverflow(QList<QByteArray>& pieces) {
-    const qsizetype lastLf = m_buffer.lastIndexOf('\n');
-    if (lastLf >= 0) {
-        cut(m_buffer.left(lastLf), pieces);
-        m_buffer.remove(0, lastLf + 1);
-    }
-    if (m_buffer.size() <= Limit)
+// Inside an over-long line, everything up to its LF goes; returns where the
+// chunk's next line starts.
+qsizetype ReceiveBuffer::skipDroppedLine(const QByteArray& chunk, QList<qsizetype>& droppedLines) {
+    if (!m_discarding)
         return 0;
-    const qsizetype dropped = m_buffer.size();
-    m_buffer.clear();
-    m_discarding = true;
+    const qsizetype lf = chunk.indexOf('\n');
+    if (lf < 0) {
+        m_dropped += chunk.size();
+        return chunk.size();
+    }
+    droppedLines.append(m_dropped + lf + 1);
+    m_dropped = 0;
+    m_discarding = false;
+    return lf + 1;
+}
+
+// The tail waits for its LF, unless it ends in CR; past the bound it goes.
+void ReceiveBuffer::holdTail(QList<QByteArray>& pieces) {
+    if (m_tail.endsWith('\r')) {
+        pieces.append(std::move(m_tail));
+        m_tail.clear();
+    } else if (m_tail.size() > Limit) {
+        m_dropped = m_tail.size();
+        m_tail.clear();
+        m_discarding = true;
+    }
+}
+
+qsizetype ReceiveBuffer::finish() {
+    const qsizetype dropped = m_discarding ? m_dropped : 0;
+    m_tail.clear();
+    m_discarding = false;
+    m_dropped = 0;
     return dropped;
 }

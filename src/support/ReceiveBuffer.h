@@ -3,28 +3,33 @@
 #include <QByteArray>
 #include <QList>
 
-// Received bytes not yet handed to the interpreter. Pieces are released only
-// when the data ends in CR or LF: the whole buffer is then cut at every LF and
-// every piece is passed, the empty one after a final LF included.
+// Received bytes on their way to the interpreter, cut into pieces at every LF.
+// Each complete line is released as soon as its LF has arrived; only the
+// unfinished tail waits. Data that ends in CR releases the tail as well (a line
+// may end in a lone CR), and data that ends in LF releases the empty piece after
+// it, so a stream gives the same pieces however it is cut into chunks and each
+// piece keeps its shape (a CR before the LF stays).
 //
-// The buffer is bounded: when it passes Limit without ending in a line end, the
-// complete lines in it are released and only the unfinished line is kept; an
-// unfinished line longer than Limit is dropped up to its LF.
+// The tail is bounded: an unfinished line longer than Limit is dropped up to and
+// including its LF, and its whole size is told once, when it ends.
 class ReceiveBuffer {
 public:
     static constexpr qsizetype Limit = 1 << 20;
 
-    // Adds a chunk; appends to pieces what is ready and returns the number of
-    // bytes dropped from an over-long line (0 almost always).
-    qsizetype append(const QByteArray& chunk, QList<QByteArray>& pieces);
+    // Adds a chunk: appends to pieces what is ready, and to droppedLines the size
+    // of each over-long line that ended in it.
+    void append(const QByteArray& chunk, QList<QByteArray>& pieces, QList<qsizetype>& droppedLines);
+    // The stream ends (the connection is gone): forgets the unfinished tail and
+    // returns the size dropped of an over-long line cut off by the end, or 0.
+    qsizetype finish();
 
-    const QByteArray& pending() const { return m_buffer; }
-    void clear();
+    const QByteArray& pending() const { return m_tail; }
 
 private:
-    static void cut(const QByteArray& text, QList<QByteArray>& pieces);
-    qsizetype releaseOverflow(QList<QByteArray>& pieces);
+    qsizetype skipDroppedLine(const QByteArray& chunk, QList<qsizetype>& droppedLines);
+    void holdTail(QList<QByteArray>& pieces);
 
-    QByteArray m_buffer;
+    QByteArray m_tail;
     bool m_discarding = false; // inside an over-long line, until its LF
+    qsizetype m_dropped = 0;   // bytes of that line so far
 };

@@ -8,6 +8,9 @@
 #include "support/RoomWindow.h"
 #include "support/Windows.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 bool sameNick(const QString& a, const QString& b) {
@@ -17,12 +20,30 @@ bool sameNick(const QString& a, const QString& b) {
 // The table holds one room window; a count raised past it (a second room
 // joined) must not make every later lookup fail.
 int usedChannelSlots() {
-    return std::min<int>(G().ChannelCount, Globals::MaxChannels);
+    return std::clamp<int>(G().ChannelCount, 0, Globals::MaxChannels);
+}
+
+int usedQuerySlots() {
+    return std::clamp<int>(G().QueryCount, 0, Globals::MaxQueries);
+}
+
+// Every index into a table goes through these, so none reaches outside it.
+RoomWindow* channelSlot(int k) {
+    return k >= 1 && k <= Globals::MaxChannels ? G().Channels[static_cast<std::size_t>(k)] : nullptr;
+}
+
+QuerySlot* querySlot(int k) {
+    return k >= 1 && k <= Globals::MaxQueries ? &G().Queries[static_cast<std::size_t>(k)] : nullptr;
+}
+
+QueryWindow* queryWindow(int k) {
+    QuerySlot* slot = querySlot(k);
+    return slot ? slot->get() : nullptr;
 }
 
 int freeQuerySlot() {
-    for (int k = 1; k <= G().QueryCount; ++k) {
-        QueryWindow* window = G().Queries[k].get();
+    for (int k = 1; k <= usedQuerySlots(); ++k) {
+        QueryWindow* window = queryWindow(k);
         if (!window || window->QueryNick().isEmpty())
             return k;
     }
@@ -30,7 +51,7 @@ int freeQuerySlot() {
 }
 
 QueryWindow* windowForSlot(int k) {
-    QuerySlot& slot = G().Queries[k];
+    QuerySlot& slot = *querySlot(k);
     if (!slot.get()) {
         QueryWindow* window = Windows::NewQuery();
         slot.window = window;
@@ -41,34 +62,41 @@ QueryWindow* windowForSlot(int k) {
 
 } // namespace
 
+// Joins echoed by the server raise the count without bound, so it stops at its
+// largest value instead of wrapping round to a slot number.
 int NewChannelSlot(const QString& name) {
-    G().ChannelCount += 1;
-    if (G().ChannelCount > Globals::MaxChannels)
+    if (G().ChannelCount < std::numeric_limits<qint32>::max())
+        G().ChannelCount += 1;
+    const int slot = G().ChannelCount;
+    if (slot < 1 || slot > Globals::MaxChannels)
         throw TableFull();
     RoomWindow& room = Windows::Room();
-    G().Channels[G().ChannelCount] = &room;
+    G().Channels[static_cast<std::size_t>(slot)] = &room;
     room.setRoomName(name);
     room.MakeVisible();
-    room.setTag(QString::number(G().ChannelCount));
-    return G().ChannelCount;
+    room.setTag(QString::number(slot));
+    return slot;
 }
 
 int FindChannelIndex(const QString& name) {
     QString wanted = name;
     wanted.remove(QChar(13));
     for (int k = 1; k <= usedChannelSlots(); ++k)
-        if (RoomWindow* room = G().Channels[k]; room && sameNick(room->RoomName(), wanted))
+        if (RoomWindow* room = channelSlot(k); room && sameNick(room->RoomName(), wanted))
             return k;
     return -1;
 }
 
 RoomWindow* ChannelAt(int slot) {
-    return slot >= 1 && slot <= usedChannelSlots() ? G().Channels[slot] : nullptr;
+    return slot <= usedChannelSlots() ? channelSlot(slot) : nullptr;
 }
 
+// An empty nick marks a free slot: nobody has a conversation window.
 int FindQueryIndex(const QString& nick) {
-    for (int k = 1; k <= G().QueryCount; ++k)
-        if (QueryWindow* window = G().Queries[k].get(); window && sameNick(window->QueryNick(), nick))
+    if (nick.isEmpty())
+        return -1;
+    for (int k = 1; k <= usedQuerySlots(); ++k)
+        if (QueryWindow* window = queryWindow(k); window && sameNick(window->QueryNick(), nick))
             return k;
     return -1;
 }
@@ -86,10 +114,10 @@ int OpenQuery(const QString& nick, const QString& prefix) {
         return 0;
     const QString host = TextAfter(prefix, QStringLiteral("!"));
     if (const int open = FindQueryIndex(nick); open != -1) {
-        G().Queries[open].get()->BringToFront();
+        queryWindow(open)->BringToFront();
         return open;
     }
-    if (room.IsBlocked(nick))
+    if (room.IsBlocked(nick) || nick.isEmpty())
         return 0;
     int k = freeQuerySlot();
     if (k == -1) {
@@ -109,12 +137,12 @@ int OpenQuery(const QString& nick, const QString& prefix) {
 }
 
 QueryWindow* QueryAt(int slot) {
-    return slot >= 1 && slot <= Globals::MaxQueries ? G().Queries[slot].get() : nullptr;
+    return queryWindow(slot);
 }
 
 void UnloadAllQueries() {
-    for (int k = 1; k <= G().QueryCount; ++k)
-        if (QueryWindow* window = G().Queries[k].get())
+    for (int k = 1; k <= usedQuerySlots(); ++k)
+        if (QueryWindow* window = queryWindow(k))
             window->UnloadWindow();
     G().QueryCount = 0;
 }
@@ -123,15 +151,15 @@ void HandleQuit(const QString& nick, const QString& reason) {
     const QString line = Chr3 + QStringLiteral("02") + Chr2 + nick + Chr2 + QStringLiteral(" has Quit IRC ( ") +
                          reason + QStringLiteral(" )");
     for (int k = 1; k <= usedChannelSlots(); ++k) {
-        RoomWindow* room = G().Channels[k];
+        RoomWindow* room = channelSlot(k);
         if (room && !room->RoomName().isEmpty() && room->InChannel(nick)) {
             room->RemoveNick(nick);
             PutColouredText(room->DataInPane(), line);
             break;
         }
     }
-    for (int k = 1; k <= G().QueryCount; ++k) {
-        QueryWindow* window = G().Queries[k].get();
+    for (int k = 1; k <= usedQuerySlots(); ++k) {
+        QueryWindow* window = queryWindow(k);
         if (window && sameNick(window->QueryNick(), nick)) {
             PutColouredText(window->DataInPane(), line);
             break;
@@ -142,7 +170,7 @@ void HandleQuit(const QString& nick, const QString& reason) {
 void ChangeNickEverywhere(const QString& oldNick, const QString& newNick) {
     bool first = true;
     for (int k = 1; k <= usedChannelSlots(); ++k) {
-        RoomWindow* room = G().Channels[k];
+        RoomWindow* room = channelSlot(k);
         if (!room || !room->InChannel(oldNick))
             continue;
         if (first) {

@@ -332,4 +332,62 @@ TEST_F(InterpreterTest, ManySpellingsOfOneNickComeAndGo) {
     EXPECT_EQ(room().TotalChatters, 0);
 }
 
+// The server echoing the own join to new rooms without end: the table stays
+// within its bounds and the joined room keeps being found.
+TEST_F(InterpreterTest, EndlessOwnJoinsNeverLeaveTheWindowTable) {
+    QByteArray joins;
+    for (int k = 0; k < 33000; ++k)
+        joins += ":me!u@h JOIN :#room" + QByteArray::number(k) + "\r\n";
+    room().ReceiveChunk(joins);
+    EXPECT_GT(G().ChannelCount, 33000);
+    EXPECT_EQ(room().RoomName(), "#r");
+    EXPECT_EQ(FindChannelIndex("#r"), 1);
+    feed(":bob!b@h JOIN :#r");
+    EXPECT_EQ(lastLine(), " bob has joined #r");
+}
+
+TEST_F(InterpreterTest, AnOverLongLineIsToldOnceWithItsSize) {
+    const QByteArray piece(64 * 1024, 'x');
+    for (int k = 0; k < 48; ++k)
+        room().ReceiveChunk(piece);
+    EXPECT_FALSE(paneText().contains("Dropped"));
+    room().ReceiveChunk("yz\r\n:a!u@h PRIVMSG #r :still here\r\n");
+    EXPECT_EQ(paneText().count("Dropped"), 1) << paneText().left(500).toStdString();
+    EXPECT_TRUE(paneText().contains(" * Dropped a line of " + QString::number(48 * piece.size() + 4) +
+                                    " bytes, longer than 1 MiB"));
+    EXPECT_TRUE(paneText().contains("<a>  still here"));
+}
+
+// Private text that no conversation window can take is shown in the room pane
+// as a conversation shows it.
+TEST_F(InterpreterTest, PrivateTextPastTheThirtiethWindowIsShownInTheRoom) {
+    for (int k = 1; k <= 30; ++k)
+        feed(QString(":nick%1!u@h PRIVMSG me :hello").arg(k));
+    ASSERT_EQ(G().QueryCount, 30);
+    feed(":late!u@h PRIVMSG me :are you there?");
+    EXPECT_EQ(FindQueryIndex("late"), -1);
+    EXPECT_EQ(lastLine(), " <late> are you there?");
+}
+
+TEST_F(InterpreterTest, PrivateTextWithoutASenderNickOpensNoWindow) {
+    const struct {
+        const char* line;
+        const char* shown;
+    } cases[] = {
+        {":irc.server PRIVMSG me :maintenance at noon", " <irc.server> maintenance at noon"},
+        {"PRIVMSG me :no prefix at all", " <> no prefix at all"},
+        {":!u@h PRIVMSG me :empty nick", " <!u@h> empty nick"},
+    };
+    for (const auto& c : cases) {
+        feed(c.line);
+        EXPECT_EQ(lastLine(), QString::fromUtf8(c.shown)) << c.line;
+    }
+    EXPECT_EQ(G().QueryCount, 0);
+    EXPECT_EQ(FindQueryIndex(""), -1);
+
+    room().mnu_pm_yes->setChecked(true); // private chat off: shown nowhere, as a window would not open
+    feed(":irc.server PRIVMSG me :unseen");
+    EXPECT_FALSE(paneText().contains("unseen"));
+}
+
 } // namespace

@@ -4,21 +4,22 @@
 
 namespace {
 
-QList<QByteArray> feed(ReceiveBuffer& buffer, std::initializer_list<QByteArray> chunks, qsizetype* dropped = nullptr) {
+QList<QByteArray> feed(ReceiveBuffer& buffer, std::initializer_list<QByteArray> chunks,
+                       QList<qsizetype>* droppedLines = nullptr) {
     QList<QByteArray> pieces;
-    qsizetype lost = 0;
+    QList<qsizetype> dropped;
     for (const QByteArray& chunk : chunks)
-        lost += buffer.append(chunk, pieces);
-    if (dropped)
-        *dropped = lost;
+        buffer.append(chunk, pieces, dropped);
+    if (droppedLines)
+        *droppedLines = dropped;
     return pieces;
 }
 
-TEST(ReceiveBuffer, ReleasesOnlyWhenTheDataEndsInALineEnd) {
+TEST(ReceiveBuffer, CompleteLinesGoAtOnceAndOnlyTheTailWaits) {
     ReceiveBuffer buffer;
-    EXPECT_TRUE(feed(buffer, {"PING :a\r\nPING :b"}).isEmpty()); // complete lines wait too
-    EXPECT_EQ(buffer.pending(), "PING :a\r\nPING :b");
-    EXPECT_EQ(feed(buffer, {"\r\n"}), (QList<QByteArray>{"PING :a\r", "PING :b\r", ""}));
+    EXPECT_EQ(feed(buffer, {"PING :a\r\nPING :b"}), QList<QByteArray>{"PING :a\r"});
+    EXPECT_EQ(buffer.pending(), "PING :b");
+    EXPECT_EQ(feed(buffer, {"\r\n"}), (QList<QByteArray>{"PING :b\r", ""}));
     EXPECT_TRUE(buffer.pending().isEmpty());
 }
 
@@ -28,7 +29,9 @@ TEST(ReceiveBuffer, CrLfSplitAcrossChunks) {
     EXPECT_EQ(feed(buffer, {"\nB\n"}), (QList<QByteArray>{"", "B", ""}));
 }
 
-TEST(ReceiveBuffer, EveryChunkBoundaryGivesTheSameLines) {
+// The pieces are those of the whole stream cut at every LF, wherever the chunks
+// end; only when the pieces go depends on the cut.
+TEST(ReceiveBuffer, EveryChunkBoundaryGivesTheSamePieces) {
     const QByteArray stream = ":a PRIVMSG #r :x\r\n:b JOIN #r\r\nPING :c\r\n";
     for (qsizetype cut = 1; cut < stream.size(); ++cut) {
         ReceiveBuffer buffer;
@@ -46,24 +49,36 @@ TEST(ReceiveBuffer, BoundedWithoutLosingCompleteLines) {
     while (flood.size() <= ReceiveBuffer::Limit)
         flood += "PRIVMSG #r :spam spam spam\r\n";
     flood += "PARTIAL";
-    qsizetype dropped = 0;
+    QList<qsizetype> dropped;
     const QList<QByteArray> lines = feed(buffer, {flood}, &dropped);
-    EXPECT_EQ(dropped, 0);
-    EXPECT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(dropped.isEmpty());
+    EXPECT_EQ(lines.size(), flood.count('\n'));
     EXPECT_EQ(lines.back(), "PRIVMSG #r :spam spam spam\r");
     EXPECT_EQ(buffer.pending(), "PARTIAL");
 }
 
-TEST(ReceiveBuffer, DropsALineLongerThanTheLimitAndGoesOn) {
+// However many chunks an over-long line takes, it is told once, with its size
+// (its LF included), when it ends.
+TEST(ReceiveBuffer, ALineLongerThanTheLimitIsDroppedAndToldOnceWhenItEnds) {
     ReceiveBuffer buffer;
-    qsizetype dropped = 0;
-    const QByteArray huge(ReceiveBuffer::Limit + 10, 'x');
-    EXPECT_TRUE(feed(buffer, {huge, "yyyy"}, &dropped).isEmpty());
-    EXPECT_EQ(dropped, huge.size() + 4);
-    EXPECT_TRUE(buffer.pending().isEmpty());
-    // The rest of the long line is dropped up to its end; the next line comes through.
-    EXPECT_EQ(feed(buffer, {"zz\nPING :ok\n"}, &dropped), (QList<QByteArray>{"PING :ok", ""}));
-    EXPECT_EQ(dropped, 3);
+    QList<qsizetype> dropped;
+    const QByteArray piece(64 * 1024, 'x');
+    qsizetype sent = 0;
+    QList<QByteArray> pieces;
+    for (int k = 0; k < 48; ++k, sent += piece.size())
+        buffer.append(piece, pieces, dropped);
+    EXPECT_TRUE(pieces.isEmpty());
+    EXPECT_TRUE(dropped.isEmpty());
+    EXPECT_LE(buffer.pending().size(), ReceiveBuffer::Limit);
+    EXPECT_EQ(feed(buffer, {"zz\r\nPING :ok\n"}, &dropped), (QList<QByteArray>{"PING :ok", ""}));
+    EXPECT_EQ(dropped, QList<qsizetype>{sent + 4});
+
+    // Cut off by the end of the stream, it is told by finish().
+    feed(buffer, {QByteArray(ReceiveBuffer::Limit + 10, 'y'), "yy"}, &dropped);
+    EXPECT_TRUE(dropped.isEmpty());
+    EXPECT_EQ(buffer.finish(), ReceiveBuffer::Limit + 12);
+    EXPECT_EQ(buffer.finish(), 0);
+    EXPECT_EQ(feed(buffer, {"PING :next\n"}), (QList<QByteArray>{"PING :next", ""}));
 }
 
 } // namespace

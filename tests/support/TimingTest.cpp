@@ -1,5 +1,7 @@
 #include "support/Timing.h"
 
+#include "platform/Waits.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -22,6 +24,31 @@ TEST(Timing, PauseLetsEventsRunButPauseZeroDoesNot) {
     Pause(0.05);
     EXPECT_TRUE(ran);
     EXPECT_GE(clock.elapsed(), 50);
+}
+
+// A pause is a wait: work that must not wait with it hears when it begins.
+TEST(Timing, APauseMarksAWait) {
+    int began = 0;
+    int depthInside = -1;
+    const auto connection = QObject::connect(&Waits::instance(), &Waits::began, [&] { ++began; });
+    QTimer::singleShot(0, [&] { depthInside = Waits::depth(); });
+    Pause(0.02);
+    QObject::disconnect(connection);
+    EXPECT_EQ(began, 1);
+    EXPECT_EQ(depthInside, 1);
+    EXPECT_EQ(Waits::depth(), 0);
+}
+
+TEST(Timing, PausesThatTakeNoTimeStillLetEventsRunOnce) {
+    SetPausesTakeNoTime(true);
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    QElapsedTimer clock;
+    clock.start();
+    Pause(30);
+    SetPausesTakeNoTime(false);
+    EXPECT_TRUE(ran);
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "support/WindowTables.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -23,6 +24,41 @@ TEST_F(WindowTablesTest, OneRoomSlotFoundWithoutCaseOrCarriageReturn) {
     EXPECT_EQ(windows.room.name, "#Korvu");
     EXPECT_EQ(FindChannelIndex("#korvu"), 1);
     EXPECT_EQ(FindChannelIndex("#other"), -1);
+}
+
+// Counts raised by server input stop at their largest value; an index from a
+// count that is out of range reaches no slot.
+TEST_F(WindowTablesTest, CountsOutOfRangeNeverReachOutsideTheTables) {
+    NewChannelSlot("#Korvu");
+    G().ChannelCount = std::numeric_limits<qint32>::max() - 1;
+    for (int k = 0; k < 2; ++k)
+        EXPECT_THROW(NewChannelSlot("#more"), TableFull);
+    EXPECT_EQ(G().ChannelCount, std::numeric_limits<qint32>::max());
+    EXPECT_EQ(FindChannelIndex("#korvu"), 1);
+    G().ChannelCount = -32768; // a count that wrapped
+    EXPECT_THROW(NewChannelSlot("#more"), TableFull);
+    EXPECT_EQ(windows.room.name, "#Korvu");
+    EXPECT_EQ(FindChannelIndex("#korvu"), -1);
+    EXPECT_EQ(ChannelAt(-32767), nullptr);
+
+    OpenQuery("alice", "");
+    G().QueryCount = 500;
+    EXPECT_EQ(FindQueryIndex("alice"), 1);
+    EXPECT_EQ(FindQueryIndex("nobody"), -1);
+    EXPECT_EQ(QueryAt(31), nullptr);
+    EXPECT_EQ(QueryAt(-1), nullptr);
+    HandleQuit("nobody", "x");
+    G().QueryCount = -3;
+    EXPECT_EQ(FindQueryIndex("alice"), -1);
+}
+
+TEST_F(WindowTablesTest, NobodyHasAConversationWindow) {
+    OpenQuery("alice", "");
+    windows.close(1); // a free slot: its nick is ""
+    EXPECT_EQ(FindQueryIndex(""), -1);
+    EXPECT_FALSE(QueryExists(""));
+    EXPECT_EQ(OpenQuery("", "irc.server"), 0);
+    EXPECT_EQ(windows.created.size(), 1u);
 }
 
 TEST_F(WindowTablesTest, SlotsAreReusedLowestFirstAndTheCountIsAHighWaterMark) {

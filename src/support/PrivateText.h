@@ -1,0 +1,11 @@
+#pragma once
+
+#include "support/ColouredText.h"
+#include "support/IrcText.h"
+
+// A private line as the conversation window shows it: the sender's nick in
+// colour 12 between angle brackets, then the text.
+inline QString PrivateTextLine(const QString& nick, const QString& text) {
+    return TrimBlanks(Chr3 + QStringLiteral("12<") + nick + QStringLiteral(">") + Chr3 + Chr3 +
+                      QStringLiteral(" ") + text);
+}

@@ -1,0 +1,174 @@
+// A server that misbehaves on purpose, on a real loopback socket: lines cut at
+// odd places, boxes left open while the server keeps talking, connections that
+// end in a reset, a crowd of CTCP requests.
+#include "chatroom/Channel.h"
+#include "fixtures/ClientFixture.h"
+#include "fixtures/ScriptedServer.h"
+#include "fixtures/Wait.h"
+#include "platform/RichTextBox.h"
+#include "support/ColouredText.h"
+#include "support/Globals.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+
+namespace {
+
+class HostileServerTest : public ClientTest {
+protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        room();
+        G().MyNick = "me";
+        connectTo(server.host(), server.port(), "me");
+        ASSERT_TRUE(server.waitForClient());
+    }
+    // Waits until the client has handled everything sent before: it answers the
+    // keep-alive only in its turn.
+    bool sync(const QByteArray& token = "sync") {
+        server.write("PING :" + token + "\r\n");
+        return server.waitForLine("PONG :" + token);
+    }
+    // Milliseconds from now until the client sends line.
+    qint64 msUntil(const QByteArray& line, int timeoutMs = 5000) {
+        QElapsedTimer clock;
+        clock.start();
+        return server.waitForLine(line, timeoutMs) ? clock.elapsed() : -1;
+    }
+
+    ScriptedServer server;
+};
+
+TEST_F(HostileServerTest, ACompleteLineIsAnsweredWhileTheNextOneIsStillArriving) {
+    server.write("PING :now\r\n:s NOTICE me :the rest of this li");
+    const qint64 ms = msUntil("PONG :now", 2000);
+    EXPECT_GE(ms, 0);
+    EXPECT_LT(ms, 1000);
+    server.write("ne\r\n");
+    EXPECT_TRUE(waitForPane("the rest of this line"));
+}
+
+// The line before the end is shown, the unfinished one is not, and the kind of
+// end decides what follows: a close leaves the port as it is, a reset is an
+// error that arms the reconnect on 8867.
+struct EndCase {
+    const char* name;
+    bool reset;
+    const char* shown;
+};
+
+void PrintTo(const EndCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ConnectionEndTest : public HostileServerTest, public testing::WithParamInterface<EndCase> {};
+
+TEST_P(ConnectionEndTest, TheLastCompleteLineIsShownAndTheEndReported) {
+    G().ReconnectOn = true;
+    server.write(":s NOTICE me :complete\r\n:s NOTICE me :unfinished");
+    ASSERT_TRUE(waitForPane("complete"));
+    const QString port = room().Text1->text();
+    if (GetParam().reset)
+        server.reset();
+    else
+        server.close();
+    ASSERT_TRUE(waitForPane(GetParam().shown)) << paneText().toStdString();
+    EXPECT_LT(paneText().indexOf("complete"), paneText().indexOf(GetParam().shown));
+    EXPECT_FALSE(paneText().contains("unfinished"));
+    EXPECT_EQ(paneText().count("Disconnected by SERVER") + paneText().count("ERROR : "), 1);
+    EXPECT_EQ(room().Text1->text(), GetParam().reset ? QString("8867") : port);
+    EXPECT_EQ(room().Timer1.isActive(), GetParam().reset);
+    EXPECT_EQ(room().mnu_File_Connect->text(), "&Connect");
+}
+
+INSTANTIATE_TEST_SUITE_P(, ConnectionEndTest,
+                         testing::Values(EndCase{"Close", false, "Disconnected by SERVER from 127.0.0.1"},
+                                         EndCase{"Reset", true, "ERROR : Connection reset by peer"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A line whose handler waits in a message box: the server's keep-alive that
+// follows it, or comes while the box is open, is answered at once and once only;
+// every other line waits its turn.
+class BoxLeftOpenTest : public HostileServerTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(BoxLeftOpenTest, PingsAreAnsweredWhileTheBoxIsOpen) {
+    QElapsedTimer sinceWritten;
+    qint64 msToPong = -1;
+    bool laterLineWaited = false;
+    whileBoxOpen = [&] {
+        if (server.waitForLine("PONG :held", 3000))
+            msToPong = sinceWritten.elapsed();
+        server.write("PING :meanwhile\r\n");
+        EXPECT_GE(msUntil("PONG :meanwhile", 1000), 0);
+        laterLineWaited = !paneText().contains("after");
+    };
+    sinceWritten.start();
+    server.write(QByteArray(":s ") + GetParam() + " me #r :refused\r\nPING :held\r\n:s NOTICE me :after\r\n");
+    ASSERT_TRUE(waitForPane("after"));
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_GE(msToPong, 0);
+    EXPECT_LT(msToPong, 1000);
+    EXPECT_TRUE(laterLineWaited);
+    EXPECT_TRUE(room().mnu_File_Disconnect->isEnabled() ? sync() : server.waitForClientGone());
+    EXPECT_EQ(server.count("PONG :held"), 1);
+    EXPECT_EQ(server.count("PONG :meanwhile"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(, BoxLeftOpenTest, testing::Values("432", "471", "473", "474", "475"),
+                         [](const auto& info) { return std::string("Reply") + info.param; });
+
+TEST_F(HostileServerTest, APingIsAnsweredWhileTheTopicReplyPauses) {
+    QString paneAtPong;
+    server.onLine = [&](const QByteArray& line) {
+        if (line == "PONG :p")
+            paneAtPong = paneText();
+    };
+    server.write(":me!u@h JOIN :#r\r\n:s 332 me #r :the topic\r\nPING :p\r\n");
+    ASSERT_TRUE(server.waitForLine("PONG :p"));
+    EXPECT_FALSE(paneAtPong.contains("Topic is")) << paneAtPong.toStdString();
+    EXPECT_TRUE(waitForPane("Topic is"));
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(server.count("PONG :p"), 1);
+}
+
+// With a box open the queue fills to its bound, then the server's data waits
+// in the network; once the box closes every line comes through in order.
+TEST_F(HostileServerTest, TheQueueStopsReadingAtItsBoundUntilItDrains) {
+    const QByteArray filler = (":s 366 me #r :" + QByteArray(1000, 'x') + "\r\n").repeated(1024);
+    whileBoxOpen = [&] {
+        for (qsizetype sent = 0; sent < ReceiveQueue::Limit * 3 / 2; sent += filler.size())
+            server.write(filler);
+        server.write("PING :last\r\n:s NOTICE me :end\r\n");
+        ASSERT_TRUE(waitUntil([this] { return room().RecvQueue.full(); }, 20000));
+        for (int k = 0; k < 50; ++k)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_LE(room().RecvQueue.bytes(), ReceiveQueue::Limit + 2 * 64 * 1024);
+        EXPECT_GT(server.unsent(), 0); // held back by the network
+        EXPECT_EQ(server.count("PONG :last"), 0);
+    };
+    server.write(":s 432 me bad :Erroneous nickname\r\n");
+    EXPECT_TRUE(server.waitForLine("PONG :last", 20000));
+    EXPECT_TRUE(waitForPane("end"));
+    EXPECT_EQ(room().RecvQueue.bytes(), 0);
+}
+
+// Five answers in ten seconds, wherever the requests come from; what the pane
+// shows for each request stays.
+TEST_F(HostileServerTest, ACrowdOfCtcpRequestsGetsFiveAnswers) {
+    G().AutoJoin = "<none>";
+    server.write(":s 001 me :Welcome\r\n:me!u@h JOIN :#r\r\n");
+    QByteArray burst;
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray from = ":n" + QByteArray::number(k) + "!u@h PRIVMSG ";
+        burst += from + "me :\x01VERSION\x01\r\n" + from + "me :\x01PING 1\x01\r\n" + from +
+                 "#r :\x01VERSION\x01\r\n";
+    }
+    server.write(burst);
+    ASSERT_TRUE(sync());
+    EXPECT_EQ(server.countStartingWith("NOTICE "), 5) << server.lines().join('\n').toStdString();
+    EXPECT_EQ(paneText().count("has just requested your version"), 4);
+    EXPECT_EQ(paneText().count("has just pinged you"), 4);
+}
+
+} // namespace
