@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray stream(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     ReceiveBuffer buffer;
     QList<QByteArray> pieces;
+    QList<qsizetype> droppedLines;
     for (qsizetype at = 0; at < stream.size(); at += static_cast<qsizetype>(chunk))
-        buffer.append(stream.mid(at, static_cast<qsizetype>(chunk)), pieces);
+        buffer.append(stream.mid(at, static_cast<qsizetype>(chunk)), pieces, droppedLines);
+    (void)buffer.finish();
     for (const QByteArray& piece : pieces) {
         IrcMessage msg;
         ParseIrcLine(DecodeText(piece), msg);
