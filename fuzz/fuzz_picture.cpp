@@ -1,7 +1,8 @@
-// RTF fragments of any content into a rich text box: the picture reader and the
-// metafile decoder behind it.
+// RTF fragments of any content: the reader alone, then into a rich text box with
+// the metafile decoder behind it.
 #include "platform/Metafile.h"
 #include "platform/RichTextBox.h"
+#include "platform/RtfReader.h"
 
 #include <QApplication>
 #include <cstdint>
@@ -17,9 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static RichTextBox* box = new RichTextBox;
     (void)app;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text = QString::fromLatin1(bytes);
+    for (const RtfPiece& piece : ReadRtf(text))
+        if (piece.picture)
+            (void)BytesFromHex(piece.picture->hex);
     (void)ReadBitmapMetafile(bytes);
     box->setText(QString());
-    box->setSelRTF(QString::fromLatin1(bytes));
+    box->setSelRTF(text);
     box->setSelRTF(QStringLiteral("{\\rtf1\\ansi{\\pict\\picwgoal240\\pichgoal240\\wmetafile8 ") +
                    QString::fromLatin1(bytes.toHex()) + QStringLiteral("}}"));
     return 0;

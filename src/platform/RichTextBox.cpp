@@ -1,32 +1,27 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/CharStyle.h"
 #include "platform/KeyEvents.h"
-#include "platform/Metafile.h"
+#include "platform/PaneLayout.h"
+#include "platform/PictureFragments.h"
 
 #include <QApplication>
 #include <QFontInfo>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextImageFormat>
 #include <algorithm>
-#include <cmath>
-#include <optional>
 #include <utility>
 #include <vector>
 
 namespace {
 
 constexpr int TwipsPerPixel = 15;
-constexpr double HimetricPerPixel = 2540.0 / 96.0;
 constexpr int LinkHandPointer = 99;
-
-QColor colourFromRgb(quint32 rgb) {
-    return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
-}
 
 // The document keeps each line break as a paragraph separator.
 QString withLineFeeds(QString text) {
@@ -39,382 +34,7 @@ QString withLineFeedsOnly(const QString& text) {
     return normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-// ---- pending character format -----------------------------------------------
-
-struct CharStyle {
-    quint32 colour = 0;
-    bool bold = false;
-    bool underline = false;
-    bool reverse = false;
-    QString fontName;
-    int fontSize = 0;
-};
-
-// Each setter changes one aspect; the same function updates the pending format
-// and builds the change merged into a selection.
-using StyleAspect = void (*)(QTextCharFormat&, const CharStyle&);
-
-void applyColours(QTextCharFormat& format, const CharStyle& style) {
-    const QColor colour = colourFromRgb(style.colour);
-    if (!style.reverse) {
-        format.setForeground(colour);
-        format.setBackground(QBrush()); // clears a reverse merged earlier
-        return;
-    }
-    const bool light = 0.299 * colour.redF() + 0.587 * colour.greenF() + 0.114 * colour.blueF() > 0.6;
-    format.setForeground(QColor(light ? Qt::black : Qt::white));
-    format.setBackground(colour);
-}
-
-void applyWeight(QTextCharFormat& format, const CharStyle& style) {
-    format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
-}
-
-void applyUnderline(QTextCharFormat& format, const CharStyle& style) {
-    format.setFontUnderline(style.underline);
-}
-
-void applyFontName(QTextCharFormat& format, const CharStyle& style) {
-    format.setFontFamilies(QStringList{style.fontName});
-}
-
-void applyFontSize(QTextCharFormat& format, const CharStyle& style) {
-    if (style.fontSize > 0)
-        format.setFontPointSize(style.fontSize);
-}
-
-QTextCharFormat formatFor(const CharStyle& style) {
-    QTextCharFormat format;
-    // Chat text rarely needs the shaper, and shaping is most of what laying out a
-    // line costs; fonts and scripts that need it still get it.
-    format.setFontStyleStrategy(QFont::PreferNoShaping);
-    for (const StyleAspect aspect : {applyColours, applyWeight, applyUnderline, applyFontName, applyFontSize})
-        aspect(format, style);
-    return format;
-}
-
-// ---- RTF picture fragments ----------------------------------------------------
-
-struct RtfPicture {
-    QStringView hex; // the picture data as written, whitespace included
-    bool isMetafile = false;
-    bool damaged = false; // data interrupted or escaped: not decodable
-    qint64 widthHimetric = 0;
-    qint64 heightHimetric = 0;
-    qint64 goalWidthTwips = 0;
-    qint64 goalHeightTwips = 0;
-};
-
-// A fragment's content in order: a run of text, or a picture.
-struct RtfPiece {
-    QString text;
-    std::optional<RtfPicture> picture;
-};
-
-struct DecodedPicture {
-    QString hex;
-    QUrl name; // the document resource showing it
-    QImage image;
-};
-
-bool isAsciiLetter(QChar c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-int hexDigitValue(QChar c) {
-    if (isAsciiDigit(c))
-        return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
-    return -1;
-}
-
-// Reads the little RTF our panes exchange: text, \par and \line, and \pict
-// groups. Font and colour tables, \* destinations and unknown control words are
-// skipped. Never interprets anything as markup beyond that.
-class RtfReader {
-public:
-    explicit RtfReader(QStringView rtf) : m_rtf(rtf) {}
-
-    std::vector<RtfPiece> read() && {
-        while (m_at < m_rtf.size()) {
-            const QChar c = m_rtf[m_at++];
-            if (c == u'{')
-                openGroup();
-            else if (c == u'}')
-                closeGroup();
-            else if (c == u'\\')
-                readControl();
-            else if (c != u'\r' && c != u'\n') // line breaks in RTF source are not text
-                rawCharacter(c, m_at - 1);
-        }
-        flushText();
-        return std::move(m_pieces); // an unclosed \pict is truncated: dropped
-    }
-
-private:
-    enum class Destination : quint8 { Text, Picture, Skipped };
-    // Parameters are clamped here; real ones are far smaller.
-    static constexpr qint64 ParameterLimit = 1'000'000'000'000;
-
-    Destination destination() const { return m_groups.empty() ? Destination::Text : m_groups.back(); }
-
-    void openGroup() {
-        endPictureData();
-        m_groups.push_back(destination() == Destination::Picture ? Destination::Skipped : destination());
-        m_groupStart = true;
-    }
-
-    void closeGroup() {
-        m_groupStart = false;
-        if (m_groups.empty())
-            return;
-        const Destination closing = m_groups.back();
-        m_groups.pop_back();
-        if (closing == Destination::Picture)
-            finishPicture();
-    }
-
-    void readControl() {
-        if (m_at < m_rtf.size() && isAsciiLetter(m_rtf[m_at])) {
-            readControlWord();
-            return;
-        }
-        endPictureData();
-        if (m_at >= m_rtf.size())
-            return;
-        const QChar symbol = m_rtf[m_at++];
-        if (symbol == u'*' && m_groupStart && !m_groups.empty())
-            m_groups.back() = Destination::Skipped;
-        else if (symbol == u'\\' || symbol == u'{' || symbol == u'}')
-            escapedCharacter(symbol);
-        else if (symbol == u'~')
-            escapedCharacter(QChar(QChar::Nbsp));
-        else if (symbol == u'\'')
-            readHexEscape();
-        else if (symbol == u'\r' || symbol == u'\n')
-            controlWord(u"par", 0);
-        m_groupStart = false;
-    }
-
-    void readHexEscape() {
-        if (m_at + 2 > m_rtf.size())
-            return;
-        const int high = hexDigitValue(m_rtf[m_at]);
-        const int low = hexDigitValue(m_rtf[m_at + 1]);
-        m_at += 2;
-        if (high >= 0 && low >= 0)
-            escapedCharacter(QChar(char16_t(high * 16 + low))); // the ANSI page taken as Latin-1
-    }
-
-    void readControlWord() {
-        const qsizetype start = m_at;
-        while (m_at < m_rtf.size() && isAsciiLetter(m_rtf[m_at]))
-            ++m_at;
-        const QStringView name = m_rtf.sliced(start, m_at - start);
-        const qint64 parameter = readParameter();
-        if (m_at < m_rtf.size() && m_rtf[m_at] == u' ')
-            ++m_at; // the delimiter belongs to the word
-        controlWord(name, parameter);
-    }
-
-    qint64 readParameter() {
-        const bool negative = m_at + 1 < m_rtf.size() && m_rtf[m_at] == u'-' && isAsciiDigit(m_rtf[m_at + 1]);
-        if (negative)
-            ++m_at;
-        qint64 value = 0;
-        for (; m_at < m_rtf.size() && isAsciiDigit(m_rtf[m_at]); ++m_at)
-            if (value < ParameterLimit)
-                value = value * 10 + (m_rtf[m_at].unicode() - u'0');
-        return negative ? -value : value;
-    }
-
-    void controlWord(QStringView name, qint64 parameter) {
-        const bool groupStart = std::exchange(m_groupStart, false);
-        if (groupStart && destination() == Destination::Text && startsDestination(name))
-            return;
-        if (destination() == Destination::Text) {
-            if (name == u"par" || name == u"line")
-                m_text += QLatin1Char('\n');
-            else if (name == u"tab")
-                m_text += QLatin1Char('\t');
-        } else if (destination() == Destination::Picture) {
-            endPictureData();
-            setPictureProperty(name, parameter);
-        }
-    }
-
-    bool startsDestination(QStringView name) {
-        if (name == u"pict") {
-            m_groups.back() = Destination::Picture;
-            m_picture = RtfPicture();
-            m_dataStart = m_dataEnd = -1;
-            m_dataEnded = false;
-            return true;
-        }
-        if (name == u"fonttbl" || name == u"colortbl" || name == u"stylesheet" || name == u"info") {
-            m_groups.back() = Destination::Skipped;
-            return true;
-        }
-        return false;
-    }
-
-    void setPictureProperty(QStringView name, qint64 parameter) {
-        if (name == u"picw")
-            m_picture.widthHimetric = parameter;
-        else if (name == u"pich")
-            m_picture.heightHimetric = parameter;
-        else if (name == u"picwgoal")
-            m_picture.goalWidthTwips = parameter;
-        else if (name == u"pichgoal")
-            m_picture.goalHeightTwips = parameter;
-        else if (name == u"wmetafile")
-            m_picture.isMetafile = true;
-    }
-
-    void rawCharacter(QChar c, qsizetype at) {
-        m_groupStart = false;
-        if (destination() == Destination::Text)
-            m_text += c;
-        else if (destination() == Destination::Picture)
-            pictureData(c, at);
-    }
-
-    void escapedCharacter(QChar c) {
-        if (destination() == Destination::Text)
-            m_text += c;
-        else if (destination() == Destination::Picture)
-            m_picture.damaged = true;
-    }
-
-    // The data is one span of the source; anything breaking it up damages it.
-    void pictureData(QChar c, qsizetype at) {
-        if (c.isSpace())
-            return;
-        if (m_dataEnded) {
-            m_picture.damaged = true;
-            return;
-        }
-        if (m_dataStart < 0)
-            m_dataStart = at;
-        m_dataEnd = at + 1;
-    }
-
-    void endPictureData() {
-        if (destination() == Destination::Picture && m_dataStart >= 0)
-            m_dataEnded = true;
-    }
-
-    void finishPicture() {
-        if (m_dataStart >= 0)
-            m_picture.hex = m_rtf.sliced(m_dataStart, m_dataEnd - m_dataStart);
-        flushText();
-        m_pieces.push_back({QString(), m_picture});
-    }
-
-    void flushText() {
-        if (!m_text.isEmpty())
-            m_pieces.push_back({std::exchange(m_text, QString()), std::nullopt});
-    }
-
-    QStringView m_rtf;
-    qsizetype m_at = 0;
-    std::vector<Destination> m_groups; // innermost last
-    bool m_groupStart = false;         // the next control word may name the group's destination
-    RtfPicture m_picture;
-    qsizetype m_dataStart = -1;
-    qsizetype m_dataEnd = -1;
-    bool m_dataEnded = false;
-    QString m_text;
-    std::vector<RtfPiece> m_pieces;
-};
-
-// ---- decoded pictures ----------------------------------------------------------
-
-// Strict: an odd number of digits or any other character than hex digits and
-// whitespace gives no bytes.
-QByteArray bytesFromHex(QStringView hex) {
-    QByteArray bytes;
-    bytes.reserve(hex.size() / 2);
-    int high = -1;
-    for (const QChar c : hex) {
-        if (c.isSpace())
-            continue;
-        const int nibble = hexDigitValue(c);
-        if (nibble < 0)
-            return {};
-        if (high < 0) {
-            high = nibble;
-        } else {
-            bytes.append(char(high * 16 + nibble));
-            high = -1;
-        }
-    }
-    return high < 0 ? bytes : QByteArray();
-}
-
-// Shared by all boxes: a smiley is decoded once however often it is shown. Few
-// distinct pictures are usual, so the cache is simply dropped when it grows past
-// the limit (the documents keep their own copies). GUI thread only.
-DecodedPicture decodedPicture(QStringView hex) {
-    constexpr qsizetype MaxCachedPictures = 256;
-    static QHash<size_t, DecodedPicture> cache;
-    static quint64 lastSerial = 0;
-    const size_t key = qHash(hex);
-    const auto found = cache.constFind(key);
-    if (found != cache.constEnd() && found->hex == hex)
-        return *found;
-    if (cache.size() >= MaxCachedPictures)
-        cache.clear();
-    const QUrl name(QStringLiteral("korvu-picture:%1").arg(++lastSerial));
-    return *cache.insert(key, {hex.toString(), name, ReadBitmapMetafile(bytesFromHex(hex))});
-}
-
-// A fragment read and its pictures decoded.
-struct PreparedRtf {
-    QString rtf; // keeps the storage the pieces look into
-    std::vector<RtfPiece> pieces;
-    std::vector<DecodedPicture> pictures; // one per piece; empty for text
-};
-
-// Our own picture fragments are the same strings every time (a smiley's RTF is
-// made once): while a copy is kept here their storage cannot change, so the
-// address of the text identifies a fragment already read, and showing it again
-// costs neither reading nor decoding. Other fragments are read afresh.
-const PreparedRtf& preparedRtf(const QString& rtf) {
-    constexpr qsizetype MaxPrepared = 256;
-    static QHash<const QChar*, PreparedRtf> known;
-    const auto found = known.constFind(rtf.constData());
-    if (found != known.constEnd() && found->rtf.size() == rtf.size())
-        return *found;
-    if (known.size() >= MaxPrepared)
-        known.clear();
-    PreparedRtf prepared{rtf, RtfReader(rtf).read(), {}};
-    for (const RtfPiece& piece : prepared.pieces) {
-        const bool decodable = piece.picture && piece.picture->isMetafile && !piece.picture->damaged &&
-                               !piece.picture->hex.isEmpty();
-        prepared.pictures.push_back(decodable ? decodedPicture(piece.picture->hex) : DecodedPicture{});
-    }
-    return *known.insert(rtf.constData(), std::move(prepared));
-}
-
-// Goal size in twips, else the picture's extent in HIMETRIC, else its pixels.
-int displaySide(qint64 goalTwips, qint64 himetric, int imageSide) {
-    const auto sane = [](qint64 pixels) { return pixels >= 1 && pixels <= MetafileMaxPictureSide; };
-    const qint64 fromGoal = std::llround(double(goalTwips) / TwipsPerPixel);
-    if (sane(fromGoal))
-        return int(fromGoal);
-    const qint64 fromExtent = std::llround(double(himetric) / HimetricPerPixel);
-    return sane(fromExtent) ? int(fromExtent) : imageSide;
-}
-
-// ---- batches --------------------------------------------------------------------
-
+// Open batches, and the boxes written in them.
 int batchDepth = 0;
 std::vector<QPointer<RichTextBox>> batchedBoxes;
 
@@ -423,14 +43,19 @@ std::vector<QPointer<RichTextBox>> batchedBoxes;
 struct RichTextBox::Private {
     RichTextBox* q;
     QTextCursor cursor;
+    QTextCursor reader; // reads ranges; kept so that reading registers no cursor
+    // Stays at the end of the text: whatever is inserted where it stands moves it
+    // on, and removals before it move it back, so the length is where it is
+    // (asking the document walks its tree, and each line asks many times).
+    QTextCursor end;
     CharStyle style;
-    QTextCharFormat format;
+    QSet<quint64> documentPictures; // pictures the document holds as resources
     int writeDepth = 0;      // our own edits under way: what they do to the visible cursor is not the user's
     bool formatting = false; // a format-only edit: no Change
     bool inBatch = false;
-    bool closingBatch = false;   // the document reports the batch's edits, told already...
-    bool batchReported = false;  // ...once; a trim of old lines after that is news
-    bool followsEnd = true; // the view was at the bottom: keep it there as text arrives
+    bool closingBatch = false;  // the document reports the batch's edits, told already...
+    bool batchReported = false; // ...once; a trim of old lines after that is news
+    bool followsEnd = true;     // the view was at the bottom: keep it there as text arrives
     QPoint pressPosition;
     bool dragged = false;
     bool doubleClicked = false;
@@ -442,16 +67,20 @@ struct RichTextBox::Private {
     class Writing {
     public:
         explicit Writing(Private& d)
-            : m_d(d), m_start(d.cursor.selectionStart()), m_removed(d.cursor.selectionEnd() - m_start),
-              m_lengthBefore(d.q->TextLength()) {
+            : m_d(d), m_start(d.cursor.selectionStart()), m_removed(d.cursor.selectionEnd() - m_start) {
             ++d.writeDepth;
             d.joinBatch();
         }
+        // Every write leaves the cursor after what it put in.
         ~Writing() {
             const bool outermost = m_d.writeDepth == 1;
-            const int added = m_d.q->TextLength() - m_lengthBefore + m_removed;
-            if (outermost && m_d.inBatch && !m_d.formatting && (added || m_removed))
-                emit m_d.q->Change(m_start, m_removed, added);
+            if (outermost && m_d.inBatch && !m_d.formatting) {
+                const int added = m_d.cursor.position() - m_start;
+                if (added || m_removed)
+                    emit m_d.q->Change(m_start, m_removed, added);
+            }
+            if (outermost && !m_d.inBatch)
+                m_d.trimScrollback();
             --m_d.writeDepth;
         }
         Writing(const Writing&) = delete;
@@ -461,7 +90,6 @@ struct RichTextBox::Private {
         Private& m_d;
         int m_start;
         int m_removed;
-        int m_lengthBefore;
     };
 
     void joinBatch() {
@@ -480,7 +108,26 @@ struct RichTextBox::Private {
         batchReported = false;
         cursor.endEditBlock();
         closingBatch = false;
+        trimScrollback();
         --writeDepth;
+    }
+
+    // Old lines leave from the top, all that are too many in one edit, reported
+    // as a change at position 0. Removing them moves no other line (the layout
+    // keeps no positions) and lays none of them out.
+    void trimScrollback() {
+        QTextDocument* document = q->document();
+        const int excess = document->blockCount() - ScrollbackLines;
+        if (excess <= 0)
+            return;
+        const QTextBlock kept = document->findBlockByNumber(excess);
+        QTextCursor trim(document);
+        trim.beginEditBlock();
+        trim.setPosition(kept.position(), QTextCursor::KeepAnchor);
+        const QTextCharFormat keptLook = kept.charFormat(); // the first line's own, not the one removed
+        trim.removeSelectedText();
+        trim.setBlockCharFormat(keptLook);
+        trim.endEditBlock();
     }
 
     void adoptVisibleSelection() {
@@ -492,7 +139,6 @@ struct RichTextBox::Private {
     }
 
     void restyle(StyleAspect aspect) {
-        aspect(format, style);
         if (!cursor.hasSelection())
             return;
         QTextCharFormat change;
@@ -507,28 +153,31 @@ struct RichTextBox::Private {
     void insertPlainRun(const QString& text) {
         cursor.removeSelectedText();
         if (!text.isEmpty())
-            cursor.insertText(text.contains(QLatin1Char('\r')) ? withLineFeedsOnly(text) : text, format);
+            cursor.insertText(text.contains(QLatin1Char('\r')) ? withLineFeedsOnly(text) : text,
+                              FormatOf(style));
     }
 
-    void insertPicture(const RtfPicture& picture, const DecodedPicture& decoded) {
-        if (decoded.image.isNull())
+    void insertPicture(const PreparedPicture& picture) {
+        if (picture.image.isNull())
             return;
-        QTextDocument* document = q->document();
-        if (document->resource(QTextDocument::ImageResource, decoded.name).isNull())
-            document->addResource(QTextDocument::ImageResource, decoded.name, decoded.image);
-        QTextImageFormat image;
-        image.setName(decoded.name.toString());
-        image.setWidth(displaySide(picture.goalWidthTwips, picture.widthHimetric, decoded.image.width()));
-        image.setHeight(displaySide(picture.goalHeightTwips, picture.heightHimetric, decoded.image.height()));
+        if (!documentPictures.contains(picture.serial)) {
+            q->document()->addResource(QTextDocument::ImageResource, picture.name, picture.image);
+            documentPictures.insert(picture.serial);
+        }
         cursor.removeSelectedText();
-        cursor.insertImage(image);
+        cursor.insertImage(picture.format);
     }
 
-    QString textBetween(int start, int end) const {
-        QTextCursor range(q->document());
-        range.setPosition(start);
-        range.setPosition(end, QTextCursor::KeepAnchor);
-        return withLineFeeds(range.selectedText());
+    // Reading costs the length read and a look-up of where it starts, however
+    // long the line it lies in: a single character is looked up directly.
+    QString textBetween(int start, int end) {
+        if (end - start == 1) {
+            const QChar c = q->document()->characterAt(start);
+            return c == QChar::ParagraphSeparator ? QStringLiteral("\n") : QString(c);
+        }
+        reader.setPosition(start);
+        reader.setPosition(end, QTextCursor::KeepAnchor);
+        return withLineFeeds(reader.selectedText());
     }
 };
 
@@ -541,14 +190,19 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), d(std::make_uniqu
     // A scroll bar that comes and goes changes the width of the text, and every
     // change of width lays the whole text out again.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    document()->setMaximumBlockCount(ScrollbackLines);
+    auto* layout = new PaneLayout(document());
+    document()->setDocumentLayout(layout);
+    layout->setPaintDevice(viewport());
     setMousePointer(m_mousePointer);
     d->cursor = QTextCursor(document());
+    d->reader = QTextCursor(document());
+    d->end = QTextCursor(document());
     d->style.fontName = font().family();
     d->style.fontSize = QFontInfo(font()).pointSize();
-    d->format = formatFor(d->style);
 
     connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+        if (TextLength() == 0)
+            d->documentPictures.clear(); // clearing the document may have dropped its resources
         if (d->formatting)
             return;
         d->adoptVisibleSelection(); // the user's own typing moved it
@@ -587,7 +241,7 @@ void RichTextBox::setText(const QString& text) {
 }
 
 int RichTextBox::TextLength() const {
-    return document()->characterCount() - 1;
+    return d->end.position();
 }
 
 QString RichTextBox::TextRange(int start, int length) const {
@@ -625,15 +279,14 @@ void RichTextBox::setSelText(const QString& text) {
 }
 
 void RichTextBox::setSelRTF(const QString& rtf) {
-    const PreparedRtf& prepared = preparedRtf(rtf);
+    const PreparedRtf& prepared = PrepareRtf(rtf);
     Private::Writing writing(*d);
     d->cursor.removeSelectedText();
     for (std::size_t k = 0; k < prepared.pieces.size(); ++k) {
-        const RtfPiece& piece = prepared.pieces[k];
-        if (piece.picture)
-            d->insertPicture(*piece.picture, prepared.pictures[k]);
+        if (prepared.pieces[k].picture)
+            d->insertPicture(prepared.pictures[k]);
         else
-            d->insertPlainRun(piece.text);
+            d->insertPlainRun(prepared.pieces[k].text);
     }
 }
 
@@ -643,7 +296,7 @@ quint32 RichTextBox::SelColor() const {
 
 void RichTextBox::setSelColor(quint32 rgb) {
     d->style.colour = rgb & 0xFFFFFF;
-    d->restyle(applyColours);
+    d->restyle(ApplyColours);
 }
 
 bool RichTextBox::SelBold() const {
@@ -652,7 +305,7 @@ bool RichTextBox::SelBold() const {
 
 void RichTextBox::setSelBold(bool on) {
     d->style.bold = on;
-    d->restyle(applyWeight);
+    d->restyle(ApplyWeight);
 }
 
 bool RichTextBox::SelUnderline() const {
@@ -661,7 +314,7 @@ bool RichTextBox::SelUnderline() const {
 
 void RichTextBox::setSelUnderline(bool on) {
     d->style.underline = on;
-    d->restyle(applyUnderline);
+    d->restyle(ApplyUnderline);
 }
 
 bool RichTextBox::SelReverse() const {
@@ -670,7 +323,7 @@ bool RichTextBox::SelReverse() const {
 
 void RichTextBox::setSelReverse(bool on) {
     d->style.reverse = on;
-    d->restyle(applyColours);
+    d->restyle(ApplyColours);
 }
 
 QString RichTextBox::SelFontName() const {
@@ -679,7 +332,7 @@ QString RichTextBox::SelFontName() const {
 
 void RichTextBox::setSelFontName(const QString& name) {
     d->style.fontName = name;
-    d->restyle(applyFontName);
+    d->restyle(ApplyFontName);
 }
 
 int RichTextBox::SelFontSize() const {
@@ -688,7 +341,7 @@ int RichTextBox::SelFontSize() const {
 
 void RichTextBox::setSelFontSize(int points) {
     d->style.fontSize = points;
-    d->restyle(applyFontSize);
+    d->restyle(ApplyFontSize);
 }
 
 void RichTextBox::setMousePointer(int pointer) {
@@ -767,6 +420,13 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
                  at.y() * TwipsPerPixel);
     if (click)
         emit Click();
+}
+
+// A taller view shows lines above those laid out for the last view: they are laid
+// out before they are drawn, so that a view following the end stays there.
+void RichTextBox::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    static_cast<PaneLayout*>(document()->documentLayout())->layOutEnd(viewport()->height());
 }
 
 void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {

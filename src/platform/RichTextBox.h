@@ -19,6 +19,10 @@
 //
 // Positions are 0-based character positions of the document: a line break is one
 // character ("\n" in Text) and a picture is one character (U+FFFC).
+//
+// The document is laid out by a PaneLayout: a line is laid out when it comes
+// into view or the program has time, and old lines leave from the top without
+// moving the others, so the cost of a line does not grow with the scrollback.
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
@@ -81,9 +85,9 @@ public:
 
     // While a batch is open, every box defers layout and repainting of what is
     // appended to it until the batch closes (one layout per received chunk
-    // instead of one per line). Batches nest; the outermost close ends them.
-    // The text and positions are current throughout; Change comes once per box
-    // at the close, covering everything written to it in the batch.
+    // instead of one per line), and trims its scrollback then. Batches nest; the
+    // outermost close ends them. The text and positions are current throughout,
+    // and each write reports its Change as it is made.
     class Batch {
     public:
         Batch();
@@ -107,6 +111,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -4,7 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <functional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -248,4 +250,54 @@ TEST_F(RichTextBoxText, StaysAtTheBottomWhenItWasThereAndPutWhenScrolledUp) {
     QTest::qWait(50);
     EXPECT_GT(bar->maximum(), before);
     EXPECT_EQ(bar->value(), reading) << "the user's place is kept";
+}
+
+// The length is kept as edits happen rather than asked of the document: it must
+// agree with the document after every kind of edit, ours, the user's and the
+// document's own.
+TEST_F(RichTextBoxText, TheLengthFollowsEveryKindOfEdit) {
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"append", [&] { append("hello\r\nworld"); }},
+        {"insert in the middle",
+         [&] {
+             box.setSelStart(3);
+             box.setSelText("--\r\n--");
+         }},
+        {"replace a selection",
+         [&] {
+             box.setSelStart(1);
+             box.setSelLength(6);
+             box.setSelText("x");
+         }},
+        {"remove a selection",
+         [&] {
+             box.setSelStart(0);
+             box.setSelLength(2);
+             box.setSelText("");
+         }},
+        {"set the text", [&] { box.setText("one\ntwo\nthree"); }},
+        {"the user types",
+         [&] {
+             box.setReadOnly(false);
+             box.setFocus();
+             QTest::keyClicks(&box, "typed");
+             QTest::keyClick(&box, Qt::Key_Return);
+             QTest::keyClick(&box, Qt::Key_Backspace);
+             box.setReadOnly(true);
+         }},
+        {"old lines leave",
+         [&] {
+             RichTextBox::Batch batch;
+             for (int k = 0; k < RichTextBox::ScrollbackLines; ++k)
+                 append("line\r\n");
+         }},
+        {"the document is cleared", [&] { box.document()->clear(); }},
+        {"the document is set", [&] { box.document()->setPlainText("plain\ntext"); }},
+        {"empty", [&] { box.setText(""); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        edit();
+        EXPECT_EQ(box.TextLength(), box.document()->characterCount() - 1) << what;
+        EXPECT_EQ(box.TextLength(), box.Text().size()) << what;
+    }
 }
