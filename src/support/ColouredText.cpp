@@ -7,6 +7,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -27,7 +28,7 @@ const std::array<QLatin1String, 10> ColourSpecPatterns{
     QLatin1String(",#"),   QLatin1String(",##"),
 };
 
-bool matches(const QString& text, QLatin1String pattern) {
+bool matches(QStringView text, QLatin1String pattern) {
     if (text.size() != pattern.size())
         return false;
     for (qsizetype k = 0; k < text.size(); ++k) {
@@ -36,6 +37,13 @@ bool matches(const QString& text, QLatin1String pattern) {
             return false;
     }
     return true;
+}
+
+bool isColourSpec(QStringView text) {
+    if (text.isEmpty())
+        return true;
+    return std::any_of(ColourSpecPatterns.begin(), ColourSpecPatterns.end(),
+                       [text](QLatin1String pattern) { return matches(text, pattern); });
 }
 
 struct WriterStyle {
@@ -54,51 +62,56 @@ void resetStyle(RichTextBox& rtb) {
     rtb.setSelReverse(false);
 }
 
-void appendRun(RichTextBox& rtb, QString& run) {
+void appendRun(RichTextBox& rtb, QStringView run) {
     if (run.isEmpty())
         return;
     rtb.setSelStart(rtb.TextLength());
-    rtb.setSelText(run);
-    run.clear();
+    rtb.setSelText(run.toString());
 }
 
 // Consumes the colour specification after a Chr(3) starting at pos; returns the
 // colour it names.
-quint32 readColour(const QString& text, qsizetype& pos) {
-    QString taken;
-    while (pos < text.size() && taken.size() < 5 && IsColourSpec(taken + text[pos]))
-        taken += text[pos++];
+quint32 readColour(QStringView text, qsizetype& pos) {
+    constexpr qsizetype LongestSpec = 5;
+    const qsizetype start = pos;
+    const auto takesNext = [&] { return isColourSpec(text.sliced(start, pos - start + 1)); };
+    while (pos < text.size() && pos - start < LongestSpec && takesNext())
+        ++pos;
+    const QStringView taken = text.sliced(start, pos - start);
     if (taken.isEmpty())
         return DefaultColour;
-    return ColourIndexToRGB(taken.section(QLatin1Char(','), 0, 0).toInt());
+    const qsizetype comma = taken.indexOf(QLatin1Char(','));
+    return ColourIndexToRGB((comma < 0 ? taken : taken.first(comma)).toInt());
 }
 
-void writeCoded(RichTextBox& rtb, const QString& line, WriterStyle style) {
+// Runs between codes are written whole, each as one piece.
+void writeCoded(RichTextBox& rtb, QStringView line, WriterStyle style) {
     rtb.setSelStart(rtb.TextLength());
     rtb.setSelColor(DefaultColour);
     resetStyle(rtb);
     if (style.setsFont)
         setFont(rtb);
-    QString run;
+    qsizetype runStart = 0;
     for (qsizetype pos = 0; pos < line.size();) {
-        const char16_t c = line[pos++].unicode();
-        if (c == 2 || (c == 15 && style.plainIsBold)) {
-            appendRun(rtb, run);
-            rtb.setSelBold(!rtb.SelBold());
-        } else if (c == 31) {
-            appendRun(rtb, run);
-            rtb.setSelUnderline(!rtb.SelUnderline());
-        } else if (c == 22) {
-            appendRun(rtb, run);
-            rtb.setSelReverse(!rtb.SelReverse());
-        } else if (c == 3) {
-            appendRun(rtb, run);
-            rtb.setSelColor(readColour(line, pos));
-        } else {
-            run += QChar(c);
+        const char16_t c = line[pos].unicode();
+        const bool bold = c == 2 || (c == 15 && style.plainIsBold);
+        if (!bold && c != 31 && c != 22 && c != 3) {
+            ++pos;
+            continue;
         }
+        appendRun(rtb, line.sliced(runStart, pos - runStart));
+        ++pos;
+        if (bold)
+            rtb.setSelBold(!rtb.SelBold());
+        else if (c == 31)
+            rtb.setSelUnderline(!rtb.SelUnderline());
+        else if (c == 22)
+            rtb.setSelReverse(!rtb.SelReverse());
+        else
+            rtb.setSelColor(readColour(line, pos));
+        runStart = pos;
     }
-    appendRun(rtb, run);
+    appendRun(rtb, line.sliced(runStart));
     resetStyle(rtb);
     rtb.setSelStart(rtb.TextLength());
     rtb.setSelText(CrLf);
@@ -125,7 +138,9 @@ bool isWordSeparator(QChar c) {
 
 } // namespace
 
+// A line is laid out once, when it is whole, rather than after each of its runs.
 void PutColouredText(RichTextBox& rtb, const QString& text) {
+    RichTextBox::Batch batch;
     setFont(rtb);
     if (!hasCodes(text)) {
         rtb.setSelStart(rtb.TextLength());
@@ -139,6 +154,7 @@ void PutColouredText(RichTextBox& rtb, const QString& text) {
 }
 
 void AppendFormattedText(RichTextBox& rtb, const QString& text) {
+    RichTextBox::Batch batch;
     writeCoded(rtb, QLatin1Char(' ') + text, {false, false});
 }
 
@@ -154,12 +170,7 @@ int RGBToColourIndex(quint32 value) {
 }
 
 bool IsColourSpec(const QString& text) {
-    if (text.isEmpty())
-        return true;
-    for (const QLatin1String pattern : ColourSpecPatterns)
-        if (matches(text, pattern))
-            return true;
-    return false;
+    return isColourSpec(text);
 }
 
 // Looks within the line under the point: every pane line starts with a blank,

@@ -4,12 +4,10 @@
 #include "support/Pictures.h"
 #include "support/SmileyPictures.h"
 
-#include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -41,6 +39,9 @@ constexpr SmileyCode Codes[] = {
 constexpr int CodeCount = int(std::size(Codes));
 constexpr int LongestCode = 6;
 constexpr int IndexWithoutToolTip = 83;
+
+// Characters scanned and looked at while weighing candidates, since the start.
+qint64 work = 0;
 
 // Which codes a stretch of text holds at some position, as ordinals into Codes.
 using CodeSet = std::bitset<CodeCount>;
@@ -150,62 +151,51 @@ std::vector<Occurrence> occurrencesIn(QStringView text, int offset) {
     return found;
 }
 
+// Document positions of a stretch that replacements have taken: a candidate is
+// cut by an earlier choice when any of its characters is taken, which costs
+// the length of the code to tell, however many codes were chosen before it.
+class TakenPositions {
+public:
+    TakenPositions(int start, int length) : m_start(start), m_taken(std::size_t(std::max(length, 0))) {}
+
+    bool anyTaken(const Occurrence& code) const {
+        work += code.length;
+        for (int at = code.position; at < code.end(); ++at)
+            if (m_taken[std::size_t(at - m_start)])
+                return true;
+        return false;
+    }
+    void take(const Occurrence& code) {
+        for (int at = code.position; at < code.end(); ++at)
+            m_taken[std::size_t(at - m_start)] = true;
+    }
+
+private:
+    int m_start;
+    std::vector<bool> m_taken;
+};
+
 // The replacements a whole-text scan makes, in its order: the lowest code first,
 // at its first occurrence. A picture never forms a code with its neighbours, so
 // the scan after a replacement finds the same occurrences minus those the
 // replacement cut through. A replacement near the start may uncover codes that
 // were kept as text because they began the text, so the choice stops there and
-// the caller scans afresh.
-std::vector<Occurrence> replacementsInScanOrder(std::vector<Occurrence> found) {
+// the caller scans afresh. The occurrences lie in [start, start + length).
+std::vector<Occurrence> replacementsInScanOrder(std::vector<Occurrence> found, int start, int length) {
     std::sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
         return a.ordinal != b.ordinal ? a.ordinal < b.ordinal : a.position < b.position;
     });
+    TakenPositions taken(start, length);
     std::vector<Occurrence> chosen;
     for (const Occurrence& candidate : found) {
-        const auto cut = [&candidate](const Occurrence& made) { return made.overlaps(candidate); };
-        if (std::any_of(chosen.begin(), chosen.end(), cut))
+        if (taken.anyTaken(candidate))
             continue;
+        taken.take(candidate);
         chosen.push_back(candidate);
         if (candidate.position < LongestCode)
             break;
     }
     return chosen;
-}
-
-// A run of one character (the space that starts a line, its line break) costs
-// a single look-up. Past the end of the text it reads as a line break, which no
-// code holds.
-QString oneCharacter(const QTextDocument& document, int position) {
-    const QChar c = document.characterAt(position);
-    return c == QChar::ParagraphSeparator ? QStringLiteral("\n") : QString(c);
-}
-
-// Characters [start, end) of the document as the box's Text has them (which
-// ends before the document's last separator), read from the fragments they lie
-// in. This runs for every run of text a pane receives: a cursor's selected text
-// (TextRange) costs several times as much, and so does asking each fragment for
-// its position.
-QString textBetween(const QTextDocument& document, int start, int end) {
-    if (end - start == 1)
-        return oneCharacter(document, start);
-    QString text;
-    for (QTextBlock block = document.findBlock(start); block.isValid(); block = block.next()) {
-        int at = block.position();
-        if (at >= end)
-            break;
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd() && at < end; ++it) {
-            const QTextFragment fragment = it.fragment();
-            const int length = fragment.length();
-            if (at + length > start) {
-                const int from = std::max(start, at);
-                text += QStringView(fragment.text()).sliced(from - at, std::min(end, at + length) - from);
-            }
-            at += length;
-        }
-        if (at >= start && at < end && block.next().isValid())
-            text += QLatin1Char('\n'); // the block's separator
-    }
-    return text;
 }
 
 // A stretch of document positions, [start, end).
@@ -260,16 +250,18 @@ private:
     // One round of replacements; false once nothing is left to replace.
     bool replaceNextCodes() {
         const Window window = readWindow();
+        work += window.text.size();
         std::vector<Occurrence> found = occurrencesIn(window.text, window.start);
         if (found.empty())
             return false;
         const CodeSet leading = leadingCodes();
         std::erase_if(found, [&leading](const Occurrence& o) { return leading.test(o.ordinal); });
-        const std::vector<Occurrence> chosen = replacementsInScanOrder(std::move(found));
+        const std::vector<Occurrence> chosen =
+            replacementsInScanOrder(std::move(found), window.start, int(window.text.size()));
         if (chosen.empty())
             return false;
         const int lengthBefore = m_rtb.TextLength();
-        const bool asPictures = replaceRightToLeft(chosen);
+        const bool asPictures = replaceLeftToRight(chosen);
         const bool shortened = m_rtb.TextLength() < lengthBefore; // anything else might never end
         if (chosen.back().position >= LongestCode)
             return shortened && !asPictures; // a picture that did not go in joined its neighbours
@@ -284,8 +276,8 @@ private:
     // line break): that spares reading around them, or reading on at all.
     Window readWindow() const {
         if (m_wholeText)
-            return {0, textBetween(m_document, 0, std::numeric_limits<int>::max())};
-        const QString changed = textBetween(m_document, m_changed.start, m_changed.end);
+            return {0, m_rtb.TextRange(0, m_rtb.TextLength())};
+        const QString changed = m_rtb.TextRange(m_changed.start, m_changed.end - m_changed.start);
         const CodeMatcher& codes = CodeMatcher::instance();
         if (!changed.isEmpty() && !codes.inAnyCode(changed))
             return {m_changed.start, QString()};
@@ -293,26 +285,35 @@ private:
         if ((changed.isEmpty() || codes.continuesCodes(changed.front())) && m_changed.start > 0 &&
             codes.leadsIntoCodes(m_document.characterAt(m_changed.start - 1))) {
             window.start = std::max(0, m_changed.start - (LongestCode - 1));
-            window.text.prepend(textBetween(m_document, window.start, m_changed.start));
+            window.text.prepend(m_rtb.TextRange(window.start, m_changed.start - window.start));
         }
         if ((changed.isEmpty() || codes.leadsIntoCodes(changed.back())) &&
             codes.continuesCodes(m_document.characterAt(m_changed.end))) // the last separator is none
-            window.text += textBetween(m_document, m_changed.end, m_changed.end + LongestCode - 1);
+            window.text += m_rtb.TextRange(m_changed.end, LongestCode - 1);
         return window;
     }
 
-    // Right to left, so the positions still to replace stay where they were
-    // found. True when every code became one picture character.
-    bool replaceRightToLeft(std::vector<Occurrence> chosen) {
+    // Left to right, each code's place moved by what the ones before it left:
+    // the pictures then follow one another in the document's storage, where
+    // neighbouring pictures join into one piece, so that a line of thousands of
+    // codes stays a few pieces and each replacement costs the same. True when
+    // every code became one picture character.
+    bool replaceLeftToRight(std::vector<Occurrence> chosen) {
         std::sort(chosen.begin(), chosen.end(),
-                  [](const Occurrence& a, const Occurrence& b) { return a.position > b.position; });
+                  [](const Occurrence& a, const Occurrence& b) { return a.position < b.position; });
         bool asPictures = true;
-        for (const Occurrence& code : chosen)
-            asPictures = replace(code) && asPictures;
+        int moved = 0;
+        for (Occurrence code : chosen) {
+            code.position += moved;
+            const int inserted = replace(code);
+            moved += inserted - code.length;
+            asPictures = asPictures && inserted == 1;
+        }
         return asPictures;
     }
 
-    bool replace(const Occurrence& code) {
+    // The number of characters that took the code's place.
+    int replace(const Occurrence& code) {
         const int lengthBefore = m_rtb.TextLength();
         m_rtb.setSelStart(code.position);
         m_rtb.setSelLength(code.length);
@@ -320,7 +321,7 @@ private:
         const int inserted = m_rtb.TextLength() - lengthBefore + code.length;
         m_changed.absorb(code.position, code.length, inserted);
         m_leading.reset();
-        return inserted == 1;
+        return inserted;
     }
 
     // Codes that stopped beginning the text may have copies anywhere.
@@ -335,7 +336,7 @@ private:
         return *m_leading;
     }
 
-    QString leadingText() const { return textBetween(m_document, 0, LongestCode); }
+    QString leadingText() const { return m_rtb.TextRange(0, LongestCode); }
     QString rememberedLeadingText() const { return m_rtb.property(LeadingTextProperty).toString(); }
 
     RichTextBox& m_rtb;
@@ -382,11 +383,17 @@ const std::vector<Smiley>& SmileyTable() {
     return table;
 }
 
+qint64 SmileyReplacementWork() {
+    return work;
+}
+
 // Our own replacements need no second look: the pass that makes them accounts
 // for them.
+// The pictures of one change are laid out together, once they are all in.
 void ReplaceSmileyCodes(RichTextBox& rtb, int position, int added) {
     if (BusyBox::isBusy(rtb))
         return;
     BusyBox busy(rtb);
+    RichTextBox::Batch batch;
     CodeReplacement(rtb, position, added).run();
 }

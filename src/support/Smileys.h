@@ -24,3 +24,7 @@ const std::vector<Smiley>& SmileyTable();
 // first character of the text is never replaced, and nor are later copies of
 // it while it stands there). Only the changed stretch is read.
 void ReplaceSmileyCodes(RichTextBox& rtb, int position, int added);
+
+// Characters of pane text the replacement has scanned, and looked at again while
+// weighing the codes found, since the program started: a measure of its work.
+qint64 SmileyReplacementWork();

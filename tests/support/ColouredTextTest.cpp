@@ -3,6 +3,9 @@
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -113,6 +116,25 @@ TEST_F(ColouredTextTest, InfoLinesGoToTheRoomPane) {
     EXPECT_EQ(windows.room.pane.Text(), "  lines\n");
     ShowInfoLine("ok", 3);
     EXPECT_TRUE(windows.room.pane.Text().endsWith(" ok\n"));
+}
+
+// A line of many coloured words is written run by run; the pane lays it out once,
+// when it is whole, rather than again after every run (which made a long line
+// cost the square of its length).
+TEST(ColouredTextLayoutTest, ALineIsLaidOutOnceHoweverManyRunsItHas) {
+    StandInWindows windows;
+    RichTextBox box;
+    box.resize(400, 200);
+    box.show();
+    QCoreApplication::processEvents();
+    QString line;
+    for (int k = 0; k < 500; ++k)
+        line += Chr3 + QString::number(k % 16) + "word" + (k % 7 ? Chr2 : QString()) + " ";
+    QSignalSpy layouts(box.document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+    PutColouredText(box, line);
+    EXPECT_EQ(layouts.size(), 1);
+    EXPECT_EQ(box.document()->blockCount(), 2);
+    EXPECT_EQ(box.TextLength(), 1 + 500 * 5 + 1);
 }
 
 TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {

@@ -3,10 +3,12 @@
 #include "platform/Metafile.h"
 #include "platform/RichTextBox.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -346,4 +348,54 @@ TEST_F(SmileyPane, RemovingCodesThatFrameOthersMatchesTheWholeTextRule) {
             EXPECT_TRUE(showsWhatTheRuleGives()) << "cut at " << cut;
         }
     }
+}
+
+// A line of thousands of codes, as a hostile server sends it: four times as long
+// costs at most a little more than four times the work, pictures included.
+TEST_F(SmileyPane, ReplacingCodesInALongLineCostsWorkInProportionToItsLength) {
+    struct Case {
+        const char* what;
+        QString unit;        // repeated to make the line
+        int picturesPerUnit; // what the whole-text rule makes of it
+        int runLength;       // the line is written in runs this long; 0 for one run
+    };
+    const Case cases[] = {
+        {"codes side by side", ":)", 1, 0},
+        {"codes that cut each other", ";))", 1, 0},
+        {"words and codes", " hi :D there (beer) ", 2, 0},
+        {"codes split across many runs", "a:-&b:(", 2, 5},
+    };
+    // As the coloured-text writer writes a line: its runs in one batch.
+    const auto write = [this](const QString& line, int runLength) {
+        setText(" ");
+        const qint64 before = SmileyReplacementWork();
+        RichTextBox::Batch batch;
+        for (qsizetype at = 0; at<line.size(); at += runLength> 0 ? runLength : line.size()) {
+            box.setSelStart(box.TextLength());
+            box.setSelText(line.mid(at, runLength > 0 ? runLength : -1));
+        }
+        return SmileyReplacementWork() - before;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        setText("");
+        append(c.unit.repeated(40));
+        ASSERT_TRUE(showsWhatTheRuleGives());
+
+        constexpr int Units = 1500;
+        const qint64 shortWork = write(c.unit.repeated(Units), c.runLength);
+        EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), Units * c.picturesPerUnit);
+        const qint64 longWork = write(c.unit.repeated(4 * Units), c.runLength);
+        EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 4 * Units * c.picturesPerUnit);
+        EXPECT_LE(longWork, 9 * shortWork / 2) << shortWork << " then " << longWork;
+    }
+}
+
+// A long line of codes written by itself, outside any batch: its pictures go in
+// together and the line is laid out once, not once per picture.
+TEST_F(SmileyPane, ThePicturesOfOneWriteAreLaidOutTogether) {
+    QSignalSpy layouts(box.document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+    box.setSelText(" " + QString(":)").repeated(1000) + " and " + QString(";)").repeated(1000));
+    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 2000);
+    EXPECT_LE(layouts.size(), 2) << "the line as written, then with its pictures";
 }
