@@ -4,6 +4,7 @@
 #include "chatroom/NickList.h"
 #include "chatroom/RoomDesign.h"
 #include "platform/Form.h"
+#include "platform/ListBoxView.h" // the nick list is a list view to its readers
 #include "platform/Winsock.h"
 #include "support/IrcText.h"
 #include "support/RateLimit.h"
@@ -22,7 +23,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QMenu;
 class QPushButton;
 class QTabBar;
@@ -254,7 +254,7 @@ public:
     QPushButton* check1 = nullptr;   // smileys
     QPushButton* Command3 = nullptr; // font
     QPushButton* command1 = nullptr; // block list
-    QListView* lstNicks = nullptr;
+    ListBoxView* lstNicks = nullptr;
     QLabel* cmdCount = nullptr;
     QLabel* Label1 = nullptr; // "Own Action"
     QLabel* Label2 = nullptr; // "Topic:"

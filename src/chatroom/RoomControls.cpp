@@ -149,9 +149,8 @@ void Channel::buildRoomControls(QWidget* client) {
     DataIn = new RichTextBox(client);
     DataIn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // its text wraps: see paneViewportResized
     DataIn->viewport()->installEventFilter(this);
-    lstNicks = new QListView(client);
+    lstNicks = new ListBoxView(client); // constant cost per change, whatever the room's size
     lstNicks->setModel(&Nicks.model());
-    lstNicks->setUniformItemSizes(true); // constant cost per item, whatever the room's size
     lstNicks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstNicks->viewport()->installEventFilter(this);
     cmdCount = newLabel(client, QString(), Ink);
