@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ServerProcess.h"
+
 #include <QString>
 
-// Plays one workload to the room window of this process over a real loopback
-// connection and prints one "RESULT ..." line with its figures. The process
-// must hold a QApplication.
-int RunWorkloadHere(const QString& name, double scale);
+// Connects the room window of this process to the server, which plays one
+// workload to it, and prints one "RESULT ..." line with the figures. The
+// process must hold a QApplication.
+int RunWorkloadHere(const QString& name, const ServerProcess& server);

@@ -1,14 +1,11 @@
 #include "LoopbackServer.h"
 
-#include <QCoreApplication>
 #include <arpa/inet.h>
-#include <atomic>
 #include <chrono>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -87,15 +84,9 @@ std::vector<qint64> LoopbackServer::play(const QByteArray& stream, const QList<Q
     return answered;
 }
 
-void RunBesideEventLoop(const std::function<void()>& work) {
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        work();
-        done = true;
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [] {}, Qt::QueuedConnection); // wakes the loop
-    });
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    worker.join();
+void LoopbackServer::waitForClose() {
+    ::fcntl(m_peer, F_SETFL, ::fcntl(m_peer, F_GETFL) & ~O_NONBLOCK);
+    char buffer[4096];
+    while (::recv(m_peer, buffer, sizeof buffer, 0) > 0) {
+    }
 }

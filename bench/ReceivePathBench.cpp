@@ -2,7 +2,8 @@
 // what a real server sends to the room window's socket, with the window shown
 // under Xvfb and on the offscreen platform. Each run times from the first byte
 // until the client answers a PING sent after the workload, and prints lines a
-// second, the first tenth against the last, and peak resident memory.
+// second, the first tenth against the last, and peak resident memory. The server
+// runs in a process of its own, so the client's memory and CPU are its alone.
 //
 //   bench_receive_path [--workloads names,members,...] [--platforms xvfb,offscreen]
 //                      [--runs 3] [--scale 1.0]
@@ -23,13 +24,16 @@ QString valueOf(const QStringList& args, const QString& option, const QString& f
 }
 
 int runChild(int argc, char** argv, const QString& workload, double scale) {
+    const ServerProcess server = ServerProcess::start(workload, scale);
+    if (server.pid < 0)
+        return 1;
     QTemporaryDir settings; // the benchmark never touches the user's settings
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
-    return RunWorkloadHere(workload, scale);
+    return RunWorkloadHere(workload, server);
 }
 
 } // namespace
