@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -401,6 +402,19 @@ TEST_F(LoginTest, TheHelpMenu) {
     EXPECT_TRUE(Author::loaded()->isVisible());
     login.mnu_chatroom->trigger();
     EXPECT_TRUE(room().isVisible());
+}
+
+// A runtime folder that cannot hold the lock is no other instance: the window
+// loads in full.
+TEST_F(LoginTest, AMissingRuntimeFolderIsNoOtherInstance) {
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir nowhere;
+    qputenv("XDG_RUNTIME_DIR", QDir(nowhere.path()).filePath("missing").toUtf8());
+    Login& login = Login::form();
+    qputenv("XDG_RUNTIME_DIR", saved);
+    EXPECT_FALSE(login.ClosedWhileLoading());
+    EXPECT_TRUE(login.Timer2.isActive());
+    EXPECT_EQ(Login::loaded(), &login);
 }
 
 TEST_F(LoginTest, AnotherInstanceClosesTheWindowWhileItLoads) {
