@@ -4,6 +4,7 @@
 
 #include "chatroom/Channel.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramEnd.h"
 #include "support/Shell.h"
 #include "support/WebAddresses.h"
 #include "widgets/About.h"
@@ -11,7 +12,6 @@
 #include "widgets/clsSysTray.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ void Login::mnu_Close_Click() {
     if (answer == Dialogs::Answer::No)
         return;
     RemoveFromSysTray();
-    QCoreApplication::exit(0);
+    EndProgramAtOnce();
 }
 
 void Login::mnu_Feedback_Click() {

@@ -1,5 +1,7 @@
 #include "platform/EventPump.h"
 
+#include "platform/ProgramEnd.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -8,6 +10,8 @@ constexpr qint64 ThrottleNs = 4'000'000;
 }
 
 void DoEvents() {
+    if (ProgramEnding())
+        return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
