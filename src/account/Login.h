@@ -143,6 +143,7 @@ private:
     void lockFields(bool locked);
     QList<QWidget*> signInFields() const;
     QMenu* trayMenu();
+    void iconMenuAboutToShow();
 
     // What the options store.
     void storeCredentials(const QString& nick, const QString& password);
@@ -152,6 +153,7 @@ private:
 
     void layOut();
 
+    QMenu* m_iconMenu = nullptr; // the icon's own menu, with the room window's tray entries
     InstanceLock m_instance;
     bool m_closedWhileLoading = false;
     bool m_resizing = false; // size changes made by the resize handling are not handled again

@@ -363,8 +363,31 @@ TEST_F(LoginTest, TheIconsEventsShowTheRoomAndItsMenu) {
 
     emit login.gSysTray->NotifyIcon().activated(QSystemTrayIcon::Context);
     EXPECT_TRUE(room().mnu_systray->isVisible());
-    EXPECT_EQ(login.gSysTray->NotifyIcon().contextMenu(), room().mnu_systray);
+    EXPECT_EQ(login.gSysTray->NotifyIcon().contextMenu()->actions(), room().mnu_systray->actions());
     room().mnu_systray->hide();
+}
+
+// A desktop that opens the icon's menu itself, and never reports the right
+// button, finds a menu there before anyone has signed in: opening it loads
+// the room window hidden and shows the room's tray entries, which work.
+TEST_F(LoginTest, TheIconHasAWorkingMenuBeforeTheFirstSignIn) {
+    Login& login = Login::form();
+    QMenu* menu = login.gSysTray->NotifyIcon().contextMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Channel::loaded(), nullptr); // the room window loads at the first reference only
+
+    menu->popup(QPoint(20, 20)); // as the desktop opens it
+    ASSERT_NE(Channel::loaded(), nullptr);
+    EXPECT_FALSE(room().isVisible());
+    EXPECT_EQ(menu->actions(), room().mnu_systray->actions());
+    // Where the desktop also reports the click, no second menu opens over it.
+    emit login.gSysTray->NotifyIcon().activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(room().mnu_systray->isVisible());
+    menu->hide();
+
+    menu->actions().front()->trigger(); // "&Show Main Window"
+    EXPECT_TRUE(login.isVisible());
 }
 
 TEST_F(LoginTest, TheRoomsTrayMenu) {
