@@ -35,6 +35,10 @@ public:
     // Closing the window only hides it (minimises it where the desktop has no
     // notification area to bring it back from).
     void Form_Unload(bool& cancel) override;
+    // Brings the window back into view where the room window, the tray menu
+    // and the connection's end show it: one that its close minimised comes
+    // back from the taskbar as well.
+    void showAgain();
 
     // Sign-in and sign-out.
     void cmdSignIn_Click();

@@ -221,6 +221,14 @@ void Login::Form_Unload(bool& cancel) {
         showMinimized();
 }
 
+void Login::showAgain() {
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void Login::RemoveFromSysTray() {
     if (gSysTray)
         gSysTray->RemoveFromSysTray();

@@ -89,7 +89,7 @@ void Channel::Form_Unload(bool& cancel) {
     if (answer != Dialogs::Answer::Yes)
         return;
     hide();
-    Login::form().show();
+    Login::form().showAgain();
 }
 
 void Channel::mnu_terminate_Click() {

@@ -458,4 +458,63 @@ TEST_F(LoginTest, TheLockGoesWithTheWindow) {
     EXPECT_TRUE(other.TryLock());
 }
 
+// Offscreen there is no notification area, so closing the window minimised
+// it. Each path that shows it again brings it back into view.
+class BackIntoViewTest;
+struct ShowingPath {
+    const char* name;
+    void (BackIntoViewTest::*showsTheWindow)();
+};
+
+void PrintTo(const ShowingPath& path, std::ostream* os) {
+    *os << path.name;
+}
+
+class BackIntoViewTest : public ClientTest, public testing::WithParamInterface<ShowingPath> {
+public:
+    void roomClosedWithYes() {
+        room().show();
+        answers.push_back({Dialogs::Answer::Yes, {}});
+        room().close();
+    }
+    void trayShowMainWindow() { room().mnu_systray_hide->trigger(); }
+    void kickedFromTheRoom() {
+        joinTheRoom();
+        feed(":op!o@h KICK #r me :out");
+    }
+    void roomRefused() {
+        joinTheRoom();
+        feed(":s 474 me #r :Cannot join channel (+b)");
+    }
+
+private:
+    void joinTheRoom() {
+        room(); // its load reads the settings the lines below override
+        G().MyNick = "me";
+        G().AutoJoin = "#r";
+        feed(":me!u@h JOIN #r");
+        ASSERT_EQ(room().RoomName(), "#r");
+    }
+};
+
+TEST_P(BackIntoViewTest, TheMinimisedWindowComesBack) {
+    Login& login = Login::form();
+    login.show();
+    login.close();
+    QTest::qWait(50);
+    ASSERT_TRUE(login.isMinimized());
+    (this->*GetParam().showsTheWindow)();
+    QTest::qWait(50);
+    EXPECT_TRUE(login.isVisible());
+    EXPECT_FALSE(login.isMinimized());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , BackIntoViewTest,
+    testing::Values(ShowingPath{"RoomClosed", &BackIntoViewTest::roomClosedWithYes},
+                    ShowingPath{"TrayShowMainWindow", &BackIntoViewTest::trayShowMainWindow},
+                    ShowingPath{"KickedFromTheRoom", &BackIntoViewTest::kickedFromTheRoom},
+                    ShowingPath{"RoomRefused", &BackIntoViewTest::roomRefused}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
