@@ -8,6 +8,7 @@
 #include "fixtures/IrcTestServer.h"
 #include "fixtures/OpenedUrls.h"
 #include "fixtures/Wait.h"
+#include "platform/DesktopEntry.h"
 #include "platform/InstanceLock.h"
 #include "platform/StartAtLogin.h"
 #include "support/Globals.h"
@@ -187,7 +188,7 @@ TEST_F(LoginTest, SignInConnectsAndStoresWhatTheBoxesSay) {
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
         QString::fromUtf8(entry.readAll())
-            .contains("\nExec=" + StartAtLogin::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
+            .contains("\nExec=" + DesktopEntry::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
 
     ASSERT_TRUE(waitForWelcome());
     EXPECT_TRUE(login.Label6->isVisibleTo(&login));
