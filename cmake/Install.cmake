@@ -13,11 +13,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/tazmir-korvu.png
 
 # The menu entry names the program by its full path, so it starts whether or not
 # the prefix's bin folder is on the desktop's PATH. The prefix is known only at
-# install time (--prefix), so the entry is written then.
+# install time (--prefix), so the entry is written then, by korvu-menu-entry,
+# which quotes the path as the program's start-at-login entry does.
 set(korvu_desktop_entry ${CMAKE_CURRENT_BINARY_DIR}/tazmir-korvu.desktop)
 install(CODE "
-    set(KORVU_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tazmir-korvu\")
-    configure_file(\"${PROJECT_SOURCE_DIR}/resources/tazmir-korvu.desktop.in\" \"${korvu_desktop_entry}\" @ONLY)
+    execute_process(
+        COMMAND \"$<TARGET_FILE:korvu-menu-entry>\"
+                \"${PROJECT_SOURCE_DIR}/resources/tazmir-korvu.desktop.in\" \"${korvu_desktop_entry}\"
+                \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tazmir-korvu\"
+        COMMAND_ERROR_IS_FATAL ANY)
     file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
          TYPE FILE FILES \"${korvu_desktop_entry}\")
-")
+" COMPONENT menu-entry)

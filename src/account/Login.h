@@ -35,6 +35,10 @@ public:
     // Closing the window only hides it (minimises it where the desktop has no
     // notification area to bring it back from).
     void Form_Unload(bool& cancel) override;
+    // Brings the window back into view where the room window, the tray menu
+    // and the connection's end show it: one that its close minimised comes
+    // back from the taskbar as well.
+    void showAgain();
 
     // Sign-in and sign-out.
     void cmdSignIn_Click();
@@ -143,6 +147,7 @@ private:
     void lockFields(bool locked);
     QList<QWidget*> signInFields() const;
     QMenu* trayMenu();
+    void iconMenuAboutToShow();
 
     // What the options store.
     void storeCredentials(const QString& nick, const QString& password);
@@ -152,6 +157,7 @@ private:
 
     void layOut();
 
+    QMenu* m_iconMenu = nullptr; // the icon's own menu, with the room window's tray entries
     InstanceLock m_instance;
     bool m_closedWhileLoading = false;
     bool m_resizing = false; // size changes made by the resize handling are not handled again

@@ -4,6 +4,7 @@
 
 #include "chatroom/Channel.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramEnd.h"
 #include "support/Shell.h"
 #include "support/WebAddresses.h"
 #include "widgets/About.h"
@@ -11,7 +12,6 @@
 #include "widgets/clsSysTray.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ void Login::mnu_Close_Click() {
     if (answer == Dialogs::Answer::No)
         return;
     RemoveFromSysTray();
-    QCoreApplication::exit(0);
+    EndProgramAtOnce();
 }
 
 void Login::mnu_Feedback_Click() {
@@ -67,14 +67,28 @@ void Login::gSysTray_LButtonDblClk() {
 }
 
 void Login::gSysTray_RButtonUp() {
-    trayMenu()->popup(QCursor::pos());
+    QMenu* menu = trayMenu();
+    // A desktop that opened the icon's own menu for this click shows the same
+    // entries at the pointer already.
+    if (!m_iconMenu->isVisible())
+        menu->popup(QCursor::pos());
 }
 
-// The room window's notification-area menu, which is also the icon's menu
-// from the moment the room window exists.
+// Desktops that draw the icon's menu themselves may never report the right
+// button: opening the menu does the right button's work instead.
+void Login::iconMenuAboutToShow() {
+    trayMenu();
+}
+
+// The room window's notification-area menu (the first reference loads the
+// room window, hidden); the icon's own menu takes its entries.
 QMenu* Login::trayMenu() {
     QMenu* menu = Channel::form().mnu_systray;
-    gSysTray->setContextMenu(menu);
+    if (m_iconMenu->actions() != menu->actions()) {
+        for (QAction* entry : m_iconMenu->actions())
+            m_iconMenu->removeAction(entry);
+        m_iconMenu->addActions(menu->actions());
+    }
     return menu;
 }
 

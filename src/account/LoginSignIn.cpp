@@ -28,7 +28,7 @@ void Login::cmdSignIn_Click() {
 void Login::DoSignIn() {
     Channel& room = Channel::form(); // the first reference loads the room window, hidden
     room.Timer1.stop();
-    trayMenu(); // the room window's menu is the icon's from now on
+    trayMenu(); // the icon's menu carries the room window's entries from now on
     if (Text1->text().isEmpty()) {
         Dialogs::MsgBox(QStringLiteral("Enter Your NickName"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation, QStringLiteral("No NickName"));

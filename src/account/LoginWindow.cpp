@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSystemTrayIcon>
 
@@ -188,6 +189,11 @@ void Login::createTrayIcon() {
     gSysTray = new clsSysTray(this);
     connect(gSysTray, &clsSysTray::LButtonDblClk, this, &Login::gSysTray_LButtonDblClk);
     connect(gSysTray, &clsSysTray::RButtonUp, this, &Login::gSysTray_RButtonUp);
+    // The icon has a menu from the start; the room window's entries come into
+    // it when it is first opened or at sign-in.
+    m_iconMenu = new QMenu(this);
+    connect(m_iconMenu, &QMenu::aboutToShow, this, &Login::iconMenuAboutToShow);
+    gSysTray->setContextMenu(m_iconMenu);
     gSysTray->setSourceWindow(this);
     gSysTray->ChangeIcon(DebugWin::form().windowIcon());
     gSysTray->IconInSysTray();
@@ -213,6 +219,14 @@ void Login::Form_Unload(bool& cancel) {
         hide();
     else
         showMinimized();
+}
+
+void Login::showAgain() {
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void Login::RemoveFromSysTray() {

@@ -1,11 +1,11 @@
 #include "account/frmSplash.h"
 
 #include "account/Login.h"
+#include "platform/ProgramEnd.h"
 #include "platform/ScreenCentre.h"
 #include "platform/TwipsGeometry.h"
 #include "widgets/ProgramPictures.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -69,7 +69,7 @@ void frmSplash::Timer1_Timer() {
     Login& login = Login::form();
     Unload();
     if (login.ClosedWhileLoading()) {
-        QCoreApplication::exit(0);
+        EndProgramAtOnce();
         return;
     }
     login.show();

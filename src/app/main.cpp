@@ -1,5 +1,6 @@
 #include "account/frmSplash.h"
 #include "chatroom/RegisterWindows.h"
+#include "platform/ShownWindows.h"
 #include "platform/WebEngineProcess.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("TazmirKorvu"));
     QApplication::setApplicationDisplayName(QStringLiteral("TazmirKorvu Messenger"));
     RegisterWindows();
+    ReportShownWindows();
     frmSplash::form().show();
     return QApplication::exec();
 }

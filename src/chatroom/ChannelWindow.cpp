@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/KeyEvents.h"
+#include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
 #include "platform/Waits.h"
 #include "support/ColouredText.h"
@@ -21,7 +22,6 @@
 #include "widgets/Author.h"
 #include "widgets/frmSmileys.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSysInfo>
@@ -89,7 +89,7 @@ void Channel::Form_Unload(bool& cancel) {
     if (answer != Dialogs::Answer::Yes)
         return;
     hide();
-    Login::form().show();
+    Login::form().showAgain();
 }
 
 void Channel::mnu_terminate_Click() {
@@ -109,7 +109,7 @@ void Channel::mnu_terminate_Click() {
     // notices the process is gone.
     if (Login* login = Login::loaded())
         login->RemoveFromSysTray();
-    QCoreApplication::exit(0);
+    EndProgramAtOnce();
 }
 
 // Free slots keep their windows: only conversations with someone go.

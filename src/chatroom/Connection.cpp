@@ -6,10 +6,11 @@
 #include "account/frmPassword.h"
 #include "chatroom/BuddyList.h"
 #include "chatroom/DebugWin.h"
+#include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
-#include "platform/WebBrowser.h"
 #include "platform/Waits.h"
+#include "platform/WebBrowser.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
@@ -102,11 +103,12 @@ void Channel::finishReceiving() {
 // Interprets queued lines in the order they arrived. Interpretation never nests:
 // events pumped by a line may bring more data, which joins the queue and is
 // interpreted here after the lines before it. During a flood the panes lay out
-// what arrived in a batch of up to a tenth of a second at once.
+// what arrived in a batch of up to a tenth of a second at once. Once the program
+// is ending the lines left are not interpreted.
 void Channel::runReceiveLoop() {
     m_receiving = true;
     m_loopWaitDepth = Waits::depth();
-    while (!RecvQueue.empty()) {
+    while (!RecvQueue.empty() && !ProgramEnding()) {
         RichTextBox::Batch batch;
         QElapsedTimer batchTime;
         batchTime.start();
@@ -114,14 +116,14 @@ void Channel::runReceiveLoop() {
             interpretQueued();
             if (sock.BytesAvailable() > 0)
                 queueArrived(sock.GetData());
-        } while (!RecvQueue.empty() && batchTime.elapsed() < BatchMs);
+        } while (!RecvQueue.empty() && batchTime.elapsed() < BatchMs && !ProgramEnding());
     }
     m_receiving = false;
 }
 
 // The lines queued now; what arrives meanwhile waits for the next round.
 void Channel::interpretQueued() {
-    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty(); --n) {
+    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty() && !ProgramEnding(); --n) {
         const ReceiveQueue::Line next = RecvQueue.pop();
         if (next.answered)
             continue;

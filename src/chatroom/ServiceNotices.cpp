@@ -88,7 +88,7 @@ void Channel::endStay() {
 void Channel::onOwnKick(const IrcMessage& msg) {
     hide();
     Login& login = Login::form();
-    login.show();
+    login.showAgain();
     login.mnu_Sign->setText(QStringLiteral("Sign In"));
     login.Login_UnLog();
     showInMain(Chr3 + QStringLiteral("04") + QStringLiteral("You were kicked from ") + Chr2 + P(msg, 1, 1) + Chr2 +
@@ -129,7 +129,7 @@ void Channel::onCannotJoin(const IrcMessage& msg) {
     Login& login = Login::form();
     login.cmdSignout_Click();
     login.mnu_Sign->setText(QStringLiteral("Sign In"));
-    login.show();
+    login.showAgain();
     login.Text1->setReadOnly(false);
     hide();
 }

@@ -6,13 +6,8 @@
 #include "widgets/About.h"
 #include "widgets/Author.h"
 
-
 void Channel::mnu_systray_hide_Click() {
-    Login& login = Login::form();
-    login.setVisible(true);
-    login.show();
-    login.raise();
-    login.activateWindow();
+    Login::form().showAgain();
 }
 
 void Channel::mnu_chatroom_Click() {

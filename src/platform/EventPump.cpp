@@ -1,5 +1,7 @@
 #include "platform/EventPump.h"
 
+#include "platform/ProgramEnd.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -10,6 +12,8 @@ constexpr qint64 ThrottleNs = 16'000'000;
 } // namespace
 
 void DoEvents() {
+    if (ProgramEnding())
+        return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

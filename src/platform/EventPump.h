@@ -2,7 +2,8 @@
 
 #include <functional>
 
-// Lets pending events run once, as the desktop's event pump does.
+// Lets pending events run once, as the desktop's event pump does; nothing once
+// the program is ending.
 void DoEvents();
 // The same, but at most once every few milliseconds: for loops that pump once per
 // item (one per received line), where pumping every time would cost more than

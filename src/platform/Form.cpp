@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/ProgramEnd.h"
 #include "platform/Waits.h"
 
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ void Form::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     show();
     QEventLoop loop;
-    while (self && isVisible() && !m_unloading)
+    while (self && isVisible() && !m_unloading && !ProgramEnding())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     if (self)
         setWindowModality(Qt::NonModal);

@@ -20,7 +20,8 @@ public:
     // program does.
     void Destroy();
     bool isUnloading() const { return m_unloading; }
-    // Shows the window and returns only when it is hidden or unloaded again.
+    // Shows the window and returns only when it is hidden or unloaded again,
+    // or the program ends.
     void ShowModal();
 
     // Called by the slot that hands the window out, once it may be referred to.

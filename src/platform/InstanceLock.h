@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <memory>
 
 // "Is the program running already?": one lock file in the user's runtime
 // folder, held by the running instance. The lock names its process, so a lock
@@ -9,17 +10,26 @@
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& programName);
+    ~InstanceLock();
 
-    // True when no other running process holds the lock; this one then holds
-    // it until Release or destruction.
+    // False only when another running process holds the lock. A folder where
+    // no lock can be made (missing, not writable) is no sign of another
+    // instance: the temp folder is tried next, and when no lock can be made
+    // there either the program runs without one (TryLock true, Held false).
     bool TryLock();
     void Release();
-    bool Held() const { return m_lock.isLocked(); }
+    bool Held() const { return m_lock && m_lock->isLocked(); }
 
-    // XDG_RUNTIME_DIR, else the temp folder (then the file name carries the
-    // user's id, as the temp folder is shared).
+    // Where the lock is looked for first: XDG_RUNTIME_DIR, else the temp folder.
     static QString LockFilePath(const QString& programName);
+    // The temp folder's lock; its name carries the user's id, as the temp
+    // folder is shared. Empty when there is no temp folder.
+    static QString TempLockFilePath(const QString& programName);
 
 private:
-    QLockFile m_lock;
+    enum class Attempt { Taken, HeldElsewhere, NoLockHere };
+    Attempt tryLockAt(const QString& path);
+
+    QString m_programName;
+    std::unique_ptr<QLockFile> m_lock;
 };

@@ -18,7 +18,4 @@ bool WriteEntry(const QString& fileName, const QString& title, const QString& pr
 // is no failure).
 bool RemoveEntry(const QString& fileName);
 
-// The Exec= value that runs program without arguments.
-QString ExecValue(const QString& program);
-
 } // namespace StartAtLogin

@@ -1,5 +1,7 @@
 #include "platform/Winsock.h"
 
+#include "platform/ProgramEnd.h"
+
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -87,12 +89,14 @@ void Winsock::Accept(long requestID) {
 }
 
 void Winsock::SendData(const QByteArray& bytes) {
+    if (ProgramEnding())
+        return;
     if (m_socket && m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->write(bytes);
 }
 
 QByteArray Winsock::GetData() {
-    return m_socket ? m_socket->readAll() : QByteArray();
+    return m_socket && !ProgramEnding() ? m_socket->readAll() : QByteArray();
 }
 
 qint64 Winsock::BytesAvailable() const {
@@ -152,7 +156,7 @@ void Winsock::adopt(QTcpSocket* socket) {
 }
 
 void Winsock::onReadyRead() {
-    if (m_socket && m_socket->bytesAvailable() > 0)
+    if (m_socket && m_socket->bytesAvailable() > 0 && !ProgramEnding())
         emit DataArrival(m_socket->bytesAvailable());
 }
 

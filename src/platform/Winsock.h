@@ -15,7 +15,8 @@ class QTcpSocket;
 // events are the ones the windows use; events arrive on the GUI thread, and a
 // handler that lets events run may see DataArrival again inside it. The peer's
 // close raises CloseEvent, a reset raises Error (connection reset); a connection
-// ends with one of the two.
+// ends with one of the two. Once the program is ending nothing more is read
+// or sent.
 class Winsock : public QObject {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ public:
     // Takes the incoming connection requestID onto this object (after Close).
     void Accept(long requestID);
     // Queues bytes as they are; nothing is added. Nothing is queued once the
-    // connection has ended.
+    // connection has ended or the program is ending.
     void SendData(const QByteArray& bytes);
     // Everything received so far, removed from the control.
     QByteArray GetData();

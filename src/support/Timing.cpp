@@ -1,6 +1,7 @@
 #include "support/Timing.h"
 
 #include "platform/EventPump.h"
+#include "platform/ProgramEnd.h"
 #include "platform/Waits.h"
 
 #include <QElapsedTimer>
@@ -21,7 +22,7 @@ void Pause(double seconds) {
     QElapsedTimer clock; // monotonic: does not jump back at midnight
     clock.start();
     qint64 advanced = 0;
-    while (clock.elapsed() + advanced < wanted) {
+    while (clock.elapsed() + advanced < wanted && !ProgramEnding()) {
         DoEvents();
         if (pausesTakeNoTime())
             advanced = wanted;

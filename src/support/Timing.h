@@ -3,7 +3,8 @@
 #include <QDateTime>
 
 // Returns after seconds have passed, letting pending events run meanwhile;
-// Pause(0) returns at once without running any.
+// Pause(0) returns at once without running any, and so does every pause once
+// the program is ending.
 void Pause(double seconds);
 // Where pauses must cost no real time (the fuzz target), the pause clock is
 // moved on by the whole pause once the pending events have run, instead of

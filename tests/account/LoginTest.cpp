@@ -8,6 +8,7 @@
 #include "fixtures/IrcTestServer.h"
 #include "fixtures/OpenedUrls.h"
 #include "fixtures/Wait.h"
+#include "platform/DesktopEntry.h"
 #include "platform/InstanceLock.h"
 #include "platform/StartAtLogin.h"
 #include "support/Globals.h"
@@ -30,6 +31,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -186,7 +188,7 @@ TEST_F(LoginTest, SignInConnectsAndStoresWhatTheBoxesSay) {
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
         QString::fromUtf8(entry.readAll())
-            .contains("\nExec=" + StartAtLogin::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
+            .contains("\nExec=" + DesktopEntry::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
 
     ASSERT_TRUE(waitForWelcome());
     EXPECT_TRUE(login.Label6->isVisibleTo(&login));
@@ -362,8 +364,31 @@ TEST_F(LoginTest, TheIconsEventsShowTheRoomAndItsMenu) {
 
     emit login.gSysTray->NotifyIcon().activated(QSystemTrayIcon::Context);
     EXPECT_TRUE(room().mnu_systray->isVisible());
-    EXPECT_EQ(login.gSysTray->NotifyIcon().contextMenu(), room().mnu_systray);
+    EXPECT_EQ(login.gSysTray->NotifyIcon().contextMenu()->actions(), room().mnu_systray->actions());
     room().mnu_systray->hide();
+}
+
+// A desktop that opens the icon's menu itself, and never reports the right
+// button, finds a menu there before anyone has signed in: opening it loads
+// the room window hidden and shows the room's tray entries, which work.
+TEST_F(LoginTest, TheIconHasAWorkingMenuBeforeTheFirstSignIn) {
+    Login& login = Login::form();
+    QMenu* menu = login.gSysTray->NotifyIcon().contextMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Channel::loaded(), nullptr); // the room window loads at the first reference only
+
+    menu->popup(QPoint(20, 20)); // as the desktop opens it
+    ASSERT_NE(Channel::loaded(), nullptr);
+    EXPECT_FALSE(room().isVisible());
+    EXPECT_EQ(menu->actions(), room().mnu_systray->actions());
+    // Where the desktop also reports the click, no second menu opens over it.
+    emit login.gSysTray->NotifyIcon().activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(room().mnu_systray->isVisible());
+    menu->hide();
+
+    menu->actions().front()->trigger(); // "&Show Main Window"
+    EXPECT_TRUE(login.isVisible());
 }
 
 TEST_F(LoginTest, TheRoomsTrayMenu) {
@@ -403,6 +428,19 @@ TEST_F(LoginTest, TheHelpMenu) {
     EXPECT_TRUE(room().isVisible());
 }
 
+// A runtime folder that cannot hold the lock is no other instance: the window
+// loads in full.
+TEST_F(LoginTest, AMissingRuntimeFolderIsNoOtherInstance) {
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir nowhere;
+    qputenv("XDG_RUNTIME_DIR", QDir(nowhere.path()).filePath("missing").toUtf8());
+    Login& login = Login::form();
+    qputenv("XDG_RUNTIME_DIR", saved);
+    EXPECT_FALSE(login.ClosedWhileLoading());
+    EXPECT_TRUE(login.Timer2.isActive());
+    EXPECT_EQ(Login::loaded(), &login);
+}
+
 TEST_F(LoginTest, AnotherInstanceClosesTheWindowWhileItLoads) {
     InstanceLock running(QStringLiteral("tazmir-korvu"));
     ASSERT_TRUE(running.TryLock());
@@ -420,5 +458,64 @@ TEST_F(LoginTest, TheLockGoesWithTheWindow) {
     ResetClient();
     EXPECT_TRUE(other.TryLock());
 }
+
+// Offscreen there is no notification area, so closing the window minimised
+// it. Each path that shows it again brings it back into view.
+class BackIntoViewTest;
+struct ShowingPath {
+    const char* name;
+    void (BackIntoViewTest::*showsTheWindow)();
+};
+
+void PrintTo(const ShowingPath& path, std::ostream* os) {
+    *os << path.name;
+}
+
+class BackIntoViewTest : public ClientTest, public testing::WithParamInterface<ShowingPath> {
+public:
+    void roomClosedWithYes() {
+        room().show();
+        answers.push_back({Dialogs::Answer::Yes, {}});
+        room().close();
+    }
+    void trayShowMainWindow() { room().mnu_systray_hide->trigger(); }
+    void kickedFromTheRoom() {
+        joinTheRoom();
+        feed(":op!o@h KICK #r me :out");
+    }
+    void roomRefused() {
+        joinTheRoom();
+        feed(":s 474 me #r :Cannot join channel (+b)");
+    }
+
+private:
+    void joinTheRoom() {
+        room(); // its load reads the settings the lines below override
+        G().MyNick = "me";
+        G().AutoJoin = "#r";
+        feed(":me!u@h JOIN #r");
+        ASSERT_EQ(room().RoomName(), "#r");
+    }
+};
+
+TEST_P(BackIntoViewTest, TheMinimisedWindowComesBack) {
+    Login& login = Login::form();
+    login.show();
+    login.close();
+    QTest::qWait(50);
+    ASSERT_TRUE(login.isMinimized());
+    (this->*GetParam().showsTheWindow)();
+    QTest::qWait(50);
+    EXPECT_TRUE(login.isVisible());
+    EXPECT_FALSE(login.isMinimized());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , BackIntoViewTest,
+    testing::Values(ShowingPath{"RoomClosed", &BackIntoViewTest::roomClosedWithYes},
+                    ShowingPath{"TrayShowMainWindow", &BackIntoViewTest::trayShowMainWindow},
+                    ShowingPath{"KickedFromTheRoom", &BackIntoViewTest::kickedFromTheRoom},
+                    ShowingPath{"RoomRefused", &BackIntoViewTest::roomRefused}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

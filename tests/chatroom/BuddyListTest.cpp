@@ -9,6 +9,7 @@
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
 #include "fixtures/Wait.h"
+#include "platform/ProgramEnd.h"
 #include "support/CommandParser.h"
 #include "support/Globals.h"
 #include "support/Settings.h"
@@ -131,6 +132,21 @@ TEST_F(BuddyListTest, StoredListKeysOrderAndEveryChange) {
     ASSERT_TRUE(BuddyList::form().Unload());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"kim"}));
+}
+
+// The room window's exit runs no unload handler of the buddy list, and the
+// program ends; the next run still finds every change made before it.
+TEST_F(BuddyListTest, TheStoredListSurvivesTheExit) {
+    add({"kim", "lee"});
+    BuddyList::form().lstSetup->item(0)->setSelected(true);
+    BuddyList::form().cmdRem_Click();
+    add({"max"});
+    EXPECT_EQ(runEventLoop([] { Channel::form().mnu_terminate_Click(); }), 0);
+    ASSERT_NE(BuddyList::loaded(), nullptr); // the exit left it loaded
+    destroyWindow();                         // as the end of the program takes it
+    ForgetProgramEnd();                      // the next run
+    EXPECT_EQ(LoadBuddies(), (QStringList{"lee", "max"}));
+    EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"lee", "max"}));
 }
 
 TEST_F(BuddyListTest, StoredCountsThatAreNotAList) {

@@ -1,6 +1,7 @@
 // A server that misbehaves on purpose, on a real loopback socket: lines cut at
 // odd places, boxes left open while the server keeps talking, connections that
 // end in a reset, a crowd of CTCP requests.
+#include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/ScriptedServer.h"
@@ -130,6 +131,29 @@ TEST_F(HostileServerTest, APingIsAnsweredWhileTheTopicReplyPauses) {
     EXPECT_TRUE(waitForPane("Topic is"));
     ASSERT_TRUE(sync());
     EXPECT_EQ(server.count("PONG :p"), 1);
+}
+
+// The user ends the program while a line's handler pauses: the pause returns at
+// once, the server's later keep-alive goes unanswered and the lines queued
+// behind the paused one are not interpreted.
+TEST_F(HostileServerTest, EndingTheProgramInAPauseEndsTheTalkAtOnce) {
+    answers.push_back({Dialogs::Answer::Yes, {}});
+    qsizetype sentBeforeTheEnd = -1;
+    server.onLine = [&](const QByteArray& line) {
+        if (line != "PONG :p")
+            return;
+        sentBeforeTheEnd = server.lines().size();
+        Login::form().mnu_Close_Click(); // the topic reply is still in its pause
+        server.write("PING :late\r\n");
+    };
+    const QByteArray lines = ":me!u@h JOIN :#r\r\n:s 332 me #r :the topic\r\nPING :p\r\n"
+                             ":s NOTICE me :queued behind\r\n";
+    EXPECT_EQ(runEventLoop([&] { server.write(lines); }), 0);
+    ASSERT_GE(sentBeforeTheEnd, 0);
+    EXPECT_TRUE(paneText().contains("You have entered to the chat room")); // the paused handler finished
+    EXPECT_FALSE(waitUntil([&] { return server.count("PONG :late") > 0; }, 1000));
+    EXPECT_EQ(server.lines().size(), sentBeforeTheEnd);
+    EXPECT_FALSE(paneText().contains("queued behind"));
 }
 
 // With a box open the queue fills to its bound, then the server's data waits

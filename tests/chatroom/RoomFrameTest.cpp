@@ -1,17 +1,26 @@
 // The room window's frame without a connection: the menu tree as the user sees
 // it, the tab strip, the browser toolbars, the private-chat options with their
-// warning, and the items that need a connection.
+// warning, the items that need a connection, and the exit.
+#include "account/Login.h"
 #include "account/frmPassword.h"
 #include "account/frmchange.h"
+#include "account/frmregister.h"
+#include "account/usenick.h"
 #include "chatroom/Channel.h"
+#include "chatroom/DebugWin.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/OpenedUrls.h"
+#include "fixtures/Wait.h"
 #include "platform/RichTextBox.h"
 #include "platform/WebBrowser.h"
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
 #include "support/WebAddresses.h"
 #include "support/WindowTables.h"
+#include "widgets/About.h"
+#include "widgets/Author.h"
+#include "widgets/clsSysTray.h"
+#include "widgets/frmSmileys.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -22,6 +31,7 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QUrl>
+#include <memory>
 
 namespace {
 
@@ -218,6 +228,43 @@ TEST_F(RoomFrameTest, PrivateChatOffAsksAndRefusesNewConversations) {
     c.mnu_sound_no->trigger();
     EXPECT_TRUE(c.PrivateChatSoundOn());
     EXPECT_EQ(boxes.size(), 2u); // the sound pair asks nothing
+}
+
+// The exit: the side windows go in their order, then every conversation with
+// someone (a window whose slot is free stays), the icon leaves the
+// notification area, and the program ends without asking any window left.
+TEST_F(RoomFrameTest, ExitUnloadsInOrderAndEnds) {
+    auto unloaded = std::make_shared<QStringList>();
+    const auto watch = [unloaded](Form& window, const QString& name) {
+        window.onUnloaded = [unloaded, name, before = window.onUnloaded] {
+            *unloaded << name;
+            if (before)
+                before();
+        };
+    };
+    // Loaded in another order than the exit's, so the order is the exit's own.
+    watch(About::form(), "About");
+    watch(usenick::form(), "usenick");
+    watch(Author::form(), "Author");
+    watch(frmSmileys::form(), "frmSmileys");
+    watch(frmchange::form(), "frmchange");
+    watch(frmregister::form(), "frmregister");
+    watch(DebugWin::form(), "DebugWin");
+    for (const char* nick : {"bob", "carol", "dave"}) {
+        QueryWindow* conversation = QueryAt(OpenQuery(nick, QString(nick) + "!u@h"));
+        watch(*dynamic_cast<Form*>(conversation->object()), nick);
+    }
+    QueryAt(FindQueryIndex("carol"))->setQueryNick(QString()); // its slot is free, its window still there
+    Login& login = Login::form();
+    ASSERT_TRUE(login.gSysTray->NotifyIcon().isVisible());
+
+    EXPECT_EQ(runEventLoop([&] { room().mnu_terminate_Click(); }), 0);
+    EXPECT_EQ(*unloaded, (QStringList{"DebugWin", "frmregister", "frmSmileys", "frmchange", "usenick",
+                                      "Author", "About", "bob", "dave"}));
+    EXPECT_FALSE(login.gSysTray->NotifyIcon().isVisible());
+    EXPECT_TRUE(boxes.empty()); // the room window's close question never came
+    EXPECT_NE(Channel::loaded(), nullptr);
+    EXPECT_EQ(Login::loaded(), &login);
 }
 
 TEST_F(RoomFrameTest, ItemsThatNeedAConnection) {

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -110,7 +111,7 @@ TEST_F(RoomOpenersTest, ConversationLabelsOpenThePickersAndTheCredits) {
 TEST_F(RoomOpenersTest, BlockingFromTheList) {
     for (const char* name : {"alice", "@oscar", "%hal", "me"})
         room().AddNick(name);
-    // The first entry can be blocked like any other.
+    // Operators sort first and are refused below; a plain member is blocked.
     ASSERT_EQ(room().lstNicks->model()->index(0, 0).data().toString(), "@oscar");
     select("alice");
     room().mnu_blocked->trigger();
@@ -142,6 +143,25 @@ TEST_F(RoomOpenersTest, BlockingFromTheList) {
     room().lstNicks->clearSelection();
     room().mnu_blocked->trigger();
     EXPECT_TRUE(boxes.empty());
+}
+
+// With no operator in the room a plain member sorts first, and that first
+// entry is blocked from the pop-up like any other.
+TEST_F(RoomOpenersTest, TheFirstEntryIsBlockedFromThePopUp) {
+    for (const char* name : {"zoe", "aaron", "me"})
+        room().AddNick(name);
+    room().show();
+    QListView* list = room().lstNicks;
+    const QModelIndex first = list->model()->index(0, 0);
+    ASSERT_EQ(first.data().toString(), "aaron");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, list->visualRect(first).center());
+    ASSERT_TRUE(room().mnu_nicks->isVisible());
+    room().mnu_blocked->trigger();
+    room().mnu_nicks->hide();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(IgnoreList::form().Holds("aaron"));
+    EXPECT_EQ(IgnoreList::form().List1->count(), 1);
 }
 
 } // namespace

@@ -122,6 +122,7 @@ TEST_F(StartUpTest, ASecondStartIdentifiesWithTheStoredPassword) {
 
 // The program itself, twice, with one runtime folder between them. A lock left
 // by an instance that died does not stop the first; the second sees the first.
+// Each tells which windows it shows, as a person would see them.
 class TwoProcessesTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -131,7 +132,11 @@ protected:
         environment.insert("HOME", home.path());
         environment.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
         environment.insert("XDG_RUNTIME_DIR", runtime());
+        // Where the lock goes when the runtime folder cannot have it.
+        environment.insert("TMPDIR", home.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QT_LOGGING_RULES", "korvu.windows.debug=true");
+        environment.insert("QT_MESSAGE_PATTERN", "%{category}: %{message}");
     }
     QString runtime() const { return QDir(home.path()).filePath("runtime"); }
     QString lockFile() const { return QDir(runtime()).filePath("tazmir-korvu.lock"); }
@@ -143,6 +148,15 @@ protected:
         program.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         program.start(QStringLiteral(KORVU_PROGRAM), {});
         ASSERT_TRUE(program.waitForStarted()) << program.errorString().toStdString();
+    }
+    // The windows the program has shown so far, by class, in order.
+    static QStringList shownWindows(QProcess& program, QString& output) {
+        output += QString::fromUtf8(program.readAll());
+        QStringList shown;
+        for (const QString& line : output.split('\n'))
+            if (line.startsWith("korvu.windows: shown "))
+                shown << line.section(' ', 2).trimmed();
+        return shown;
     }
     qint64 lockOwner() const {
         QFile file(lockFile());
@@ -166,11 +180,16 @@ protected:
 TEST_F(TwoProcessesTest, TheSecondShowsTheSplashAndEnds) {
     leaveLockOfADeadInstance();
     QProcess first;
+    QString firstSaid;
     start(first);
     ASSERT_TRUE(waitUntil([&] { return lockOwner() == first.processId(); }, SplashMs + 5000))
         << first.readAll().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return shownWindows(first, firstSaid).contains("Login"); }, 5000))
+        << firstSaid.toStdString();
+    EXPECT_EQ(shownWindows(first, firstSaid), (QStringList{"frmSplash", "Login"}));
 
     QProcess second;
+    QString secondSaid;
     QElapsedTimer clock;
     clock.start();
     start(second);
@@ -178,8 +197,35 @@ TEST_F(TwoProcessesTest, TheSecondShowsTheSplashAndEnds) {
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_GE(clock.elapsed(), SplashAtLeastMs); // the splash had its two seconds
+    EXPECT_EQ(shownWindows(second, secondSaid), QStringList{"frmSplash"}) << secondSaid.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_EQ(lockOwner(), first.processId());
+
+    first.terminate();
+    EXPECT_TRUE(first.waitForFinished());
+}
+
+// A runtime folder that cannot hold a lock (a file stands where it should be,
+// so not even Qt can make it) is no other instance: the program shows the
+// sign-in window and stays, and a second start still finds it running.
+TEST_F(TwoProcessesTest, AnUnusableRuntimeFolderStillStartsOneInstance) {
+    QFile blocker(QDir(home.path()).filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    environment.insert("XDG_RUNTIME_DIR", blocker.fileName());
+    QProcess first;
+    QString firstSaid;
+    start(first);
+    ASSERT_TRUE(waitUntil([&] { return shownWindows(first, firstSaid).contains("Login"); }, SplashMs + 5000))
+        << firstSaid.toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    QProcess second;
+    QString secondSaid;
+    start(second);
+    ASSERT_TRUE(second.waitForFinished(SplashMs + 8000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(shownWindows(second, secondSaid), QStringList{"frmSplash"}) << secondSaid.toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running);
 
     first.terminate();
     EXPECT_TRUE(first.waitForFinished());

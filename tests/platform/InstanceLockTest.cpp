@@ -1,12 +1,15 @@
-// The previous-instance test: one holder at a time, and a lock left by a
-// process that died does not count.
+// The previous-instance test: one holder at a time, a lock left by a process
+// that died does not count, and a runtime folder where no lock can be made is
+// no sign of another instance.
 #include "platform/InstanceLock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,5 +69,101 @@ TEST(InstanceLockTest, ALongHeldLockOfARunningProcessStillCounts) {
     EXPECT_FALSE(lock.TryLock());
     QFile::remove(InstanceLock::LockFilePath(Name));
 }
+
+// A runtime folder (and a temp folder) of the test's choosing, put back after.
+class UnusableFolderTest : public testing::Test {
+public:
+    void SetUp() override { ASSERT_TRUE(m_root.isValid()); }
+    void TearDown() override {
+        for (const QString& place : {m_root.filePath("read-only"), m_root.filePath("temp")})
+            QFile::setPermissions(place,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
+        qputenv("TMPDIR", m_savedTemp);
+        if (m_savedTemp.isEmpty())
+            qunsetenv("TMPDIR");
+    }
+    static void useRuntime(const QString& path) { qputenv("XDG_RUNTIME_DIR", path.toUtf8()); }
+    static void useTemp(const QString& path) { qputenv("TMPDIR", path.toUtf8()); }
+    QString missing() const { return m_root.filePath("missing"); }
+    // A file where the folder should be.
+    QString notAFolder() const {
+        QFile file(m_root.filePath("file"));
+        file.open(QIODevice::WriteOnly);
+        return file.fileName();
+    }
+    // A folder its owner may not write in; empty where permissions do not bind
+    // this user (root).
+    QString readOnly() const {
+        const QString place = m_root.filePath("read-only");
+        QDir().mkpath(place);
+        QFile::setPermissions(place, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile probe(QDir(place).filePath("probe"));
+        if (!probe.open(QIODevice::WriteOnly))
+            return place;
+        probe.remove();
+        return {};
+    }
+    QString usableTemp() const {
+        const QString place = m_root.filePath("temp");
+        QDir().mkpath(place);
+        return place;
+    }
+
+protected:
+    QTemporaryDir m_root;
+    QByteArray m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    QByteArray m_savedTemp = qgetenv("TMPDIR");
+};
+
+struct UnusableCase {
+    const char* name;
+    QString (UnusableFolderTest::*runtime)() const;
+};
+
+void PrintTo(const UnusableCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnusableRuntimeTest : public UnusableFolderTest, public testing::WithParamInterface<UnusableCase> {
+protected:
+    QString runtime() const { return (this->*GetParam().runtime)(); }
+};
+
+// The lock moves to the temp folder, where it still keeps a second instance out.
+TEST_P(UnusableRuntimeTest, TheTempFolderHoldsTheLock) {
+    const QString place = runtime();
+    if (place.isEmpty())
+        GTEST_SKIP() << "folder permissions do not bind this user";
+    useRuntime(place);
+    useTemp(usableTemp());
+    InstanceLock first(Name);
+    ASSERT_TRUE(first.TryLock());
+    EXPECT_TRUE(first.Held());
+    EXPECT_TRUE(QFile::exists(InstanceLock::TempLockFilePath(Name)));
+    InstanceLock second(Name);
+    EXPECT_FALSE(second.TryLock());
+    first.Release();
+    EXPECT_TRUE(second.TryLock());
+}
+
+// Neither folder takes a lock: the program starts all the same, unlocked.
+TEST_P(UnusableRuntimeTest, WithNoFolderForALockTheProgramStillStarts) {
+    const QString place = runtime();
+    if (place.isEmpty())
+        GTEST_SKIP() << "folder permissions do not bind this user";
+    useRuntime(place);
+    useTemp(missing());
+    InstanceLock lock(Name);
+    EXPECT_TRUE(lock.TryLock());
+    EXPECT_FALSE(lock.Held());
+    EXPECT_TRUE(QDir::current().entryList({Name + "*"}).isEmpty()); // nor one in the working folder
+}
+
+INSTANTIATE_TEST_SUITE_P(, UnusableRuntimeTest,
+                         testing::Values(UnusableCase{"Missing", &UnusableFolderTest::missing},
+                                         UnusableCase{"NotAFolder", &UnusableFolderTest::notAFolder},
+                                         UnusableCase{"ReadOnly", &UnusableFolderTest::readOnly}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -68,28 +68,4 @@ TEST_F(StartAtLoginTest, FailsInAReadOnlyFolder) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-struct ExecCase {
-    const char* name;
-    const char* program;
-    const char* exec;
-};
-
-class ExecValueTest : public testing::TestWithParam<ExecCase> {};
-
-TEST_P(ExecValueTest, QuotesAsDesktopEntriesRequire) {
-    EXPECT_EQ(StartAtLogin::ExecValue(GetParam().program), GetParam().exec);
-}
-
-// Inside quotes ", `, $ and \ take a backslash; then every backslash of the
-// value is doubled, and % is written %%.
-INSTANTIATE_TEST_SUITE_P(Paths, ExecValueTest,
-                         testing::Values(ExecCase{"Plain", "/usr/bin/tazmir-korvu", "/usr/bin/tazmir-korvu"},
-                                         ExecCase{"Blank", "/home/a b/korvu", "\"/home/a b/korvu\""},
-                                         ExecCase{"Dollar", "/home/$x/korvu", "\"/home/\\\\$x/korvu\""},
-                                         ExecCase{"Quote", "/home/a\"b/korvu", "\"/home/a\\\\\"b/korvu\""},
-                                         ExecCase{"Backslash", "/home/a\\b/korvu",
-                                                  "\"/home/a\\\\\\\\b/korvu\""},
-                                         ExecCase{"Percent", "/home/100%/korvu", "/home/100%%/korvu"}),
-                         [](const testing::TestParamInfo<ExecCase>& info) { return info.param.name; });
-
 } // namespace

@@ -1,5 +1,8 @@
 #include "support/Timing.h"
 
+#include "fixtures/Wait.h"
+#include "platform/EventPump.h"
+#include "platform/ProgramEnd.h"
 #include "platform/Waits.h"
 
 #include <QElapsedTimer>
@@ -49,6 +52,39 @@ TEST(Timing, PausesThatTakeNoTimeStillLetEventsRunOnce) {
     SetPausesTakeNoTime(false);
     EXPECT_TRUE(ran);
     EXPECT_LT(clock.elapsed(), 1000);
+}
+
+// The end of the program cuts a pause short: the handler that waited goes on
+// at once, and the events queued behind the end no longer run.
+TEST(Timing, AnEndedProgramsPausesReturnAtOnce) {
+    bool ranAfterTheEnd = false;
+    bool pumpedAfterTheEnd = false;
+    qint64 firstPause = -1;
+    qint64 bothPauses = -1;
+    const int code = runEventLoop(
+        [&] {
+            QTimer::singleShot(0, [&] {
+                EndProgramAtOnce();
+                QTimer::singleShot(0, [&] { ranAfterTheEnd = true; });
+            });
+            QElapsedTimer clock;
+            clock.start();
+            Pause(8);
+            firstPause = clock.elapsed();
+            Pause(8); // one that begins after the end
+            DoEvents();
+            bothPauses = clock.elapsed();
+            pumpedAfterTheEnd = ranAfterTheEnd;
+        },
+        20000);
+    ForgetProgramEnd();
+    EXPECT_EQ(code, 0);
+    EXPECT_GE(firstPause, 0);
+    EXPECT_LT(firstPause, 4000);
+    EXPECT_LT(bothPauses, 4000);
+    EXPECT_FALSE(pumpedAfterTheEnd);
+    DoEvents();
+    EXPECT_TRUE(ranAfterTheEnd);
 }
 
 } // namespace

@@ -1,0 +1,37 @@
+// The values of a desktop entry, written as desktops read them.
+#include "platform/DesktopEntry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ExecCase {
+    const char* name;
+    const char* program;
+    const char* exec;
+};
+
+class ExecValueTest : public testing::TestWithParam<ExecCase> {};
+
+TEST_P(ExecValueTest, QuotesAsDesktopEntriesRequire) {
+    EXPECT_EQ(DesktopEntry::ExecValue(GetParam().program), GetParam().exec);
+}
+
+// Inside quotes ", `, $ and \ take a backslash; then every backslash of the
+// value is doubled, and % is written %%.
+INSTANTIATE_TEST_SUITE_P(Paths, ExecValueTest,
+                         testing::Values(ExecCase{"Plain", "/usr/bin/tazmir-korvu", "/usr/bin/tazmir-korvu"},
+                                         ExecCase{"Blank", "/home/a b/korvu", "\"/home/a b/korvu\""},
+                                         ExecCase{"Dollar", "/home/$x/korvu", "\"/home/\\\\$x/korvu\""},
+                                         ExecCase{"Quote", "/home/a\"b/korvu", "\"/home/a\\\\\"b/korvu\""},
+                                         ExecCase{"Backslash", "/home/a\\b/korvu",
+                                                  "\"/home/a\\\\\\\\b/korvu\""},
+                                         ExecCase{"Percent", "/home/100%/korvu", "/home/100%%/korvu"}),
+                         [](const testing::TestParamInfo<ExecCase>& info) { return info.param.name; });
+
+TEST(DesktopEntryTest, StringValuesEscapeTheirControlCharacters) {
+    EXPECT_EQ(DesktopEntry::StringValue("Tazmir Korvu"), "Tazmir Korvu");
+    EXPECT_EQ(DesktopEntry::StringValue("a\\b\nc\td\re \"$`"), "a\\\\b\\nc\\td\\re \"$`");
+}
+
+} // namespace
