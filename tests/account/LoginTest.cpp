@@ -429,13 +429,17 @@ TEST_F(LoginTest, TheHelpMenu) {
 }
 
 // A runtime folder that cannot hold the lock is no other instance: the window
-// loads in full.
+// loads in full. The lock then goes to a temp folder of the test's own, which
+// no other program running meanwhile can hold.
 TEST_F(LoginTest, AMissingRuntimeFolderIsNoOtherInstance) {
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedTemp = qgetenv("TMPDIR");
     QTemporaryDir nowhere;
     qputenv("XDG_RUNTIME_DIR", QDir(nowhere.path()).filePath("missing").toUtf8());
+    qputenv("TMPDIR", nowhere.path().toUtf8());
     Login& login = Login::form();
-    qputenv("XDG_RUNTIME_DIR", saved);
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("TMPDIR", savedTemp);
     EXPECT_FALSE(login.ClosedWhileLoading());
     EXPECT_TRUE(login.Timer2.isActive());
     EXPECT_EQ(Login::loaded(), &login);
