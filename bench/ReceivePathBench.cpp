@@ -11,6 +11,7 @@
 #include "BenchClient.h"
 #include "BenchDriver.h"
 #include "Workloads.h"
+#include "platform/HeapPages.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -39,6 +40,7 @@ int runChild(int argc, char** argv, const QString& workload, double scale) {
 } // namespace
 
 int main(int argc, char** argv) {
+    StartWithHugeHeapPages(argv); // a run's process starts as the program does
     QStringList args;
     for (int k = 1; k < argc; ++k)
         args << QString::fromLocal8Bit(argv[k]);

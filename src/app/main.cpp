@@ -1,5 +1,6 @@
 #include "account/frmSplash.h"
 #include "chatroom/RegisterWindows.h"
+#include "platform/HeapPages.h"
 #include "platform/ShownWindows.h"
 #include "platform/WebEngineProcess.h"
 
@@ -8,6 +9,7 @@
 // The splash opens the program; the sign-in window it hands over to carries
 // the rest of the start-up.
 int main(int argc, char** argv) {
+    StartWithHugeHeapPages(argv);
     PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvu"));

@@ -1,0 +1,33 @@
+#include "platform/HeapPages.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* Tunables = "GLIBC_TUNABLES";
+constexpr const char* HugeHeap = "glibc.malloc.hugetlb=1";
+
+bool kernelGivesHugePagesOnRequest() {
+    std::ifstream mode("/sys/kernel/mm/transparent_hugepage/enabled");
+    std::string line;
+    return std::getline(mode, line) && line.find("[madvise]") != std::string::npos;
+}
+
+} // namespace
+
+void StartWithHugeHeapPages(char** argv) {
+    if (const char* set = std::getenv(Tunables)) {
+        if (std::strcmp(set, HugeHeap) == 0)
+            unsetenv(Tunables); // ours, taken at this start: not for child processes
+        return;
+    }
+    if (!kernelGivesHugePagesOnRequest())
+        return;
+    setenv(Tunables, HugeHeap, 1);
+    execv("/proc/self/exe", argv);
+    unsetenv(Tunables); // the start failed: go on as we are
+}
