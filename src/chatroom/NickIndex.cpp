@@ -38,11 +38,14 @@ template <class Group, class T> void NickIndex::unfile(QStringView key, Group Sl
 
 // Forms of one text are mostly that text: its slot is looked up once.
 void NickIndex::fileMember(RoomMember* member) {
+    fileMemberIn(slotOf(member->entry.Nick), member);
+}
+
+void NickIndex::fileMemberIn(Slot& slot, RoomMember* member) {
     const QString& nick = member->entry.Nick;
-    Slot& exact = slotOf(nick);
-    exact.members.insert(member);
+    slot.members.insert(member);
     const QString folded = FoldedNick(nick);
-    (folded == nick ? exact : slotOf(folded)).foldedMembers.insert(member);
+    (folded == nick ? slot : slotOf(folded)).foldedMembers.insert(member);
 }
 
 void NickIndex::unfileMember(RoomMember* member) {
@@ -52,15 +55,27 @@ void NickIndex::unfileMember(RoomMember* member) {
 }
 
 void NickIndex::fileItem(Item* item) {
-    QString spare[3];
-    const QStringView bare = TextWithout(item->text, Ranks, spare[0]);
-    const QStringView stripped = TextWithout(item->text, Modes, spare[1]);
-    const QStringView folded = FoldedNick(stripped, spare[2]);
-    Slot& bareSlot = slotOf(bare);
+    QString spare;
+    const QStringView bare = TextWithout(item->text, Ranks, spare);
+    fileItemIn(slotOf(bare), bare, item);
+}
+
+void NickIndex::fileItemIn(Slot& bareSlot, QStringView bare, Item* item) {
+    QString spare[2];
+    const QStringView stripped = TextWithout(item->text, Modes, spare[0]);
+    const QStringView folded = FoldedNick(stripped, spare[1]);
     bareSlot.itemsWithoutRanks.insert(item);
     Slot& strippedSlot = stripped == bare ? bareSlot : slotOf(stripped);
     strippedSlot.itemsWithoutModes.insert(item);
     (folded == stripped ? strippedSlot : slotOf(folded)).foldedItems.insert(item);
+}
+
+void NickIndex::fileMemberAndItem(RoomMember* member, Item* item) {
+    Slot& slot = slotOf(member->entry.Nick);
+    fileMemberIn(slot, member);
+    QString spare;
+    const QStringView bare = TextWithout(item->text, Ranks, spare);
+    fileItemIn(bare == member->entry.Nick ? slot : slotOf(bare), bare, item);
 }
 
 void NickIndex::unfileItem(Item* item) {

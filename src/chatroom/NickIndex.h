@@ -40,6 +40,9 @@ public:
     void unfileMember(RoomMember* member);
     void fileItem(Item* item);
     void unfileItem(Item* item);
+    // The same as filing both: a member's nick is mostly its item's text without
+    // ranks, so their slot is looked up once.
+    void fileMemberAndItem(RoomMember* member, Item* item);
 
     RoomMember* firstMember(const QString& nick) const;
     RoomMember* firstMemberIgnoringCase(const QString& nick) const;
@@ -74,6 +77,10 @@ private:
     Slot& slotOf(QStringView key);
     const Slot* find(QStringView key) const;
     template <class Group, class T> void unfile(QStringView key, Group Slot::*group, T* value);
+    // Files member under slot, its exact nick's, and its folded nick.
+    void fileMemberIn(Slot& slot, RoomMember* member);
+    // Files item under its forms, the first of which (without ranks) is bare's slot.
+    void fileItemIn(Slot& bareSlot, QStringView bare, Item* item);
 
     Slots m_slots;
 };

@@ -14,8 +14,8 @@ bool NickList::Add(const QString& name) {
         entry.Voice = entry.Voice || c == u'+';
     }
     entry.Nick = nick.size() == name.size() ? name : nick.toString();
-    m_index.fileMember(m_members.insertLater(RoomMember{m_nextId++, entry}));
-    list(entry);
+    RoomMember* member = m_members.insertLater(RoomMember{m_nextId++, entry});
+    m_index.fileMemberAndItem(member, m_model.Add(NickWithPrefix(entry)));
     return true;
 }
 
