@@ -1,6 +1,7 @@
 // Incoming lines in the conversation pane, and the unread mark they leave.
 #include "QueryFixture.h"
 
+#include "fixtures/TestProgram.h"
 #include "support/ColouredText.h"
 #include "support/StandInWindows.h"
 #include "support/Windows.h"
@@ -31,7 +32,7 @@ protected:
     }
     void TearDown() override {
         QueryTest::TearDown();
-        RegisterWindows();
+        registerTestedWindows();
     }
     SoundCountingRoom sounds;
 };
@@ -111,7 +112,8 @@ TEST_F(QueryTest, EveryTouchOfTheWindowEndsTheFlashing) {
         {"mouse over the send picture", [&q] { moveMouseOver(q.Image2); }},
         {"mouse over the pane", [&q] { moveMouseOver(q.DataIn->viewport()); }},
         {"a key in the input line", [&q] { QTest::keyClick(q.DataOut, Qt::Key_A); }},
-        {"focus on the window", [&q] {
+        {"focus on the window",
+         [&q] {
              QFocusEvent focus(QEvent::FocusIn);
              QCoreApplication::sendEvent(&q, &focus);
          }},

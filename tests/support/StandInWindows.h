@@ -2,7 +2,7 @@
 // procedures can be tested without the program's windows.
 #pragma once
 
-#include "chatroom/RegisterWindows.h"
+#include "fixtures/TestProgram.h"
 #include "platform/RichTextBox.h"
 #include "support/Globals.h"
 #include "support/NickEntry.h"
@@ -92,7 +92,8 @@ public:
     QObject* object() override { return this; }
 };
 
-// Installs the stand-ins for one test and puts the program's windows back after.
+// Installs the stand-ins for one test and puts back the windows the test program
+// had after.
 class StandInWindows {
 public:
     StandInRoom room;
@@ -110,7 +111,9 @@ public:
         for (int k = 1; k <= Globals::MaxQueries; ++k)
             delete G().Queries[k].object.data();
         Globals::Reset();
-        RegisterWindows();
+        Windows::SetRoomLoader(nullptr);
+        Windows::SetQueryFactory(nullptr);
+        registerTestedWindows();
     }
     StandInQuery* query(int slot) const { return static_cast<StandInQuery*>(G().Queries[slot].get()); }
     // Closing a conversation frees its slot and destroys the window.
