@@ -29,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -340,7 +339,7 @@ TEST_F(LoginTest, CloseAnsweredYesEndsTheProgramAtOnce) {
     DebugWin::form().show();
     answers.push_back({Dialogs::Answer::Yes, {}});
     EXPECT_EQ(runEventLoop([&] { login.mnu_Close->trigger(); }), 0);
-    EXPECT_FALSE(DebugWin::form().txtDataIn->toPlainText().contains("<< "));
+    EXPECT_FALSE(traffic().contains("<< "));
     EXPECT_FALSE(login.gSysTray->NotifyIcon().isVisible());
     EXPECT_EQ(room().sock.State(), 7);
 }

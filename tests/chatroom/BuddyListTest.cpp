@@ -19,17 +19,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPointer>
 
 namespace {
-
-QStringList entries(const QListWidget& list) {
-    QStringList texts;
-    for (int k = 0; k < list.count(); ++k)
-        texts << list.item(k)->text();
-    return texts;
-}
 
 QString stored(const QString& key) {
     return GetSetting("Listsetup", "Sect", key);
@@ -90,7 +82,7 @@ TEST_F(BuddyListTest, AddTakesANickOnceWithoutBlanks) {
     };
     for (const auto& c : cases) {
         add({c.answer});
-        EXPECT_EQ(entries(*BuddyList::form().lstSetup), c.after) << c.answer;
+        EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), c.after) << c.answer;
     }
     ASSERT_EQ(boxes.size(), std::size(cases)); // only the prompts: a nick stored already shows no message
     EXPECT_TRUE(boxes[0].input);
@@ -111,7 +103,7 @@ TEST_F(BuddyListTest, StoredListKeysOrderAndEveryChange) {
 
     destroyWindow();
     BuddyList& again = BuddyList::form();
-    EXPECT_EQ(entries(*again.lstSetup), (QStringList{"zed", "amy", "Bob"}));
+    EXPECT_EQ(itemTexts(*again.lstSetup), (QStringList{"zed", "amy", "Bob"}));
     EXPECT_EQ(again.lstNicks->count(), 0);
 
     again.lstSetup->item(0)->setSelected(true);
@@ -121,7 +113,7 @@ TEST_F(BuddyListTest, StoredListKeysOrderAndEveryChange) {
     EXPECT_EQ(stored("boty12"), "Bob"); // past the count: left, and ignored
     again.cmdRem_Click();               // nothing selected now
     destroyWindow();
-    EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"amy", "Bob"}));
+    EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), (QStringList{"amy", "Bob"}));
 
     BuddyList::form().cmdClear_Click();
     EXPECT_EQ(stored("boty1"), "0");
@@ -131,7 +123,7 @@ TEST_F(BuddyListTest, StoredListKeysOrderAndEveryChange) {
     add({"kim"}); // the unload handler stores the list as well
     ASSERT_TRUE(BuddyList::form().Unload());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"kim"}));
+    EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), (QStringList{"kim"}));
 }
 
 // The room window's exit runs no unload handler of the buddy list, and the
@@ -146,7 +138,7 @@ TEST_F(BuddyListTest, TheStoredListSurvivesTheExit) {
     destroyWindow();                         // as the end of the program takes it
     ForgetProgramEnd();                      // the next run
     EXPECT_EQ(LoadBuddies(), (QStringList{"lee", "max"}));
-    EXPECT_EQ(entries(*BuddyList::form().lstSetup), (QStringList{"lee", "max"}));
+    EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), (QStringList{"lee", "max"}));
 }
 
 TEST_F(BuddyListTest, StoredCountsThatAreNotAList) {
@@ -178,7 +170,7 @@ TEST_F(BuddyListTest, ServerAnswerReplacesTheOnlineList) {
     };
     for (const auto& c : cases) {
         feed(c.line);
-        EXPECT_EQ(entries(*BuddyList::form().lstNicks), c.online) << c.line;
+        EXPECT_EQ(itemTexts(*BuddyList::form().lstNicks), c.online) << c.line;
     }
     EXPECT_FALSE(BuddyList::form().isVisible());
 }
@@ -226,8 +218,7 @@ class BuddyListServerTest : public BuddyListTest {
 protected:
     IrcTestServer& server = IrcTestServer::shared();
 
-    static QString sentLines() { return DebugWin::form().txtDataIn->toPlainText(); }
-    static qsizetype isonLines() { return sentLines().count("<< ISON "); }
+    static qsizetype isonLines() { return traffic().count("<< ISON "); }
 };
 
 // One ISON line for the whole stored list (ending in a blank); the answer
@@ -249,9 +240,8 @@ TEST_F(BuddyListServerTest, OnlineAndOfflineBuddies) {
 
     add({ghost});
     add({friendNick});
-    EXPECT_TRUE(sentLines().contains("<< ISON " + ghost + " " + friendNick + " \n"))
-        << sentLines().toStdString();
-    ASSERT_TRUE(waitUntil([&] { return entries(*buddies.lstNicks) == QStringList{friendNick}; }));
+    EXPECT_TRUE(traffic().contains("<< ISON " + ghost + " " + friendNick + " \n")) << traffic().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return itemTexts(*buddies.lstNicks) == QStringList{friendNick}; }));
 
     const qsizetype asked = isonLines();
     buddies.tmrRefresh_Timer();

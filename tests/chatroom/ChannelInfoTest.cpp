@@ -14,7 +14,6 @@
 #include "support/WindowTables.h"
 #include "widgets/xpButton.h"
 
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -140,7 +139,6 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return FindChannelIndex(roomName) == 1; }));
         DebugWin::form().show();
     }
-    static QString sentLines() { return DebugWin::form().txtDataIn->toPlainText(); }
 };
 
 bool isListLine(const QString& line) {
@@ -164,7 +162,7 @@ TEST_F(ChannelInfoServerTest, ListsFromTheServerAndRemove) {
         op.send("MODE " + roomName + mask);
     op.waitForLine(QRegularExpression(" MODE " + roomName + " \\+I inv"));
     connectInto(roomName, nick, server);
-    op.waitForLine(QRegularExpression(":" + nick + "!\\S+ JOIN"));
+    op.waitForLine(relayedFrom(nick, "JOIN"));
     op.send("MODE " + roomName + " +o " + nick);
     ASSERT_TRUE(waitUntil([&] { return room().isOp(nick); }));
 
@@ -184,7 +182,7 @@ TEST_F(ChannelInfoServerTest, ListsFromTheServerAndRemove) {
     for (const auto& list : lists) {
         SCOPED_TRACE(list.header);
         (info.*list.click)();
-        EXPECT_TRUE(sentLines().contains("<< MODE " + roomName + " " + list.letter + "\n"));
+        EXPECT_TRUE(traffic().contains("<< MODE " + roomName + " " + list.letter + "\n"));
         ASSERT_TRUE(waitUntil([] { return G().ListRequestFlag == 0; }));
         EXPECT_EQ(header(info), list.header);
         ASSERT_EQ(info.lvBans->topLevelItemCount(), 1);
@@ -193,14 +191,14 @@ TEST_F(ChannelInfoServerTest, ListsFromTheServerAndRemove) {
         EXPECT_TRUE(row[1].startsWith(opNick)) << row[1].toStdString();
         EXPECT_FALSE(row[2].isEmpty());
 
-        const qsizetype removals = sentLines().count("<< mode ");
+        const qsizetype removals = traffic().count("<< mode ");
         info.cmdRemove_Click(); // nothing selected: nothing sent
-        EXPECT_EQ(sentLines().count("<< mode "), removals);
+        EXPECT_EQ(traffic().count("<< mode "), removals);
         info.lvBans->topLevelItem(0)->setSelected(true);
         info.cmdRemove_Click();
         const QString removal = QString("mode ") + roomName + " -" + list.letter + " " + list.mask;
-        EXPECT_TRUE(sentLines().contains("<< " + removal + "\n")) << sentLines().toStdString();
-        op.waitForLine(QRegularExpression(":" + nick + "!\\S+ MODE " + roomName + " -" + list.letter));
+        EXPECT_TRUE(traffic().contains("<< " + removal + "\n")) << traffic().toStdString();
+        op.waitForLine(relayedFrom(nick, "MODE " + roomName + " -" + list.letter));
         EXPECT_EQ(info.lvBans->topLevelItemCount(), 1); // the row stays until the next request
 
         op.send("MODE " + roomName + " " + list.letter);
@@ -224,8 +222,7 @@ TEST_F(ChannelInfoServerTest, EndOfListWhileHiddenKeepsTheConnectionAnswering) {
     ASSERT_TRUE(waitUntil([&info] { return info.isVisible(); }));
     EXPECT_EQ(info.windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(G().ListRequestFlag, 0);
-    EXPECT_TRUE(waitUntil([] { return sentLines().contains("<< PONG :"); }, 15000))
-        << sentLines().toStdString();
+    EXPECT_TRUE(waitUntil([] { return traffic().contains("<< PONG :"); }, 15000)) << traffic().toStdString();
     EXPECT_TRUE(info.isVisible());
     EXPECT_EQ(room().sock.State(), Winsock::sckConnected);
 }

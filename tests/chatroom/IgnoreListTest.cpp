@@ -14,13 +14,6 @@
 
 namespace {
 
-QStringList entries(const IgnoreList& list) {
-    QStringList texts;
-    for (int k = 0; k < list.List1->count(); ++k)
-        texts << list.List1->item(k)->text();
-    return texts;
-}
-
 class IgnoreListTest : public ClientTest {
 protected:
     void SetUp() override {
@@ -65,7 +58,7 @@ TEST_F(IgnoreListTest, AddRefusesSelfOperatorsAndTwiceTheSameNick) {
         EXPECT_EQ(boxes[1].title, "Block");
         EXPECT_EQ(boxes[1].buttons, Dialogs::Buttons::Ok);
     }
-    EXPECT_EQ(entries(IgnoreList::form()),
+    EXPECT_EQ(itemTexts(*IgnoreList::form().List1),
               (QStringList{"ME - Blocked", "voiced - Blocked", "stranger - Blocked"}));
     add(""); // cancelled
     EXPECT_EQ(IgnoreList::form().List1->count(), 3);
@@ -85,13 +78,13 @@ TEST_F(IgnoreListTest, EntriesRemoveClearAndClosing) {
     EXPECT_FALSE(list.close());
     EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(IgnoreList::loaded(), &list);
-    EXPECT_EQ(entries(list), (QStringList{"Bob - Blocked", "carol - Blocked"}));
+    EXPECT_EQ(itemTexts(*list.List1), (QStringList{"Bob - Blocked", "carol - Blocked"}));
 
     list.cmdRemove_Click(); // nothing selected
     EXPECT_EQ(list.List1->count(), 2);
     list.List1->item(0)->setSelected(true);
     list.cmdRemove_Click();
-    EXPECT_EQ(entries(list), (QStringList{"carol - Blocked"}));
+    EXPECT_EQ(itemTexts(*list.List1), (QStringList{"carol - Blocked"}));
     list.cmdClear_Click();
     EXPECT_EQ(list.List1->count(), 0);
 }

@@ -30,17 +30,6 @@ protected:
         G().AutoJoin = "#r";
         feed(":me!u@h JOIN #r");
     }
-    QStringList listed() const {
-        QStringList items;
-        const NickListModel& model = Channel::form().Nicks.model();
-        for (int k = 0; k < model.Count(); ++k)
-            items << model.TextAt(k);
-        return items;
-    }
-    QString lastLine() const {
-        const QStringList lines = paneText().split('\n', Qt::SkipEmptyParts);
-        return lines.isEmpty() ? QString() : lines.last();
-    }
 };
 
 TEST_F(InterpreterTest, OwnJoinRegistersTheRoom) {
@@ -52,7 +41,7 @@ TEST_F(InterpreterTest, OwnJoinRegistersTheRoom) {
 
 TEST_F(InterpreterTest, MembersFollowTheRoom) {
     feed(":server 353 me = #r :@alice +bob %carol ~dave  me");
-    EXPECT_EQ(listed(), (QStringList{"@alice", "@dave", "+bob", "carol", "me"}));
+    EXPECT_EQ(listedNicks(), (QStringList{"@alice", "@dave", "+bob", "carol", "me"}));
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 5 ]");
     feed(":erin!e@h JOIN :#r");
     EXPECT_EQ(lastLine(), " erin has joined #r");
@@ -60,9 +49,9 @@ TEST_F(InterpreterTest, MembersFollowTheRoom) {
     EXPECT_EQ(lastLine(), " erin is now known as Erin2");
     feed(":alice!a@h MODE #r +v Erin2");
     EXPECT_EQ(lastLine(), " alice sets mode: +v Erin2");
-    EXPECT_TRUE(listed().contains("+Erin2"));
+    EXPECT_TRUE(listedNicks().contains("+Erin2"));
     feed(":alice!a@h MODE #r +o-v Erin2 Erin2");
-    EXPECT_TRUE(listed().contains("@Erin2"));
+    EXPECT_TRUE(listedNicks().contains("@Erin2"));
     EXPECT_TRUE(room().isOp("erin2"));
     feed(":Erin2!e@h PART #r :bye");
     EXPECT_EQ(lastLine(), " Erin2 has left #r");
@@ -71,7 +60,7 @@ TEST_F(InterpreterTest, MembersFollowTheRoom) {
     EXPECT_EQ(lastLine(), " bob has Quit IRC ( Quit: later )");
     feed(":alice!a@h KICK #r carol :go");
     EXPECT_EQ(lastLine(), " carol was kicked from #r by alice [ go ]");
-    EXPECT_EQ(listed(), (QStringList{"@alice", "@dave", "me"}));
+    EXPECT_EQ(listedNicks(), (QStringList{"@alice", "@dave", "me"}));
     EXPECT_EQ(room().TotalChatters, 3);
 }
 
@@ -133,7 +122,8 @@ TEST_F(InterpreterTest, RepliesShownInTheMainPane) {
     feed(":s 311 me bob ~b host * :Bob B");
     EXPECT_TRUE(paneText().endsWith("  \n bob is ~b@host * Bob B\n")); // a blank line first
     const QString before = paneText();
-    for (const char* silent : {":s 366 me #r :End", ":s 376 me :End of MOTD", ":s 318 me bob :End", ":s 305 me :back"})
+    for (const char* silent :
+         {":s 366 me #r :End", ":s 376 me :End of MOTD", ":s 318 me bob :End", ":s 305 me :back"})
         feed(silent);
     EXPECT_EQ(paneText(), before);
 }
@@ -143,21 +133,32 @@ TEST_F(InterpreterTest, NetworkTextIsNeverMarkup) {
     feed(":<b>x</b>!u@h PRIVMSG #r :<img src=x> &amp; <i>y</i>");
     EXPECT_TRUE(paneText().contains("<b>x</b> has joined #r"));
     EXPECT_TRUE(paneText().contains("<<b>x</b>>  <img src=x> &amp; <i>y</i>"));
-    EXPECT_TRUE(listed().contains("<b>x</b>"));
+    EXPECT_TRUE(listedNicks().contains("<b>x</b>"));
 }
 
 // Every row with lines too short, empty or odd: nothing breaks, nothing changes
 // that should not.
 TEST_F(InterpreterTest, OddLinesForEveryRow) {
     feed(":server 353 me = #r :alice");
-    const QStringList labels{"001", "002", "003", "004", "005", "ping", "join", "privmsg", "nick", "part", "353",
-                             "mode", "quit", "kick", "332", "topic", "333", "366", "324", "notice", "433", "372",
-                             "251", "303", "305", "484", "471", "321", "322", "328", "301", "431", "432", "307",
-                             "311", "312", "313", "317", "318", "319", "320", "kill", "367", "368", "346",
-                             "347", "348", "349", "xyz"};
-    const QStringList shapes{"%1", ":%1", "%1 ", ":p %1", ":p %1 :", ":p %1  ", ":n!u@h %1 #nowhere",
-                             ":n!u@h %1 #r", ":n!u@h %1 #r :", ":n!u@h %1 #r a b c d e f", ":n!u %1 :" + Chr1,
-                             ":n!u@h %1 #r +ooooovvvv a", "%1" + QString(QChar(0)) + " x"};
+    const QStringList labels{"001",  "002",    "003",  "004",  "005",  "ping", "join",  "privmsg", "nick",
+                             "part", "353",    "mode", "quit", "kick", "332",  "topic", "333",     "366",
+                             "324",  "notice", "433",  "372",  "251",  "303",  "305",   "484",     "471",
+                             "321",  "322",    "328",  "301",  "431",  "432",  "307",   "311",     "312",
+                             "313",  "317",    "318",  "319",  "320",  "kill", "367",   "368",     "346",
+                             "347",  "348",    "349",  "xyz"};
+    const QStringList shapes{"%1",
+                             ":%1",
+                             "%1 ",
+                             ":p %1",
+                             ":p %1 :",
+                             ":p %1  ",
+                             ":n!u@h %1 #nowhere",
+                             ":n!u@h %1 #r",
+                             ":n!u@h %1 #r :",
+                             ":n!u@h %1 #r a b c d e f",
+                             ":n!u %1 :" + Chr1,
+                             ":n!u@h %1 #r +ooooovvvv a",
+                             "%1" + QString(QChar(0)) + " x"};
     answers.assign(200, Dialogs::Reply{});
     for (const QString& label : labels)
         for (const QString& shape : shapes)
@@ -241,7 +242,8 @@ TEST_F(InterpreterTest, LinesAreInterpretedInTheOrderTheyArrivedNeverNested) {
 }
 
 TEST_F(InterpreterTest, EachLineIsReadAsUtf8OrWindows1252) {
-    room().ReceiveChunk(":a!u@h PRIVMSG #r :caf\xc3\xa9\r\n:b!u@h PRIVMSG #r :caf\xe9 \x80 \x93quoted\x94\r\n");
+    room().ReceiveChunk(
+        ":a!u@h PRIVMSG #r :caf\xc3\xa9\r\n:b!u@h PRIVMSG #r :caf\xe9 \x80 \x93quoted\x94\r\n");
     EXPECT_TRUE(paneText().contains(QString::fromUtf8("<a>  café")));
     EXPECT_TRUE(paneText().contains(QString::fromUtf8("<b>  café € “quoted”")));
 }
@@ -274,12 +276,12 @@ QStringList namesLines(const QStringList& names) {
 // nothing (entries with an empty nick could never be removed).
 TEST_F(InterpreterTest, NamesOfRankCharactersAloneAddNobody) {
     feed(":s 353 me = #r :@ + %~& alice ~ @bob &");
-    EXPECT_EQ(listed(), (QStringList{"@bob", "alice"}));
+    EXPECT_EQ(listedNicks(), (QStringList{"@bob", "alice"}));
     EXPECT_EQ(room().NickCount(), 2);
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 2 ]");
     feed(":alice!a@h PART #r");
     feed(":bob!b@h QUIT :bye");
-    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(listedNicks().isEmpty());
     EXPECT_EQ(room().NickCount(), 0);
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters : [ 0 ]");
 }
@@ -322,12 +324,12 @@ TEST_F(InterpreterTest, ManySpellingsOfOneNickComeAndGo) {
     };
     leave(0, half);
     QStringList left = spellings.mid(half);
-    QStringList shown = listed();
+    QStringList shown = listedNicks();
     left.sort();
     shown.sort();
     EXPECT_EQ(shown, left);
     leave(half, spellings.size());
-    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(listedNicks().isEmpty());
     EXPECT_EQ(room().NickCount(), 0);
     EXPECT_EQ(room().TotalChatters, 0);
 }

@@ -26,10 +26,6 @@
 
 namespace {
 
-QRegularExpression from(const QString& nick, const QString& rest) {
-    return QRegularExpression("^:" + QRegularExpression::escape(nick) + "!\\S+ " + rest);
-}
-
 QString action(const QString& text) {
     return QRegularExpression::escape(":" + Chr1 + "ACTION " + text + Chr1) + "$";
 }
@@ -114,7 +110,7 @@ TEST_F(RoomMenusTest, RanksGoBothWaysAsThePopUpCaptionsSay) {
             (c.*rank.item)->trigger();
             const QString sign = giving ? "\\+" : "-";
             EXPECT_FALSE(
-                peer.waitForLine(from(me, "MODE " + roomName + " " + sign + rank.letter + " " + other))
+                peer.waitForLine(relayedFrom(me, "MODE " + roomName + " " + sign + rank.letter + " " + other))
                     .isEmpty())
                 << rank.name;
             EXPECT_TRUE(waitUntil([&] { return (c.*rank.held)(other) == giving; })) << rank.name;
@@ -146,20 +142,21 @@ TEST_F(RoomMenusTest, KickAsksWhyAndCancellingKicksNobody) {
     EXPECT_EQ(boxes[0].prompt, "Why would you like to kick the user '" + other + "' from " + roomName + "?");
     EXPECT_EQ(boxes[0].title, "Kick User");
     room().SendData("PRIVMSG " + roomName + " :still here");
-    peer.waitForLine(from(me, "PRIVMSG " + roomName + " :still here"));
+    peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " :still here"));
     EXPECT_FALSE(peer.receivedLines().join('\n').contains(" KICK "));
 
     answers = {{Dialogs::Answer::Ok, "flooding"}};
     room().mnu_nicks_kick->trigger();
-    EXPECT_FALSE(peer.waitForLine(from(me, "KICK " + roomName + " " + other + " :flooding$")).isEmpty());
+    EXPECT_FALSE(
+        peer.waitForLine(relayedFrom(me, "KICK " + roomName + " " + other + " :flooding$")).isEmpty());
 }
 
 TEST_F(RoomMenusTest, BanAndWhoisOfTheSelectedNick) {
     select(other);
     room().mnu_nicks_ban->trigger();
-    EXPECT_FALSE(
-        peer.waitForLine(from(me, "MODE " + roomName + " \\+b " + QRegularExpression::escape(other + "!*@*")))
-            .isEmpty());
+    EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "MODE " + roomName + " \\+b " +
+                                                      QRegularExpression::escape(other + "!*@*")))
+                     .isEmpty());
     room().mnu_nicks_whois->trigger();
     EXPECT_TRUE(waitForPane(other + " is on: ")) << paneText().toStdString();
 }
@@ -180,14 +177,15 @@ TEST_F(RoomMenusTest, FixedStatusItemsMarkAwayAndTellTheRoom) {
     };
     for (const Status& status : items) {
         (room().*status.item)->trigger();
-        EXPECT_FALSE(peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action(status.said))).isEmpty());
+        EXPECT_FALSE(
+            peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(status.said))).isEmpty());
         EXPECT_EQ(awayText(), QString(status.away));
         EXPECT_EQ(room().mnu_status_away->text(), "&..:Online:..");
     }
     room().mnu_away_dinner->trigger(); // does nothing
     room().mnu_status_away->trigger(); // back online: the away state is cleared
     EXPECT_FALSE(
-        peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("is online now: I'm Online.")))
+        peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action("is online now: I'm Online.")))
             .isEmpty());
     EXPECT_EQ(awayText(), "");
     EXPECT_EQ(room().mnu_status_away->text(), "&..:Away [Own Reason]:..");
@@ -201,21 +199,22 @@ TEST_F(RoomMenusTest, OwnAwayReasonToggles) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].prompt, "Type Your Away Message");
     EXPECT_EQ(boxes[0].title, "Away Message");
-    EXPECT_FALSE(
-        peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("has changed status: gone fishing")))
-            .isEmpty());
+    EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " +
+                                                      action("has changed status: gone fishing")))
+                     .isEmpty());
     EXPECT_EQ(awayText(), "gone fishing");
     EXPECT_EQ(room().mnu_status_away->text(), "&..:Online:..");
 
     room().mnu_status_away->trigger();
     EXPECT_EQ(boxes.size(), 1u); // going back online asks nothing
-    peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("is online now: I'm Online.")));
+    peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action("is online now: I'm Online.")));
     EXPECT_EQ(awayText(), "");
 
     // An empty reason clears the away state too, and still tells the room.
     room().mnu_status_away->trigger();
     EXPECT_FALSE(
-        peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("has changed status: "))).isEmpty());
+        peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action("has changed status: ")))
+            .isEmpty());
     EXPECT_EQ(awayText(), "");
     EXPECT_EQ(room().mnu_status_away->text(), "&..:Online:..");
 }
@@ -231,7 +230,7 @@ TEST_F(RoomMenusTest, SocialActionsOnTheSelectedNick) {
     select(other);
     for (const auto& [item, said] : items) {
         (room().*item)->trigger();
-        EXPECT_FALSE(peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action(said))).isEmpty())
+        EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(said))).isEmpty())
             << said.toStdString();
     }
     EXPECT_TRUE(paneText().contains(me + " Hugs " + other + " tightly and warmly."));
@@ -240,8 +239,8 @@ TEST_F(RoomMenusTest, SocialActionsOnTheSelectedNick) {
     answers = {{Dialogs::Answer::Ok, "dances"}, {Dialogs::Answer::Ok, "sings"}};
     room().mnu_ownaction->trigger();
     QTest::mouseClick(room().Label1, Qt::LeftButton);
-    EXPECT_FALSE(peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("dances"))).isEmpty());
-    EXPECT_FALSE(peer.waitForLine(from(me, "PRIVMSG " + roomName + " " + action("sings"))).isEmpty());
+    EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action("dances"))).isEmpty());
+    EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action("sings"))).isEmpty());
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].prompt, "Type Your Own Action Message");
     EXPECT_EQ(boxes[1].title, "Action Message");
@@ -261,10 +260,11 @@ TEST_F(RoomMenusTest, ConversationFromTheListAndTheMenu) {
 TEST_F(RoomMenusTest, BlockedPeerIsToldAndItsPrivateLinesOpenNothing) {
     select(other);
     room().mnu_blocked->trigger();
-    EXPECT_FALSE(peer.waitForLine(from(me, "PRIVMSG " + other + " :" +
-                                               QRegularExpression::escape(Chr3 + "4" + Chr2 + "You've been ignored by " +
-                                                                          me + " [Tazmir Korvu Messenger]") +
-                                               "$"))
+    EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + other + " :" +
+                                                      QRegularExpression::escape(
+                                                          Chr3 + "4" + Chr2 + "You've been ignored by " + me +
+                                                          " [Tazmir Korvu Messenger]") +
+                                                      "$"))
                      .isEmpty());
     peer.send("PRIVMSG " + me + " :hello?");
     peer.send("PRIVMSG " + roomName + " :marker");

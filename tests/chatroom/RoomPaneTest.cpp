@@ -4,14 +4,12 @@
 #include "chatroom/DebugWin.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcTestServer.h"
-#include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,26 +17,16 @@ namespace {
 
 class RoomPaneTest : public ClientTest {
 protected:
-    int beeps = 0;
     void SetUp() override {
         ClientTest::SetUp();
         room();
         G().MyNick = "me";
         room().setRoomName("#r");
-        SetBeepSound([this] { ++beeps; });
-    }
-    void TearDown() override {
-        SetBeepSound(nullptr);
-        ClientTest::TearDown();
     }
     void type(const QString& text) {
         room().DataOut->setText(text);
         int key = 13;
         room().DataOut_KeyPress(key);
-    }
-    QString lastLine() const {
-        const QStringList lines = paneText().split('\n', Qt::SkipEmptyParts);
-        return lines.isEmpty() ? QString() : lines.last();
     }
 };
 
@@ -70,7 +58,7 @@ TEST_F(RoomPaneTest, StyleCodesLeadEveryLine) {
     room().selectcolor("rainbow");
     QTest::mouseClick(room().Check3, Qt::LeftButton);
     type("yo");
-    const QString log = DebugWin::form().txtDataIn->toPlainText();
+    const QString log = traffic();
     EXPECT_TRUE(log.contains("<< PRIVMSG #r :" + Chr2 + Chr3 + "4 " + Chr31 + "hi\n")) << log.toStdString();
     EXPECT_TRUE(log.contains("<< PRIVMSG #r :" + Chr3 + "rainbow " + Chr31 + "yo\n"));
     EXPECT_TRUE(room().check2->styleSheet().contains("#000000"));
@@ -126,8 +114,9 @@ TEST_F(RoomPaneTest, TopicBoxIsLockedUntilTheUserIsOperator) {
 TEST_F(RoomPaneTest, ClearScreenLeavesTwoLines) {
     PutColouredText(*room().DataIn, "old");
     room().mnu_options_clear_Click();
-    EXPECT_EQ(paneText(), " - Cleared Chat Screen\n - You've cleared your chat screen, all previous public messages "
-                          "cleared.\n");
+    EXPECT_EQ(paneText(),
+              " - Cleared Chat Screen\n - You've cleared your chat screen, all previous public messages "
+              "cleared.\n");
 }
 
 } // namespace

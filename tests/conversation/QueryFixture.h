@@ -2,9 +2,9 @@
 // window loaded but not connected.
 #pragma once
 
-#include "platform/EventPump.h"
 #include "conversation/Query.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/PaneReading.h"
 #include "fixtures/QtPrinters.h"
 #include "platform/RichTextBox.h"
 #include "support/Globals.h"
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <ostream>
 
@@ -24,26 +23,11 @@ protected:
         ClientTest::SetUp();
         room(); // loads the settings, the own nick among them
         G().MyNick = "me";
-        SetBeepSound([this] { ++beeps; });
-    }
-    void TearDown() override {
-        SetBeepSound(nullptr);
-        ClientTest::TearDown();
     }
 
     static Query& open(const QString& nick) {
         const int slot = OpenQuery(nick, nick + "!user@example.net");
         return *dynamic_cast<Query*>(QueryAt(slot));
-    }
-    static QStringList lines(const Query& q) { return q.DataIn->Text().split('\n', Qt::SkipEmptyParts); }
-    static QString lastLine(const Query& q) { return lines(q).value(lines(q).size() - 1); }
-
-    // The format of the character at a 0-based position of the pane.
-    static QTextCharFormat formatAt(const RichTextBox& box, int position) {
-        QTextCursor cursor(box.document());
-        cursor.setPosition(position);
-        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-        return cursor.charFormat();
     }
     static QColor colourAt(const RichTextBox& box, int position) {
         return formatAt(box, position).foreground().color();
@@ -53,9 +37,7 @@ protected:
     // pane's mouse events report it.
     static QPoint twipsInside(const RichTextBox& box, const QString& word) {
         const int at = static_cast<int>(box.Text().lastIndexOf(word));
-        QTextCursor cursor(box.document());
-        cursor.setPosition(at + static_cast<int>(word.size()) / 2);
-        return box.cursorRect(cursor).center() * 15;
+        return cursorRectAt(box, at + static_cast<int>(word.size()) / 2).center() * 15;
     }
 
     static void moveMouseOver(QWidget* widget) {
@@ -64,6 +46,4 @@ protected:
                          Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &move);
     }
-
-    int beeps = 0;
 };

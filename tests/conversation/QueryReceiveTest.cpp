@@ -60,17 +60,17 @@ TEST_F(QueryReceiveTest, PutTextShowsActionsAndTextAndAnswersVersion) {
     };
     for (const Case& c : cases) {
         Query& q = open("bob");
-        const int before = static_cast<int>(lines(q).size());
+        const int before = static_cast<int>(shownLines(*q.DataIn).size());
         sounds.soundRequests = 0;
         q.UnreadFlag = 0;
         q.PutText("bob", c.text);
         EXPECT_EQ(sounds.soundRequests, 1) << c.text.toStdString();
         EXPECT_EQ(q.UnreadFlag, 1) << c.text.toStdString();
         if (c.shown.isEmpty()) {
-            EXPECT_EQ(lines(q).size(), before) << c.text.toStdString();
+            EXPECT_EQ(shownLines(*q.DataIn).size(), before) << c.text.toStdString();
             continue;
         }
-        EXPECT_EQ(lastLine(q), c.shown);
+        EXPECT_EQ(lastShownLine(*q.DataIn), c.shown);
         const int lineStart = static_cast<int>(q.DataIn->Text().lastIndexOf(c.shown));
         EXPECT_EQ(colourAt(*q.DataIn, lineStart + 1), rgb(c.colour)) << c.text.toStdString();
     }
@@ -86,21 +86,22 @@ TEST_F(QueryReceiveTest, OrdinaryTextIsBlackAfterTheBlueNick) {
 TEST_F(QueryReceiveTest, NetworkTextIsNeverMarkup) {
     Query& q = open("bob");
     q.PutText("bob", "<b>bold</b> &amp;");
-    EXPECT_EQ(lastLine(q), " <bob> <b>bold</b> &amp;");
+    EXPECT_EQ(lastShownLine(*q.DataIn), " <bob> <b>bold</b> &amp;");
 }
 
 TEST_F(QueryReceiveTest, IdenticalSmileyCodesBothBecomePictures) {
     Query& q = open("bob");
     q.PutText("bob", "hi :) and :) again");
     const QString picture(QChar(0xFFFC));
-    EXPECT_EQ(lastLine(q), " <bob> hi " + picture + " and " + picture + " again");
+    EXPECT_EQ(lastShownLine(*q.DataIn), " <bob> hi " + picture + " and " + picture + " again");
 }
 
 TEST_F(QueryTest, FormLoadWritesTheHeaderLine) {
     Query& q = open("bob");
-    ASSERT_EQ(lines(q).size(), 1);
-    EXPECT_TRUE(lines(q).first().startsWith(" Chat Started On ")) << lines(q).first().toStdString();
-    EXPECT_TRUE(QRegularExpression(" - \\d\\d:\\d\\d$").match(lines(q).first()).hasMatch());
+    ASSERT_EQ(shownLines(*q.DataIn).size(), 1);
+    EXPECT_TRUE(shownLines(*q.DataIn).first().startsWith(" Chat Started On "))
+        << shownLines(*q.DataIn).first().toStdString();
+    EXPECT_TRUE(QRegularExpression(" - \\d\\d:\\d\\d$").match(shownLines(*q.DataIn).first()).hasMatch());
     EXPECT_EQ(colourAt(*q.DataIn, 1), QColor(0, 127, 0));
 }
 

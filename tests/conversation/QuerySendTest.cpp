@@ -33,7 +33,7 @@ TEST_F(QueryTest, EchoCarriesTheRoomsStyleCodes) {
         room().UnderlineCode = c.underline;
         room().ColourCode = c.colour;
         type(q, "hello world");
-        EXPECT_EQ(lastLine(q), " <me>  hello world");
+        EXPECT_EQ(lastShownLine(*q.DataIn), " <me>  hello world");
         const QString text = q.DataIn->Text();
         const int nick = static_cast<int>(text.lastIndexOf("<me>"));
         const int typed = static_cast<int>(text.lastIndexOf("hello"));
@@ -50,7 +50,7 @@ TEST_F(QueryTest, TypedLineIsEchoedAsTyped) {
     Query& q = open("bob");
     room().ColourCode = "1";
     type(q, "  spaced out  ");
-    EXPECT_EQ(lastLine(q), " <me>    spaced out  ");
+    EXPECT_EQ(lastShownLine(*q.DataIn), " <me>    spaced out  ");
     EXPECT_EQ(q.QueryHistory, QStringList{"  spaced out  "});
 }
 
@@ -71,7 +71,7 @@ TEST_F(QueryTest, SendPictureSendsLikeEnter) {
     Query& q = open("bob");
     q.DataOut->setText("via picture");
     QTest::mouseClick(q.Image2, Qt::LeftButton);
-    EXPECT_EQ(lastLine(q), " <me>  via picture");
+    EXPECT_EQ(lastShownLine(*q.DataIn), " <me>  via picture");
     EXPECT_TRUE(q.DataOut->text().isEmpty());
 }
 

@@ -9,7 +9,6 @@
 #include "fixtures/Wait.h"
 #include "support/ColouredText.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -28,21 +27,21 @@ protected:
         G().AutoJoin = roomName;
         connectTo(server, me);
         ASSERT_TRUE(waitForWelcome());
-        ASSERT_TRUE(waitUntil([this] { return FindChannelIndex(roomName) != -1; })) << paneText().toStdString();
+        ASSERT_TRUE(waitUntil([this] { return FindChannelIndex(roomName) != -1; }))
+            << paneText().toStdString();
         G().MyNick = me;
         DebugWin::form().show(); // logs every line sent from here on
     }
     // The lines sent since the traffic window opened, without their marker.
     static QStringList sentLines() {
         QStringList sent;
-        for (const QString& line : DebugWin::form().txtDataIn->toPlainText().split('\n'))
+        for (const QString& line : traffic().split('\n'))
             if (line.startsWith("<< "))
                 sent << line.mid(3).remove('\r');
         return sent;
     }
     QRegularExpression fromMe(const QString& rest) const {
-        return QRegularExpression("^:" + QRegularExpression::escape(me) + "!\\S+ " +
-                                  QRegularExpression::escape(rest) + "$");
+        return relayedFrom(me, QRegularExpression::escape(rest) + "$");
     }
 };
 
@@ -55,19 +54,20 @@ TEST_F(QueryServerTest, TypedLineReachesTheCorrespondentWithTheRoomsCodes) {
     room().ColourCode = "4";
     QTest::keyClicks(q.DataOut, "hello world");
     QTest::keyClick(q.DataOut, Qt::Key_Return);
-    EXPECT_FALSE(peer.waitForLine(fromMe("PRIVMSG " + peerNick + " :" + Chr2 + Chr3 + "4 hello world")).isEmpty());
-    EXPECT_EQ(lastLine(q), " <" + me + ">  hello world");
+    EXPECT_FALSE(
+        peer.waitForLine(fromMe("PRIVMSG " + peerNick + " :" + Chr2 + Chr3 + "4 hello world")).isEmpty());
+    EXPECT_EQ(lastShownLine(*q.DataIn), " <" + me + ">  hello world");
 }
 
 TEST_F(QueryServerTest, VersionRequestIsAnsweredNotShown) {
     Query& q = open(peerNick);
-    const int shown = static_cast<int>(lines(q).size());
+    const int shown = static_cast<int>(shownLines(*q.DataIn).size());
     q.PutText(peerNick, Chr1 + "VERSION" + Chr1);
     EXPECT_EQ(q.UnreadFlag, 1); // until the window, shown, is activated
     EXPECT_FALSE(peer.waitForLine(fromMe("NOTICE " + peerNick + " :" + Chr1 +
                                          "VERSION Zendrin Messenger for Windows9x" + Chr1))
                      .isEmpty());
-    EXPECT_EQ(lines(q).size(), shown);
+    EXPECT_EQ(shownLines(*q.DataIn).size(), shown);
 }
 
 TEST_F(QueryServerTest, DoubleClickedRoomIsJoinedOnlyWhileNotOpen) {
@@ -81,8 +81,7 @@ TEST_F(QueryServerTest, DoubleClickedRoomIsJoinedOnlyWhileNotOpen) {
         q.DataIn_MouseUp(1, 0, at.x(), at.y());
         q.DataIn_DblClick();
     }
-    const QRegularExpression joined("^:" + QRegularExpression::escape(me) + "!\\S+ JOIN :?" +
-                                    QRegularExpression::escape(lobby) + "$");
+    const QRegularExpression joined = relayedFrom(me, "JOIN :?" + QRegularExpression::escape(lobby) + "$");
     EXPECT_FALSE(peer.waitForLine(joined).isEmpty());
     EXPECT_EQ(sentLines().filter(QRegularExpression("^JOIN ")), QStringList{"JOIN " + lobby});
 }

@@ -45,8 +45,8 @@ TEST_F(QueryTest, ClosingFreesTheSlotAndTheLowestFreeSlotIsReused) {
     Query& erin = open("erin");
     EXPECT_EQ(FindQueryIndex("erin"), 2);
     EXPECT_EQ(erin.Tag(), "2");
-    ASSERT_EQ(lines(erin).size(), 1); // a new window: only its own header line
-    EXPECT_TRUE(lines(erin).first().startsWith(" Chat Started On "));
+    ASSERT_EQ(shownLines(*erin.DataIn).size(), 1); // a new window: only its own header line
+    EXPECT_TRUE(shownLines(*erin.DataIn).first().startsWith(" Chat Started On "));
     EXPECT_EQ(FindQueryIndex("dave"), 3);
 }
 
@@ -73,7 +73,7 @@ TEST_F(QueryTest, OwnActionGoesToTheSelectedNickOrTheCorrespondent) {
     EXPECT_TRUE(boxes[0].input);
     EXPECT_EQ(boxes[0].prompt, "Type Your Own Action Message");
     EXPECT_EQ(boxes[0].title, "Action Message");
-    EXPECT_EQ(lastLine(bob), " me waves");
+    EXPECT_EQ(lastShownLine(*bob.DataIn), " me waves");
 
     room().AddNick("@carol");
     const QModelIndex item = room().lstNicks->model()->index(0, 0);
@@ -81,8 +81,8 @@ TEST_F(QueryTest, OwnActionGoesToTheSelectedNickOrTheCorrespondent) {
     room().lstNicks->selectionModel()->select(item, QItemSelectionModel::ClearAndSelect);
     ASSERT_EQ(room().lstNicksText(), "@carol");
     bob.LabelAction_Click();
-    EXPECT_EQ(lastLine(carol), " me nods");
-    EXPECT_EQ(lastLine(bob), " me waves");
+    EXPECT_EQ(lastShownLine(*carol.DataIn), " me nods");
+    EXPECT_EQ(lastShownLine(*bob.DataIn), " me waves");
 }
 
 TEST_F(QueryTest, OwnActionRefusesTheOwnNick) {
@@ -93,7 +93,7 @@ TEST_F(QueryTest, OwnActionRefusesTheOwnNick) {
     EXPECT_EQ(boxes[0].prompt, "Error");
     EXPECT_EQ(boxes[0].title, "You cannot do that to yourself!");
     EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::Ok);
-    EXPECT_EQ(lines(q).size(), 1);
+    EXPECT_EQ(shownLines(*q.DataIn).size(), 1);
 }
 
 TEST_F(QueryTest, LabelsShowTheBuddyAndBlockLists) {
@@ -136,6 +136,6 @@ TEST_F(QueryTest, LayoutFollowsTheWindowSize) {
         {q.lblHost, {1920, 240, 3600, 195}},
     };
     for (const auto& [control, twips] : cases)
-        EXPECT_EQ(control->geometry(), TwipsToPixels(twips)) << control->objectName().toStdString()
-                                                               << " at " << twips.left;
+        EXPECT_EQ(control->geometry(), TwipsToPixels(twips))
+            << control->objectName().toStdString() << " at " << twips.left;
 }

@@ -18,10 +18,6 @@
 
 namespace {
 
-QRegularExpression from(const QString& nick, const QString& rest) {
-    return QRegularExpression("^:" + QRegularExpression::escape(nick) + "!\\S+ " + rest);
-}
-
 class ChatRoomTest : public ClientTest {
 protected:
     IrcTestServer& server = IrcTestServer::shared();
@@ -40,13 +36,7 @@ protected:
         connectTo(server, me);
         ASSERT_TRUE(waitForWelcome());
         ASSERT_TRUE(waitForPane("Topic set by")) << paneText().toStdString();
-        op.waitForLine(from(me, "JOIN"));
-    }
-    QStringList listed() const {
-        QStringList items;
-        for (int k = 0; k < Channel::form().Nicks.model().Count(); ++k)
-            items << Channel::form().Nicks.model().TextAt(k);
-        return items;
+        op.waitForLine(relayedFrom(me, "JOIN"));
     }
 };
 
@@ -56,10 +46,11 @@ TEST_F(ChatRoomTest, EntersTheRoomWithTopicAndMembers) {
     EXPECT_EQ(room().rtbTopic->Tag, "locked");
     EXPECT_TRUE(paneText().contains("You have entered to the chat room"));
     // The smiley of the topic line in the pane is a picture.
-    EXPECT_TRUE(paneText().contains("Topic is \"Hello " + QString(QChar(0xFFFC)) + " world\"")) << paneText().toStdString();
-    EXPECT_EQ(listed().size(), 2);
-    EXPECT_TRUE(listed().contains(me));
-    EXPECT_TRUE(listed().first().startsWith("@"));
+    EXPECT_TRUE(paneText().contains("Topic is \"Hello " + QString(QChar(0xFFFC)) + " world\""))
+        << paneText().toStdString();
+    EXPECT_EQ(listedNicks().size(), 2);
+    EXPECT_TRUE(listedNicks().contains(me));
+    EXPECT_TRUE(listedNicks().first().startsWith("@"));
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 2 ]");
 }
 
@@ -77,12 +68,12 @@ TEST_F(ChatRoomTest, FollowsAnotherUserThroughTheRoom) {
     const QString renamed = nick + "x";
     guest.send("NICK " + renamed);
     ASSERT_TRUE(waitForPane(nick + " is now known as " + renamed));
-    EXPECT_TRUE(listed().contains(renamed));
+    EXPECT_TRUE(listedNicks().contains(renamed));
 
     op.send("MODE " + roomName + " +v " + renamed);
-    ASSERT_TRUE(waitUntil([&] { return listed().contains("+" + renamed); }));
+    ASSERT_TRUE(waitUntil([&] { return listedNicks().contains("+" + renamed); }));
     op.send("MODE " + roomName + " +o " + renamed);
-    ASSERT_TRUE(waitUntil([&] { return listed().contains("@" + renamed); }));
+    ASSERT_TRUE(waitUntil([&] { return listedNicks().contains("@" + renamed); }));
     EXPECT_TRUE(room().isOp(renamed));
     EXPECT_TRUE(paneText().contains("sets mode: +o " + renamed));
 
@@ -104,7 +95,7 @@ TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
     room().DataOut->setText("hello all");
     int enter = 13;
     room().DataOut_KeyPress(enter);
-    const QString line = op.waitForLine(from(me, "PRIVMSG " + QRegularExpression::escape(roomName)));
+    const QString line = op.waitForLine(relayedFrom(me, "PRIVMSG " + QRegularExpression::escape(roomName)));
     EXPECT_TRUE(line.endsWith(":" + Chr3 + "1 hello all")) << line.toStdString();
     EXPECT_TRUE(paneText().contains("<" + me + "> hello all"));
     EXPECT_EQ(room().SentLines, QStringList{"hello all"});
@@ -113,7 +104,7 @@ TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
     enter = 13;
     room().DataOut_KeyPress(enter);
     EXPECT_EQ(enter, 0); // the key is used up
-    EXPECT_FALSE(op.waitForLine(from(me, "PRIVMSG \\S+ :raw line$")).isEmpty());
+    EXPECT_FALSE(op.waitForLine(relayedFrom(me, "PRIVMSG \\S+ :raw line$")).isEmpty());
     EXPECT_EQ(room().SentLines.size(), 1);
 }
 
@@ -128,15 +119,20 @@ TEST_F(ChatRoomTest, PrivateMessagesOpenAConversation) {
 
 TEST_F(ChatRoomTest, AnswersCtcpRequests) {
     op.send("PRIVMSG " + me + " :" + Chr1 + "VERSION" + Chr1);
-    EXPECT_FALSE(op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 + "VERSION TazmirKorvu Messenger 1.0" + Chr1)).isEmpty());
-    op.send("PRIVMSG " + me + " :" + Chr1 + "PING 12345" + Chr1);
-    EXPECT_FALSE(op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 +
-                                             QRegularExpression::escape("PING 0 seconds, cause Tazmir Korvu Messenger is elite.") +
-                                             Chr1))
-                     .isEmpty());
-    op.send("PRIVMSG " + roomName + " :" + Chr1 + "VERSION" + Chr1);
     EXPECT_FALSE(
-        op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 + "VERSION Tazmir Korvu Messengr for Windows OS" + Chr1)).isEmpty());
+        op.waitForLine(relayedFrom(me, "NOTICE \\S+ :" + Chr1 + "VERSION TazmirKorvu Messenger 1.0" + Chr1))
+            .isEmpty());
+    op.send("PRIVMSG " + me + " :" + Chr1 + "PING 12345" + Chr1);
+    EXPECT_FALSE(
+        op.waitForLine(relayedFrom(me, "NOTICE \\S+ :" + Chr1 +
+                                           QRegularExpression::escape(
+                                               "PING 0 seconds, cause Tazmir Korvu Messenger is elite.") +
+                                           Chr1))
+            .isEmpty());
+    op.send("PRIVMSG " + roomName + " :" + Chr1 + "VERSION" + Chr1);
+    EXPECT_FALSE(op.waitForLine(relayedFrom(me, "NOTICE \\S+ :" + Chr1 +
+                                                    "VERSION Tazmir Korvu Messengr for Windows OS" + Chr1))
+                     .isEmpty());
     EXPECT_TRUE(paneText().contains("has just requested your version"));
     EXPECT_TRUE(paneText().contains("has just pinged you"));
     EXPECT_EQ(G().QueryCount, 0);

@@ -39,10 +39,6 @@ constexpr int SplashMs = 2000;
 // Timers may fire a little early; the splash stays about two seconds.
 constexpr int SplashAtLeastMs = SplashMs * 9 / 10;
 
-QRegularExpression from(const QString& nick, const QString& rest) {
-    return QRegularExpression("^:" + QRegularExpression::escape(nick) + "!\\S+ " + rest);
-}
-
 // Within the few pixels of the frame the offscreen platform draws around a
 // shown window.
 bool centred(const QWidget& window) {
@@ -80,7 +76,7 @@ TEST_F(StartUpTest, TheWholeStartAsAPersonMeetsIt) {
     QTest::keyClicks(login.Text1, nick);
     QTest::keyClick(login.Text1, Qt::Key_Return);
     ASSERT_TRUE(waitForPane("You have entered to the chat room", 10000)) << paneText().toStdString();
-    friendly.waitForLine(from(nick, "JOIN"));
+    friendly.waitForLine(relayedFrom(nick, "JOIN"));
     EXPECT_TRUE(room().isVisible());
     EXPECT_EQ(room().RoomName(), roomName);
     EXPECT_TRUE(login.Label6->isVisibleTo(&login));
@@ -91,7 +87,7 @@ TEST_F(StartUpTest, TheWholeStartAsAPersonMeetsIt) {
     EXPECT_TRUE(login.Label6->isVisible());
 
     EXPECT_EQ(runEventLoop([&] { room().mnu_systray_exit->trigger(); }), 0);
-    EXPECT_FALSE(friendly.waitForLine(from(nick, "QUIT")).isEmpty());
+    EXPECT_FALSE(friendly.waitForLine(relayedFrom(nick, "QUIT")).isEmpty());
 }
 
 TEST_F(StartUpTest, ASecondStartIdentifiesWithTheStoredPassword) {

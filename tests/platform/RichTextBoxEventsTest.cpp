@@ -18,11 +18,7 @@ protected:
         box.setFocus();
     }
 
-    QPoint pointOf(int position) const {
-        QTextCursor cursor(box.document());
-        cursor.setPosition(position);
-        return box.cursorRect(cursor).center();
-    }
+    QPoint pointOf(int position) const { return cursorRectAt(box, position).center(); }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fixtures/PaneReading.h"
 #include "platform/RichTextBox.h"
 
 #include <QCoreApplication>
@@ -21,14 +22,6 @@ protected:
     void append(const QString& text) {
         box.setSelStart(box.TextLength());
         box.setSelText(text);
-    }
-
-    // The format the character at a 0-based position is shown in.
-    QTextCharFormat formatAt(int position) const {
-        QTextCursor cursor(box.document());
-        cursor.setPosition(position);
-        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-        return cursor.charFormat();
     }
 
     // Selects as the user does, on the widget's own cursor.

@@ -60,7 +60,7 @@ TEST_F(RichTextBoxPicture, ShowsTheMetafilePictureAtItsGoalSizeInPlaceOfTheSelec
     EXPECT_EQ(box.Text(), QString("a") + QChar(QChar::ObjectReplacementCharacter) + "b");
     EXPECT_EQ(box.TextLength(), 3);
     EXPECT_EQ(box.SelStart(), 2);
-    const QTextCharFormat format = formatAt(1);
+    const QTextCharFormat format = formatAt(box, 1);
     ASSERT_TRUE(format.isImageFormat());
     EXPECT_EQ(format.toImageFormat().width(), 16);
     EXPECT_EQ(format.toImageFormat().height(), 16);
@@ -124,7 +124,7 @@ TEST_F(RichTextBoxPicture, TextOfTheFragmentIsInsertedAndTablesSkipped) {
     box.setSelRTF("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
                   "{\\*\\generator x;}hello\\par w\\'e9rld \\{<b>\\}\\line end}");
     EXPECT_EQ(box.Text(), QString::fromUtf8("hello\nw\u00e9rld {<b>}\nend"));
-    EXPECT_TRUE(formatAt(0).font().bold()) << "in the pending format";
+    EXPECT_TRUE(formatAt(box, 0).font().bold()) << "in the pending format";
 }
 
 TEST_F(RichTextBoxPicture, MalformedFragmentsInsertNoPicture) {

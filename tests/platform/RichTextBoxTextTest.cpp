@@ -33,13 +33,13 @@ TEST_F(RichTextBoxText, AppendedRunsKeepTheirFormatsWhileTheUserSelectsElsewhere
     box.setSelText("under");
 
     EXPECT_EQ(box.Text(), "first line\nredboldunder");
-    EXPECT_EQ(formatAt(start).foreground().color(), QColor(255, 0, 0));
-    EXPECT_FALSE(formatAt(start).font().bold());
-    EXPECT_EQ(formatAt(start + 3).foreground().color(), QColor(0, 0, 255));
-    EXPECT_TRUE(formatAt(start + 3).font().bold());
-    EXPECT_TRUE(formatAt(start + 7).fontUnderline());
-    EXPECT_FALSE(formatAt(start + 7).font().bold());
-    EXPECT_FALSE(formatAt(2).font().bold()) << "the user's selection is not what was formatted";
+    EXPECT_EQ(formatAt(box, start).foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(formatAt(box, start).font().bold());
+    EXPECT_EQ(formatAt(box, start + 3).foreground().color(), QColor(0, 0, 255));
+    EXPECT_TRUE(formatAt(box, start + 3).font().bold());
+    EXPECT_TRUE(formatAt(box, start + 7).fontUnderline());
+    EXPECT_FALSE(formatAt(box, start + 7).font().bold());
+    EXPECT_FALSE(formatAt(box, 2).font().bold()) << "the user's selection is not what was formatted";
 
     EXPECT_EQ(box.textCursor().anchor(), 2);
     EXPECT_EQ(box.textCursor().position(), 7);
@@ -84,12 +84,12 @@ TEST_F(RichTextBoxText, FormatSetWithNothingSelectedAppliesOnlyToWhatIsInsertedA
     box.setSelColor(Red);
     EXPECT_TRUE(box.SelBold());
     EXPECT_EQ(box.SelColor(), Red);
-    EXPECT_FALSE(formatAt(4).font().bold());
-    EXPECT_NE(formatAt(4).foreground().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(formatAt(box, 4).font().bold());
+    EXPECT_NE(formatAt(box, 4).foreground().color(), QColor(255, 0, 0));
 
     append("bold");
-    EXPECT_TRUE(formatAt(5).font().bold());
-    EXPECT_EQ(formatAt(8).foreground().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(formatAt(box, 5).font().bold());
+    EXPECT_EQ(formatAt(box, 8).foreground().color(), QColor(255, 0, 0));
 }
 
 TEST_F(RichTextBoxText, FormatSetWithASelectionAppliesToItAndToWhatFollows) {
@@ -98,14 +98,14 @@ TEST_F(RichTextBoxText, FormatSetWithASelectionAppliesToItAndToWhatFollows) {
     box.setSelLength(3);
     box.setSelUnderline(true);
     box.setSelFontSize(20);
-    EXPECT_FALSE(formatAt(3).fontUnderline());
-    EXPECT_TRUE(formatAt(4).fontUnderline());
-    EXPECT_EQ(formatAt(6).fontPointSize(), 20);
-    EXPECT_EQ(formatAt(4).foreground().color(), formatAt(0).foreground().color())
+    EXPECT_FALSE(formatAt(box, 3).fontUnderline());
+    EXPECT_TRUE(formatAt(box, 4).fontUnderline());
+    EXPECT_EQ(formatAt(box, 6).fontPointSize(), 20);
+    EXPECT_EQ(formatAt(box, 4).foreground().color(), formatAt(box, 0).foreground().color())
         << "only underline and size merged";
 
     append("!");
-    EXPECT_TRUE(formatAt(7).fontUnderline());
+    EXPECT_TRUE(formatAt(box, 7).fontUnderline());
     EXPECT_EQ(box.SelFontSize(), 20);
 }
 
@@ -116,12 +116,12 @@ TEST_F(RichTextBoxText, ReverseShowsTheColourBehindReadableText) {
         box.setSelColor(colour);
         box.setSelReverse(true);
         append("x");
-        EXPECT_EQ(formatAt(0).background().color(),
+        EXPECT_EQ(formatAt(box, 0).background().color(),
                   QColor::fromRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16));
-        EXPECT_EQ(formatAt(0).foreground().color(), foreground);
+        EXPECT_EQ(formatAt(box, 0).foreground().color(), foreground);
         box.setSelReverse(false);
         append("y");
-        EXPECT_EQ(formatAt(1).background().style(), Qt::NoBrush);
+        EXPECT_EQ(formatAt(box, 1).background().style(), Qt::NoBrush);
     }
 }
 
@@ -130,8 +130,8 @@ TEST_F(RichTextBoxText, FontNameAndSizeApplyToInsertedText) {
     box.setSelFontSize(14);
     append("mono");
     EXPECT_EQ(box.SelFontName(), "DejaVu Sans Mono");
-    EXPECT_EQ(formatAt(0).fontFamilies().toStringList(), QStringList{"DejaVu Sans Mono"});
-    EXPECT_EQ(formatAt(0).fontPointSize(), 14);
+    EXPECT_EQ(formatAt(box, 0).fontFamilies().toStringList(), QStringList{"DejaVu Sans Mono"});
+    EXPECT_EQ(formatAt(box, 0).fontPointSize(), 14);
 }
 
 TEST_F(RichTextBoxText, EachKindOfLineBreakBecomesOneBreak) {
@@ -209,7 +209,7 @@ TEST_F(RichTextBoxText, MarkupInTextIsShownAsItIs) {
     const QString text = "<b>not bold</b> &amp; *nor this*";
     append(text);
     EXPECT_EQ(box.Text(), text);
-    EXPECT_FALSE(formatAt(4).font().bold());
+    EXPECT_FALSE(formatAt(box, 4).font().bold());
 }
 
 TEST_F(RichTextBoxText, ChangeReportsEachTextChangeButNotFormatting) {

@@ -1,7 +1,8 @@
 // The coloured-text writer, read back run by run from a real rich text box.
-#include "StandInWindows.h"
-#include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
+#include "StandInWindows.h"
+#include "fixtures/PaneReading.h"
+#include "platform/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ std::vector<Piece> runsOf(const RichTextBox& box) {
         const QTextCharFormat format = it.fragment().charFormat();
         const QColor c = format.foreground().color();
         Piece run{it.fragment().text(), rgb(c.red(), c.green(), c.blue()), format.fontWeight() >= QFont::Bold,
-                format.fontUnderline()};
+                  format.fontUnderline()};
         if (!runs.empty() && runs.back().colour == run.colour && runs.back().bold == run.bold &&
             runs.back().underline == run.underline)
             runs.back().text += run.text;
@@ -144,9 +145,7 @@ TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {
     PutColouredText(box, "see (link) now");
     const QTextBlock line = box.document()->firstBlock();
     const auto twipsOf = [&](int position) {
-        QTextCursor cursor(box.document());
-        cursor.setPosition(position);
-        const QRect r = box.cursorRect(cursor);
+        const QRect r = cursorRectAt(box, position);
         return QPointF((r.center().x() + 2) * 15.0, r.center().y() * 15.0);
     };
     const int inLink = line.text().indexOf("link") + 2; // the point stands after "li"

@@ -1,12 +1,12 @@
 #include "support/Pictures.h"
 
+#include "fixtures/PaneReading.h"
 #include "platform/Metafile.h"
 #include "platform/RichTextBox.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextCursor>
 #include <QTextImageFormat>
 #include <gtest/gtest.h>
 
@@ -18,13 +18,6 @@ QImage picture(int width, int height) {
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 12, y * 20, 200));
     return image;
-}
-
-QTextImageFormat imageFormatAt(const RichTextBox& box, int position) {
-    QTextCursor cursor(box.document());
-    cursor.setPosition(position);
-    cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-    return cursor.charFormat().toImageFormat();
 }
 
 } // namespace
@@ -69,7 +62,7 @@ TEST(PicturesTest, InsertPictureShowsThePictureAtItsSizeAtTheSelection) {
 
         EXPECT_EQ(box.Text(), QString("<") + QChar(QChar::ObjectReplacementCharacter) + ">");
         EXPECT_EQ(box.SelStart(), 2);
-        const QTextImageFormat format = imageFormatAt(box, 1);
+        const QTextImageFormat format = formatAt(box, 1).toImageFormat();
         ASSERT_TRUE(format.isValid());
         EXPECT_EQ(QSizeF(format.width(), format.height()), QSizeF(size));
         const QVariant shown = box.document()->resource(QTextDocument::ImageResource, QUrl(format.name()));

@@ -1,5 +1,6 @@
 #include "support/Smileys.h"
 
+#include "fixtures/PaneReading.h"
 #include "platform/Metafile.h"
 #include "platform/RichTextBox.h"
 
@@ -9,7 +10,6 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSignalSpy>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <algorithm>
@@ -147,10 +147,7 @@ private:
     }
 
     int ordinalOfPictureAt(int position) {
-        QTextCursor cursor(box.document());
-        cursor.setPosition(position);
-        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-        const QString name = cursor.charFormat().toImageFormat().name();
+        const QString name = formatAt(box, position).toImageFormat().name();
         const auto known = ordinalOfPictureName.constFind(name);
         if (known != ordinalOfPictureName.constEnd())
             return *known;
