@@ -505,10 +505,10 @@ TEST_P(BackIntoViewTest, TheMinimisedWindowComesBack) {
     Login& login = Login::form();
     login.show();
     login.close();
-    QTest::qWait(50);
+    waitUntil([&] { return login.isMinimized(); });
     ASSERT_TRUE(login.isMinimized());
     (this->*GetParam().showsTheWindow)();
-    QTest::qWait(50);
+    waitUntil([&] { return login.isVisible() && !login.isMinimized(); });
     EXPECT_TRUE(login.isVisible());
     EXPECT_FALSE(login.isMinimized());
 }

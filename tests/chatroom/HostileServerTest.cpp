@@ -151,6 +151,7 @@ TEST_F(HostileServerTest, EndingTheProgramInAPauseEndsTheTalkAtOnce) {
     EXPECT_EQ(runEventLoop([&] { server.write(lines); }), 0);
     ASSERT_GE(sentBeforeTheEnd, 0);
     EXPECT_TRUE(paneText().contains("You have entered to the chat room")); // the paused handler finished
+    // No answer comes: a bounded wait, long enough for one to arrive if it were sent.
     EXPECT_FALSE(waitUntil([&] { return server.count("PONG :late") > 0; }, 1000));
     EXPECT_EQ(server.lines().size(), sentBeforeTheEnd);
     EXPECT_FALSE(paneText().contains("queued behind"));
@@ -165,6 +166,8 @@ TEST_F(HostileServerTest, TheQueueStopsReadingAtItsBoundUntilItDrains) {
             server.write(filler);
         server.write("PING :last\r\n:s NOTICE me :end\r\n");
         ASSERT_TRUE(waitUntil([this] { return room().RecvQueue.full(); }, 20000));
+        // The queue does not grow past its bound: events keep running for a
+        // bounded while, in which the network could deliver more if it were read.
         for (int k = 0; k < 50; ++k)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         EXPECT_LE(room().RecvQueue.bytes(), ReceiveQueue::Limit + 2 * 64 * 1024);

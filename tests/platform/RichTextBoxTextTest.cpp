@@ -1,5 +1,7 @@
 #include "RichTextBoxFixture.h"
 
+#include "fixtures/Wait.h"
+
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -230,16 +232,19 @@ TEST_F(RichTextBoxText, ChangeReportsEachTextChangeButNotFormatting) {
 }
 
 TEST_F(RichTextBoxText, StaysAtTheBottomWhenItWasThereAndPutWhenScrolledUp) {
+    // The scroll range grows once the new lines are laid out; the view follows
+    // (or keeps its place) as the range changes.
     QScrollBar* bar = box.verticalScrollBar();
     for (int k = 0; k < 100; ++k)
         append(QString("line %1\n").arg(k));
-    QTest::qWait(50);
+    waitUntil([&] { return bar->maximum() > 0; });
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
 
+    const int first = bar->maximum();
     for (int k = 0; k < 20; ++k)
         append(QString("more %1\n").arg(k));
-    QTest::qWait(50);
+    waitUntil([&] { return bar->maximum() > first; });
     EXPECT_EQ(bar->value(), bar->maximum()) << "followed the new lines";
 
     bar->setValue(bar->maximum() / 2);
@@ -247,7 +252,7 @@ TEST_F(RichTextBoxText, StaysAtTheBottomWhenItWasThereAndPutWhenScrolledUp) {
     const int before = bar->maximum();
     for (int k = 0; k < 20; ++k)
         append(QString("later %1\n").arg(k));
-    QTest::qWait(50);
+    waitUntil([&] { return bar->maximum() > before; });
     EXPECT_GT(bar->maximum(), before);
     EXPECT_EQ(bar->value(), reading) << "the user's place is kept";
 }
