@@ -8,6 +8,7 @@
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "platform/ProgramEnd.h"
 #include "support/CommandParser.h"
@@ -67,29 +68,41 @@ TEST_F(BuddyListTest, DesignedViewsAndTimer) {
     EXPECT_TRUE(buddies.cmdClear->isVisibleTo(&buddies));
 }
 
-TEST_F(BuddyListTest, AddTakesANickOnceWithoutBlanks) {
-    const struct {
-        const char* answer;
-        QStringList after;
-    } cases[] = {
-        {"", {}},
-        {"   ", {}},
-        {"bob", {"bob"}},
-        {" al ice ", {"bob", "alice"}},
-        {"BOB", {"bob", "alice"}},
-        {"Alice", {"bob", "alice"}},
-        {"carol", {"bob", "alice", "carol"}},
-    };
-    for (const auto& c : cases) {
-        add({c.answer});
-        EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), c.after) << c.answer;
-    }
-    ASSERT_EQ(boxes.size(), std::size(cases)); // only the prompts: a nick stored already shows no message
-    EXPECT_TRUE(boxes[0].input);
-    EXPECT_EQ(boxes[0].prompt, "Enter a nickname to add");
-    EXPECT_EQ(boxes[0].title, "Whois Online");
-    EXPECT_EQ(boxes[0].defaultText, "");
+// A nick typed at the Add button's prompt, with the list stored before it.
+struct BuddyAdd {
+    const char* name;
+    QStringList before;
+    const char* answer;
+    QStringList after;
+};
+
+const BuddyAdd BuddyAdds[] = {
+    {"Nothing", {}, "", {}},
+    {"Blanks", {}, "   ", {}},
+    {"ANick", {}, "bob", {"bob"}},
+    {"BlanksAroundAndInside", {"bob"}, " al ice ", {"bob", "alice"}},
+    {"StoredNickInCapitals", {"bob", "alice"}, "BOB", {"bob", "alice"}},
+    {"StoredNickCapitalised", {"bob", "alice"}, "Alice", {"bob", "alice"}},
+    {"AnotherNick", {"bob", "alice"}, "carol", {"bob", "alice", "carol"}},
+};
+
+class BuddyAddTest : public BuddyListTest, public testing::WithParamInterface<BuddyAdd> {};
+
+TEST_P(BuddyAddTest, TakesANickOnceWithoutBlanks) {
+    const BuddyAdd& c = GetParam();
+    add(c.before);
+    ASSERT_EQ(itemTexts(*BuddyList::form().lstSetup), c.before);
+    add({c.answer});
+    EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), c.after) << c.answer;
+    // Only the prompts: a nick stored already shows no message.
+    ASSERT_EQ(boxes.size(), static_cast<std::size_t>(c.before.size()) + 1);
+    EXPECT_TRUE(boxes.back().input);
+    EXPECT_EQ(boxes.back().prompt, "Enter a nickname to add");
+    EXPECT_EQ(boxes.back().title, "Whois Online");
+    EXPECT_EQ(boxes.back().defaultText, "");
 }
+
+INSTANTIATE_TEST_SUITE_P(, BuddyAddTest, testing::ValuesIn(BuddyAdds), RowName());
 
 // Every change is stored at once, so the list survives an exit that runs no
 // unload handler.
@@ -141,39 +154,63 @@ TEST_F(BuddyListTest, TheStoredListSurvivesTheExit) {
     EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), (QStringList{"lee", "max"}));
 }
 
-TEST_F(BuddyListTest, StoredCountsThatAreNotAList) {
-    const struct {
-        const char* count;
-        QStringList loaded;
-    } cases[] = {{nullptr, {}}, {"x", {}}, {"-2", {}}, {"2", {"a", "b"}}, {"999999999", {"a", "b", "c"}}};
+// A stored count that does not say how long the stored list is.
+struct StoredCount {
+    const char* name;
+    const char* count; // nullptr: none stored
+    QStringList loaded;
+};
+
+const StoredCount StoredCounts[] = {
+    {"Missing", nullptr, {}},
+    {"NotANumber", "x", {}},
+    {"Negative", "-2", {}},
+    {"ShorterThanTheList", "2", {"a", "b"}},
+    {"Huge", "999999999", {"a", "b", "c"}},
+};
+
+class StoredCountTest : public BuddyListTest, public testing::WithParamInterface<StoredCount> {};
+
+TEST_P(StoredCountTest, LoadsNoMoreThanIsStored) {
+    const StoredCount& c = GetParam();
     SaveSetting("Listsetup", "Sect", "boty10", "a");
     SaveSetting("Listsetup", "Sect", "boty11", "b");
     SaveSetting("Listsetup", "Sect", "boty12", "c");
-    for (const auto& c : cases) {
-        if (c.count)
-            SaveSetting("Listsetup", "Sect", "boty1", c.count);
-        EXPECT_EQ(LoadBuddies(), c.loaded) << (c.count ? c.count : "missing");
-    }
+    if (c.count)
+        SaveSetting("Listsetup", "Sect", "boty1", c.count);
+    EXPECT_EQ(LoadBuddies(), c.loaded) << (c.count ? c.count : "missing");
 }
 
-TEST_F(BuddyListTest, ServerAnswerReplacesTheOnlineList) {
-    const struct {
-        const char* line;
-        QStringList online;
-    } cases[] = {
-        {":s 303 me :alice bob", {"alice", "bob"}},
-        {":s 303 me :carol  dave ", {"carol", "dave"}},
-        {":s 303 me :", {}},
-        {":s 303 me :erin\r", {"erin"}},
-        {":s 303 me", {}},
-        {":s 303 me :<b>x</b>", {"<b>x</b>"}},
-    };
-    for (const auto& c : cases) {
-        feed(c.line);
-        EXPECT_EQ(itemTexts(*BuddyList::form().lstNicks), c.online) << c.line;
-    }
+INSTANTIATE_TEST_SUITE_P(, StoredCountTest, testing::ValuesIn(StoredCounts), RowName());
+
+// The server's answer to ISON, and the online list it leaves in place of the
+// one shown before.
+struct OnlineAnswer {
+    const char* name;
+    const char* line;
+    QStringList online;
+};
+
+const OnlineAnswer OnlineAnswers[] = {
+    {"TwoNicks", ":s 303 me :alice bob", {"alice", "bob"}},
+    {"ExtraBlanks", ":s 303 me :carol  dave ", {"carol", "dave"}},
+    {"Nobody", ":s 303 me :", {}},
+    {"CarriageReturn", ":s 303 me :erin\r", {"erin"}},
+    {"NoTrailingParameter", ":s 303 me", {}},
+    {"Markup", ":s 303 me :<b>x</b>", {"<b>x</b>"}},
+};
+
+class OnlineAnswerTest : public BuddyListTest, public testing::WithParamInterface<OnlineAnswer> {};
+
+TEST_P(OnlineAnswerTest, ReplacesTheOnlineList) {
+    feed(":s 303 me :zed");
+    ASSERT_EQ(itemTexts(*BuddyList::form().lstNicks), QStringList{"zed"});
+    feed(GetParam().line);
+    EXPECT_EQ(itemTexts(*BuddyList::form().lstNicks), GetParam().online) << GetParam().line;
     EXPECT_FALSE(BuddyList::form().isVisible());
 }
+
+INSTANTIATE_TEST_SUITE_P(, OnlineAnswerTest, testing::ValuesIn(OnlineAnswers), RowName());
 
 TEST_F(BuddyListTest, DoubleClickOpensAConversation) {
     BuddyList& buddies = BuddyList::form();

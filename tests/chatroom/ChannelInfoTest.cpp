@@ -7,6 +7,7 @@
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "support/GeneralDate.h"
 #include "support/Globals.h"
@@ -54,37 +55,58 @@ TEST_F(ChannelInfoTest, DesignedCaptionsAndColumns) {
     EXPECT_EQ(ChannelInfo::loaded(), nullptr);
 }
 
-// Each reply line is one row: mask, setter, and the Unix time in the general
-// date form; a time that is not a 32-bit number leaves "When" empty.
-TEST_F(ChannelInfoTest, ListLinesBecomeRowsOnlyWhileAListIsAskedFor) {
+TEST_F(ChannelInfoTest, ListLinesNobodyAskedForAreIgnored) {
     feed(":s 367 me #r early!*@* bob 1700000000");
     EXPECT_EQ(ChannelInfo::loaded(), nullptr); // nobody asked: ignored
+}
+
+// Each reply line is one row: mask, setter, and the Unix time in the general
+// date form; a time that is not a 32-bit number leaves "When" empty.
+struct ListLine {
+    const char* name;
+    const char* line;
+    QStringList row; // empty: no row
+};
+
+const ListLine ListLines[] = {
+    {"Ban",
+     ":s 367 me #r a!*@* bob 1700000000",
+     {"a!*@*", "bob", GeneralDateText(UnixTimeToDate(1700000000))}},
+    {"Invitation", ":s 346 me #r inv!*@* carol 0", {"inv!*@*", "carol", GeneralDateText(UnixTimeToDate(0))}},
+    {"TimeNotANumber", ":s 348 me #r ex!*@* dave soon", {"ex!*@*", "dave", ""}},
+    {"TimeBeyond32Bits", ":s 367 me #r big!*@* erin 4294967296", {"big!*@*", "erin", ""}},
+    {"MaskAlone", ":s 367 me #r only!*@*", {"only!*@*", "", ""}},
+    {"NoMask", ":s 367 me #r", {}},
+    {"EmptyMask", ":s 367 me #r :", {}},
+    {"NoParameters", ":s 367", {}},
+};
+
+class ListLineTest : public ChannelInfoTest, public testing::WithParamInterface<ListLine> {};
+
+TEST_P(ListLineTest, BecomesARowWhileAListIsAskedFor) {
+    const ListLine& c = GetParam();
     G().ListRequestFlag = -1;
-    const struct {
-        const char* line;
-        QStringList row; // empty: no row
-    } cases[] = {
-        {":s 367 me #r a!*@* bob 1700000000", {"a!*@*", "bob", GeneralDateText(UnixTimeToDate(1700000000))}},
-        {":s 346 me #r inv!*@* carol 0", {"inv!*@*", "carol", GeneralDateText(UnixTimeToDate(0))}},
-        {":s 348 me #r ex!*@* dave soon", {"ex!*@*", "dave", ""}},
-        {":s 367 me #r big!*@* erin 4294967296", {"big!*@*", "erin", ""}},
-        {":s 367 me #r only!*@*", {"only!*@*", "", ""}},
-        {":s 367 me #r", {}},
-        {":s 367 me #r :", {}},
-        {":s 367", {}},
-    };
-    int rows = 0;
-    for (const auto& c : cases) {
-        feed(c.line);
-        const ChannelInfo& info = ChannelInfo::form();
-        if (c.row.isEmpty()) {
-            EXPECT_EQ(info.lvBans->topLevelItemCount(), rows) << c.line;
-            continue;
-        }
-        ASSERT_EQ(info.lvBans->topLevelItemCount(), ++rows) << c.line;
-        EXPECT_EQ(rowAt(info, rows - 1), c.row) << c.line;
+    feed(c.line);
+    const ChannelInfo& info = ChannelInfo::form();
+    if (c.row.isEmpty()) {
+        EXPECT_EQ(info.lvBans->topLevelItemCount(), 0) << c.line;
+    } else {
+        ASSERT_EQ(info.lvBans->topLevelItemCount(), 1) << c.line;
+        EXPECT_EQ(rowAt(info, 0), c.row) << c.line;
     }
     EXPECT_EQ(G().ListRequestFlag, -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(, ListLineTest, testing::ValuesIn(ListLines), RowName());
+
+TEST_F(ChannelInfoTest, EachListLineAddsARowBelowTheOthers) {
+    G().ListRequestFlag = -1;
+    feed(ListLines[0].line);
+    feed(ListLines[1].line);
+    const ChannelInfo& info = ChannelInfo::form();
+    ASSERT_EQ(info.lvBans->topLevelItemCount(), 2);
+    EXPECT_EQ(rowAt(info, 0), ListLines[0].row);
+    EXPECT_EQ(rowAt(info, 1), ListLines[1].row);
 }
 
 // The interpreter does not wait for the user to close the window.
@@ -109,22 +131,37 @@ TEST_F(ChannelInfoTest, EndOfListShowsAHiddenWindowModalAndReturns) {
     EXPECT_EQ(G().ListRequestFlag, 0);
 }
 
-TEST_F(ChannelInfoTest, RequestsNameTheListAndEmptyTheRows) {
+// The three lists, each with its button, the mask the tests set on it and its
+// mode letter.
+struct List {
+    const char* name; // as its column header says
+    void (ChannelInfo::*click)();
+    const char* mask;
+    const char* letter;
+};
+
+const List Lists[] = {
+    {"Bans", &ChannelInfo::cmdBans_Click, "ban!*@*", "b"},
+    {"Excepts", &ChannelInfo::cmdExcepts_Click, "ex!*@*", "e"},
+    {"Invites", &ChannelInfo::cmdInvites_Click, "inv!*@*", "I"},
+};
+
+class ListRequestTest : public ChannelInfoTest, public testing::WithParamInterface<List> {};
+
+TEST_P(ListRequestTest, NamesTheListAndEmptiesTheRows) {
     ChannelInfo& info = ChannelInfo::form();
     G().ListRequestFlag = -1;
     feed(":s 367 me #r a!*@* bob 0");
-    for (auto [click, name] : {std::pair{&ChannelInfo::cmdExcepts_Click, "Excepts"},
-                               std::pair{&ChannelInfo::cmdInvites_Click, "Invites"},
-                               std::pair{&ChannelInfo::cmdBans_Click, "Bans"}}) {
-        G().ListRequestFlag = 0;
-        info.lvBans->headerItem()->setText(0, "x");
-        (info.*click)();
-        EXPECT_EQ(header(info), name);
-        EXPECT_EQ(info.lvBans->topLevelItemCount(), 0) << name;
-        EXPECT_EQ(G().ListRequestFlag, -1) << name;
-        feed(":s 367 me #r m!*@* bob 0");
-    }
+    const auto [name, click, mask, letter] = GetParam();
+    G().ListRequestFlag = 0;
+    info.lvBans->headerItem()->setText(0, "x");
+    (info.*click)();
+    EXPECT_EQ(header(info), name);
+    EXPECT_EQ(info.lvBans->topLevelItemCount(), 0) << name;
+    EXPECT_EQ(G().ListRequestFlag, -1) << name;
 }
+
+INSTANTIATE_TEST_SUITE_P(, ListRequestTest, testing::ValuesIn(Lists), RowName());
 
 class ChannelInfoServerTest : public ClientTest {
 protected:
@@ -149,63 +186,60 @@ bool isListLine(const QString& line) {
 }
 
 // The peer, operator of the room, sets a mask on each list; the client, made
-// operator too, reads the three lists and removes each mask again.
-TEST_F(ChannelInfoServerTest, ListsFromTheServerAndRemove) {
+// operator too, reads one list and removes its mask again.
+class ServerListTest : public ChannelInfoServerTest, public testing::WithParamInterface<List> {
+protected:
     const QString roomName = IrcTestServer::uniqueNick("#lists");
     const QString opNick = IrcTestServer::uniqueNick("op");
     const QString nick = IrcTestServer::uniqueNick("lister");
     IrcPeer op;
-    ASSERT_TRUE(op.connectAndRegister(server, opNick));
-    op.send("JOIN " + roomName);
-    op.waitForLine(QRegularExpression(" 366 "));
-    for (const char* mask : {" +b ban!*@*", " +e ex!*@*", " +I inv!*@*"})
-        op.send("MODE " + roomName + mask);
-    op.waitForLine(QRegularExpression(" MODE " + roomName + " \\+I inv"));
-    connectInto(roomName, nick, server);
-    op.waitForLine(relayedFrom(nick, "JOIN"));
-    op.send("MODE " + roomName + " +o " + nick);
-    ASSERT_TRUE(waitUntil([&] { return room().isOp(nick); }));
 
+    void SetUp() override {
+        ChannelInfoServerTest::SetUp();
+        ASSERT_TRUE(op.connectAndRegister(server, opNick));
+        op.send("JOIN " + roomName);
+        op.waitForLine(QRegularExpression(" 366 "));
+        for (const List& list : Lists)
+            op.send("MODE " + roomName + " +" + list.letter + " " + list.mask);
+        op.waitForLine(QRegularExpression(" MODE " + roomName + " \\+I inv"));
+        connectInto(roomName, nick, server);
+        op.waitForLine(relayedFrom(nick, "JOIN"));
+        op.send("MODE " + roomName + " +o " + nick);
+        ASSERT_TRUE(waitUntil([&] { return room().isOp(nick); }));
+    }
+};
+
+TEST_P(ServerListTest, ShowsTheListAndRemovesItsMask) {
+    const List& list = GetParam();
     ChannelInfo& info = ChannelInfo::form();
     info.strChannel = roomName;
     info.show();
-    const struct {
-        void (ChannelInfo::*click)();
-        const char* header;
-        const char* mask;
-        const char* letter;
-    } lists[] = {
-        {&ChannelInfo::cmdBans_Click, "Bans", "ban!*@*", "b"},
-        {&ChannelInfo::cmdExcepts_Click, "Excepts", "ex!*@*", "e"},
-        {&ChannelInfo::cmdInvites_Click, "Invites", "inv!*@*", "I"},
-    };
-    for (const auto& list : lists) {
-        SCOPED_TRACE(list.header);
-        (info.*list.click)();
-        EXPECT_TRUE(traffic().contains("<< MODE " + roomName + " " + list.letter + "\n"));
-        ASSERT_TRUE(waitUntil([] { return G().ListRequestFlag == 0; }));
-        EXPECT_EQ(header(info), list.header);
-        ASSERT_EQ(info.lvBans->topLevelItemCount(), 1);
-        const QStringList row = rowAt(info, 0);
-        EXPECT_EQ(row[0], list.mask);
-        EXPECT_TRUE(row[1].startsWith(opNick)) << row[1].toStdString();
-        EXPECT_FALSE(row[2].isEmpty());
+    (info.*list.click)();
+    EXPECT_TRUE(traffic().contains("<< MODE " + roomName + " " + list.letter + "\n"));
+    ASSERT_TRUE(waitUntil([] { return G().ListRequestFlag == 0; }));
+    EXPECT_EQ(header(info), list.name);
+    ASSERT_EQ(info.lvBans->topLevelItemCount(), 1);
+    const QStringList row = rowAt(info, 0);
+    EXPECT_EQ(row[0], list.mask);
+    EXPECT_TRUE(row[1].startsWith(opNick)) << row[1].toStdString();
+    EXPECT_FALSE(row[2].isEmpty());
 
-        const qsizetype removals = traffic().count("<< mode ");
-        info.cmdRemove_Click(); // nothing selected: nothing sent
-        EXPECT_EQ(traffic().count("<< mode "), removals);
-        info.lvBans->topLevelItem(0)->setSelected(true);
-        info.cmdRemove_Click();
-        const QString removal = QString("mode ") + roomName + " -" + list.letter + " " + list.mask;
-        EXPECT_TRUE(traffic().contains("<< " + removal + "\n")) << traffic().toStdString();
-        op.waitForLine(relayedFrom(nick, "MODE " + roomName + " -" + list.letter));
-        EXPECT_EQ(info.lvBans->topLevelItemCount(), 1); // the row stays until the next request
+    const qsizetype removals = traffic().count("<< mode ");
+    info.cmdRemove_Click(); // nothing selected: nothing sent
+    EXPECT_EQ(traffic().count("<< mode "), removals);
+    info.lvBans->topLevelItem(0)->setSelected(true);
+    info.cmdRemove_Click();
+    const QString removal = QString("mode ") + roomName + " -" + list.letter + " " + list.mask;
+    EXPECT_TRUE(traffic().contains("<< " + removal + "\n")) << traffic().toStdString();
+    op.waitForLine(relayedFrom(nick, "MODE " + roomName + " -" + list.letter));
+    EXPECT_EQ(info.lvBans->topLevelItemCount(), 1); // the row stays until the next request
 
-        op.send("MODE " + roomName + " " + list.letter);
-        const QString first = op.waitForLine(&isListLine);
-        EXPECT_FALSE(first.contains(list.mask)) << first.toStdString(); // the end of an empty list
-    }
+    op.send("MODE " + roomName + " " + list.letter);
+    const QString first = op.waitForLine(&isListLine);
+    EXPECT_FALSE(first.contains(list.mask)) << first.toStdString(); // the end of an empty list
 }
+
+INSTANTIATE_TEST_SUITE_P(, ServerListTest, testing::ValuesIn(Lists), RowName());
 
 // The server pings a silent client after 5 s and drops it when no answer comes
 // within 5 s more: while the list window is up, the client still answers.

@@ -3,6 +3,7 @@
 #include "chatroom/IdentQuery.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "support/Globals.h"
 
@@ -36,7 +37,8 @@ TEST_F(IdentTest, AnswersAtOnceAndAgainForAQueryWithCommaBlank) {
     peer.connectToHost("127.0.0.1", port);
     ASSERT_TRUE(peer.waitForConnected(2000));
     peer.write("6667, 1025\r\n");
-    const QByteArray greeting = QString("%1, %2 : USERID : UNIX : QVD\r\n").arg(port).arg(peer.localPort()).toUtf8();
+    const QByteArray greeting =
+        QString("%1, %2 : USERID : UNIX : QVD\r\n").arg(port).arg(peer.localPort()).toUtf8();
     // The greeting first, then the reply with no line end, then the close.
     EXPECT_EQ(readUntilClosed(peer), greeting + "6667, 1025 : USERID : UNIX : QVD");
     EXPECT_TRUE(paneText().contains("*** IDENT : 6667, 1025"));
@@ -58,27 +60,35 @@ TEST_F(IdentTest, AQueryWithoutCommaBlankIsNotAnswered) {
     EXPECT_FALSE(paneText().contains("*** IDENT :"));
 }
 
-TEST(IdentQuery, OddQueries) {
-    struct Case {
-        QByteArray received;
-        bool answered;
-        const char* query;
-    } cases[] = {
-        {"", false, ""},
-        {"113, 40000\r\n", true, "113, 40000"},
-        {"113, 40000", true, "113, 400"}, // without its line end it still loses two characters
-        {", ", true, ""},
-        {QByteArray(1 << 20, 'x') + ", ", false, ""}, // only the start of a huge query is read
-        {"\xff\xfe, \x01\r\n", true, "\xc3\xbf\xc3\xbe, \x01"},
-    };
-    for (const Case& c : cases) {
-        const auto answer = AnswerIdentQuery(c.received, "QVD");
-        ASSERT_EQ(answer.has_value(), c.answered) << c.received.left(40).toStdString();
-        if (answer) {
-            EXPECT_EQ(answer->query, QString::fromUtf8(c.query));
-            EXPECT_EQ(answer->reply, QString::fromUtf8(c.query) + " : USERID : UNIX : QVD");
-        }
+// Odd queries as they come off the network, and what is answered.
+struct OddQuery {
+    const char* name;
+    QByteArray received;
+    bool answered;
+    const char* query;
+};
+
+const OddQuery OddQueries[] = {
+    {"Nothing", "", false, ""},
+    {"WithLineEnd", "113, 40000\r\n", true, "113, 40000"},
+    {"WithoutLineEnd", "113, 40000", true, "113, 400"}, // without its line end it still loses two characters
+    {"OnlyCommaBlank", ", ", true, ""},
+    {"Huge", QByteArray(1 << 20, 'x') + ", ", false, ""}, // only the start of a huge query is read
+    {"NotUtf8", "\xff\xfe, \x01\r\n", true, "\xc3\xbf\xc3\xbe, \x01"},
+};
+
+class IdentQueryTest : public testing::TestWithParam<OddQuery> {};
+
+TEST_P(IdentQueryTest, AnswersWhatItCanOfAnOddQuery) {
+    const OddQuery& c = GetParam();
+    const auto answer = AnswerIdentQuery(c.received, "QVD");
+    ASSERT_EQ(answer.has_value(), c.answered) << c.received.left(40).toStdString();
+    if (answer) {
+        EXPECT_EQ(answer->query, QString::fromUtf8(c.query));
+        EXPECT_EQ(answer->reply, QString::fromUtf8(c.query) + " : USERID : UNIX : QVD");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, IdentQueryTest, testing::ValuesIn(OddQueries), RowName());
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -27,41 +28,67 @@ protected:
     }
 };
 
-TEST_F(IgnoreListTest, AddRefusesSelfOperatorsAndTwiceTheSameNick) {
-    feed(":me!u@h JOIN #r");
-    feed(":s 353 me = #r :@op %half +voiced plain me");
-    const struct {
-        const char* answer;
-        const char* refusal; // "" when added
-    } cases[] = {
-        {"me", "You can't block yourself?"},
-        {"ME", ""}, // the own nick compares exactly
-        {"OP", "You can't block a Operator"},
-        {"half", "You can't block a Operator"},
-        {"voiced", ""},
-        {"stranger", ""}, // not in the room
-        {"Stranger", "Are you trying to add same nick?"},
-        {"VOICED", "Are you trying to add same nick?"},
-    };
-    for (const auto& c : cases) {
-        boxes.clear();
-        add(c.answer);
-        ASSERT_GE(boxes.size(), 1u) << c.answer;
-        EXPECT_EQ(boxes[0].prompt, "Add a nickname to IgnoreList");
-        EXPECT_EQ(boxes[0].title, "IgnoreList");
-        if (*c.refusal == '\0') {
-            EXPECT_EQ(boxes.size(), 1u) << c.answer;
-            continue;
-        }
+// A nick typed at the Add button's prompt, with the room's members (an
+// operator, a half-operator, a voiced and a plain member) and what the list
+// held before it.
+struct Block {
+    const char* name;
+    const char* blocked; // on the list before, or ""
+    const char* answer;
+    const char* refusal; // "" when added
+};
+
+const Block Blocks[] = {
+    {"Self", "", "me", "You can't block yourself?"},
+    {"SelfInOtherCase", "", "ME", ""}, // the own nick compares exactly
+    {"Operator", "", "OP", "You can't block a Operator"},
+    {"HalfOperator", "", "half", "You can't block a Operator"},
+    {"VoicedMember", "", "voiced", ""},
+    {"Stranger", "", "stranger", ""}, // not in the room
+    {"StrangerTwice", "stranger", "Stranger", "Are you trying to add same nick?"},
+    {"MemberTwice", "voiced", "VOICED", "Are you trying to add same nick?"},
+};
+
+class BlockTest : public IgnoreListTest, public testing::WithParamInterface<Block> {
+protected:
+    void SetUp() override {
+        IgnoreListTest::SetUp();
+        feed(":me!u@h JOIN #r");
+        feed(":s 353 me = #r :@op %half +voiced plain me");
+    }
+};
+
+TEST_P(BlockTest, AddRefusesSelfOperatorsAndTwiceTheSameNick) {
+    const Block& c = GetParam();
+    QStringList entries;
+    if (*c.blocked != '\0') {
+        add(c.blocked);
+        entries << QString(c.blocked) + " - Blocked";
+        ASSERT_EQ(itemTexts(*IgnoreList::form().List1), entries);
+    }
+    boxes.clear();
+    add(c.answer);
+    ASSERT_GE(boxes.size(), 1u) << c.answer;
+    EXPECT_EQ(boxes[0].prompt, "Add a nickname to IgnoreList");
+    EXPECT_EQ(boxes[0].title, "IgnoreList");
+    if (*c.refusal == '\0') {
+        EXPECT_EQ(boxes.size(), 1u) << c.answer;
+        entries << QString(c.answer) + " - Blocked";
+    } else {
         ASSERT_EQ(boxes.size(), 2u) << c.answer;
         EXPECT_EQ(boxes[1].prompt, c.refusal);
         EXPECT_EQ(boxes[1].title, "Block");
         EXPECT_EQ(boxes[1].buttons, Dialogs::Buttons::Ok);
     }
-    EXPECT_EQ(itemTexts(*IgnoreList::form().List1),
-              (QStringList{"ME - Blocked", "voiced - Blocked", "stranger - Blocked"}));
+    EXPECT_EQ(itemTexts(*IgnoreList::form().List1), entries);
+}
+
+INSTANTIATE_TEST_SUITE_P(, BlockTest, testing::ValuesIn(Blocks), RowName());
+
+TEST_F(IgnoreListTest, ACancelledPromptAddsNothing) {
+    add("stranger");
     add(""); // cancelled
-    EXPECT_EQ(IgnoreList::form().List1->count(), 3);
+    EXPECT_EQ(IgnoreList::form().List1->count(), 1);
 }
 
 // Entries compare in lower case; the window lasts the whole run.

@@ -3,6 +3,7 @@
 #include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/GeneralDate.h"
@@ -96,29 +97,39 @@ TEST_F(InterpreterTest, TopicBoxAndEntryLines) {
     EXPECT_EQ(lastLine(), " Topic changed by bob : New one");
 }
 
-TEST_F(InterpreterTest, RepliesShownInTheMainPane) {
-    struct Case {
-        const char* line;
-        const char* shown;
-    } cases[] = {
-        {":s 251 me :There are 3 users", " There are 3 users"},
-        {":s 401 me nobody :No such nick", " * nobody No such nick"},
-        {":s 322 me #r 5 :topic", " *** 322 me #r 5 topic"},
-        {":s 999 me odd :line", " *** 999 me odd line"},
-        {":s 301 me bob :gone fishing", " bob is away: gone fishing"},
-        {":s 312 me bob irc.test :Test server", " bob is using: irc.test ( Test server )"},
-        {":s 317 me bob 42 1700000000 :idle", " bob 42 seconds idle / 1700000000 sign-on time"},
-        {":s 319 me bob :@#r #s", " bob is on: @#r #s"},
-        {":s 320 me bob is identified", " bob is identified"},
-        {":s 328 me #r :http://example.com", " Channel URL: http://example.com"},
-        {":s 001 me :Welcome home", " * Welcome home"},
-        {"NOTICE AUTH :*** Looking up", " *** Looking up"},
-        {":bob!b@h NOTICE me :psst", " NOTICE bob: psst"},
-    };
-    for (const Case& c : cases) {
-        feed(c.line);
-        EXPECT_EQ(lastLine(), QString::fromUtf8(c.shown)) << c.line;
-    }
+// Replies and notices that show one line in the main pane.
+struct ShownLine {
+    const char* name;
+    const char* line;
+    const char* shown;
+};
+
+const ShownLine RepliesShownInTheMainPane[] = {
+    {"UserCount", ":s 251 me :There are 3 users", " There are 3 users"},
+    {"NoSuchNick", ":s 401 me nobody :No such nick", " * nobody No such nick"},
+    {"ListEntry", ":s 322 me #r 5 :topic", " *** 322 me #r 5 topic"},
+    {"UnknownNumeric", ":s 999 me odd :line", " *** 999 me odd line"},
+    {"Away", ":s 301 me bob :gone fishing", " bob is away: gone fishing"},
+    {"WhoisServer", ":s 312 me bob irc.test :Test server", " bob is using: irc.test ( Test server )"},
+    {"WhoisIdle", ":s 317 me bob 42 1700000000 :idle", " bob 42 seconds idle / 1700000000 sign-on time"},
+    {"WhoisChannels", ":s 319 me bob :@#r #s", " bob is on: @#r #s"},
+    {"WhoisIdentified", ":s 320 me bob is identified", " bob is identified"},
+    {"ChannelUrl", ":s 328 me #r :http://example.com", " Channel URL: http://example.com"},
+    {"Welcome", ":s 001 me :Welcome home", " * Welcome home"},
+    {"AuthNotice", "NOTICE AUTH :*** Looking up", " *** Looking up"},
+    {"UserNotice", ":bob!b@h NOTICE me :psst", " NOTICE bob: psst"},
+};
+
+class ReplyTest : public InterpreterTest, public testing::WithParamInterface<ShownLine> {};
+
+TEST_P(ReplyTest, IsShownInTheMainPane) {
+    feed(GetParam().line);
+    EXPECT_EQ(lastLine(), QString::fromUtf8(GetParam().shown)) << GetParam().line;
+}
+
+INSTANTIATE_TEST_SUITE_P(, ReplyTest, testing::ValuesIn(RepliesShownInTheMainPane), RowName());
+
+TEST_F(InterpreterTest, RepliesShownAfterABlankLineOrNotAtAll) {
     feed(":s 311 me bob ~b host * :Bob B");
     EXPECT_TRUE(paneText().endsWith("  \n bob is ~b@host * Bob B\n")); // a blank line first
     const QString before = paneText();
@@ -371,22 +382,27 @@ TEST_F(InterpreterTest, PrivateTextPastTheThirtiethWindowIsShownInTheRoom) {
     EXPECT_EQ(lastLine(), " <late> are you there?");
 }
 
-TEST_F(InterpreterTest, PrivateTextWithoutASenderNickOpensNoWindow) {
-    const struct {
-        const char* line;
-        const char* shown;
-    } cases[] = {
-        {":irc.server PRIVMSG me :maintenance at noon", " <irc.server> maintenance at noon"},
-        {"PRIVMSG me :no prefix at all", " <> no prefix at all"},
-        {":!u@h PRIVMSG me :empty nick", " <!u@h> empty nick"},
-    };
-    for (const auto& c : cases) {
-        feed(c.line);
-        EXPECT_EQ(lastLine(), QString::fromUtf8(c.shown)) << c.line;
-    }
+// Private text without a sender nick: shown in the room pane as a conversation
+// shows it, and no window opens.
+const ShownLine PrivateTextWithoutASenderNick[] = {
+    {"FromTheServer", ":irc.server PRIVMSG me :maintenance at noon", " <irc.server> maintenance at noon"},
+    {"WithoutPrefix", "PRIVMSG me :no prefix at all", " <> no prefix at all"},
+    {"EmptyNick", ":!u@h PRIVMSG me :empty nick", " <!u@h> empty nick"},
+};
+
+class SenderlessPrivateTextTest : public InterpreterTest, public testing::WithParamInterface<ShownLine> {};
+
+TEST_P(SenderlessPrivateTextTest, OpensNoWindow) {
+    feed(GetParam().line);
+    EXPECT_EQ(lastLine(), QString::fromUtf8(GetParam().shown)) << GetParam().line;
     EXPECT_EQ(G().QueryCount, 0);
     EXPECT_EQ(FindQueryIndex(""), -1);
+}
 
+INSTANTIATE_TEST_SUITE_P(, SenderlessPrivateTextTest, testing::ValuesIn(PrivateTextWithoutASenderNick),
+                         RowName());
+
+TEST_F(InterpreterTest, PrivateTextWithoutASenderNickIsShownNowhereWithPrivateChatOff) {
     room().mnu_pm_yes->setChecked(true); // private chat off: shown nowhere, as a window would not open
     feed(":irc.server PRIVMSG me :unseen");
     EXPECT_FALSE(paneText().contains("unseen"));

@@ -9,6 +9,7 @@
 #include "chatroom/Channel.h"
 #include "chatroom/DebugWin.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/OpenedUrls.h"
 #include "fixtures/Wait.h"
 #include "platform/RichTextBox.h"
@@ -48,7 +49,6 @@ void describe(const QList<QAction*>& actions, int level, QStringList& lines) {
             describe(action->menu()->actions(), level + 1, lines);
     }
 }
-
 
 class RoomFrameTest : public ClientTest {
 protected:
@@ -135,29 +135,40 @@ TEST_F(RoomFrameTest, MenuTreeAsDesigned) {
     EXPECT_FALSE(room().mnu_blocked->isCheckable()); // never shown checked, so private chat stays open
 }
 
-TEST_F(RoomFrameTest, TabsSwapTheRoomForTheWebPanes) {
-    struct Tab {
-        int index;
-        bool home, misc, room;
-    };
-    const Tab tabs[] = {{0, true, false, false}, {2, false, true, false}, {1, false, false, true}};
+// The tabs, each with the panes it shows: the home page, the other page, or the room.
+struct Tab {
+    const char* name;
+    int index;
+    bool home, misc, room;
+};
+
+const Tab Tabs[] = {
+    {"Home", 0, true, false, false}, {"Misc", 2, false, true, false}, {"ChatRoom", 1, false, false, true}};
+
+class TabTest : public RoomFrameTest, public testing::WithParamInterface<Tab> {};
+
+TEST_P(TabTest, SwapsTheRoomForTheWebPanes) {
+    const Tab& tab = GetParam();
+    Channel& c = room();
+    c.TBar->setCurrentIndex((tab.index + 1) % c.TBar->count()); // from another tab
+    c.TBar->setCurrentIndex(tab.index);
+    const QString caption = c.TBar->tabText(tab.index);
+    EXPECT_EQ(c.Home->isVisible(), tab.home) << qPrintable(caption);
+    EXPECT_EQ(c.ToolBar1->isVisible(), tab.home) << qPrintable(caption);
+    EXPECT_EQ(c.Misc->isVisible(), tab.misc) << qPrintable(caption);
+    EXPECT_EQ(c.Toolbar2->isVisible(), tab.misc) << qPrintable(caption);
+    for (QWidget* control : {static_cast<QWidget*>(c.DataIn), static_cast<QWidget*>(c.rtbTopic),
+                             static_cast<QWidget*>(c.lstNicks), static_cast<QWidget*>(c.Label5)})
+        EXPECT_EQ(control->isVisible(), tab.room) << qPrintable(caption);
+    EXPECT_TRUE(c.cmdCount->isVisible()) << qPrintable(caption); // on every tab
+    EXPECT_FALSE(c.Label1->isHidden()) << qPrintable(caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(, TabTest, testing::ValuesIn(Tabs), RowName());
+
+TEST_F(RoomFrameTest, TheRoomTabShowsFirstAndATabOfAnotherCaptionChangesNothing) {
     Channel& c = room();
     EXPECT_EQ(c.TBar->tabText(c.TBar->currentIndex()), "ChatRoom");
-    for (const Tab& tab : tabs) {
-        c.TBar->setCurrentIndex(tab.index);
-        const QString caption = c.TBar->tabText(tab.index);
-        EXPECT_EQ(c.Home->isVisible(), tab.home) << qPrintable(caption);
-        EXPECT_EQ(c.ToolBar1->isVisible(), tab.home) << qPrintable(caption);
-        EXPECT_EQ(c.Misc->isVisible(), tab.misc) << qPrintable(caption);
-        EXPECT_EQ(c.Toolbar2->isVisible(), tab.misc) << qPrintable(caption);
-        for (QWidget* control : {static_cast<QWidget*>(c.DataIn), static_cast<QWidget*>(c.rtbTopic),
-                                 static_cast<QWidget*>(c.lstNicks), static_cast<QWidget*>(c.Label5)})
-            EXPECT_EQ(control->isVisible(), tab.room) << qPrintable(caption);
-        EXPECT_TRUE(c.cmdCount->isVisible()) << qPrintable(caption); // on every tab
-        EXPECT_FALSE(c.Label1->isHidden()) << qPrintable(caption);
-    }
-
-    // A caption the strip does not know changes nothing.
     c.TBar->setTabText(0, "Other");
     c.TBar->setCurrentIndex(0);
     EXPECT_TRUE(c.DataIn->isVisible());
@@ -186,23 +197,32 @@ TEST_F(RoomFrameTest, HomeAndSearchButtonsGoToTheProgramsAddresses) {
     EXPECT_EQ(room().Misc->LocationURL(), WebAddresses::Search);
 }
 
-TEST_F(RoomFrameTest, PrivateWindowsWarningClosesOnYesOnly) {
-    for (const auto& [answer, left] :
-         {std::pair{Dialogs::Answer::No, 2}, std::pair{Dialogs::Answer::Yes, 0}}) {
-        OpenQuery("bob", "bob!b@h");
-        OpenQuery("carol", "carol!c@h");
-        OpenQuery("dave", "dave!d@h");
-        QueryAt(FindQueryIndex("dave"))->UnloadWindow(); // a free slot stays free
-        answers = {{answer, QString()}};
-        boxes.clear();
-        room().closequery();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::YesNo);
-        EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Question);
-        EXPECT_TRUE(boxes[0].prompt.startsWith("You cannot recieve/send any message with chatters."));
-        EXPECT_EQ(openConversations(), left);
-    }
+// The answer to the warning, and the conversations it leaves open of two.
+struct WarningAnswer {
+    const char* name;
+    Dialogs::Answer answer;
+    int left;
+};
+
+const WarningAnswer WarningAnswers[] = {{"No", Dialogs::Answer::No, 2}, {"Yes", Dialogs::Answer::Yes, 0}};
+
+class PrivateWindowsWarningTest : public RoomFrameTest, public testing::WithParamInterface<WarningAnswer> {};
+
+TEST_P(PrivateWindowsWarningTest, ClosesTheConversationsOnYesOnly) {
+    OpenQuery("bob", "bob!b@h");
+    OpenQuery("carol", "carol!c@h");
+    OpenQuery("dave", "dave!d@h");
+    QueryAt(FindQueryIndex("dave"))->UnloadWindow(); // a free slot stays free
+    answers = {{GetParam().answer, QString()}};
+    room().closequery();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::Question);
+    EXPECT_TRUE(boxes[0].prompt.startsWith("You cannot recieve/send any message with chatters."));
+    EXPECT_EQ(openConversations(), GetParam().left);
 }
+
+INSTANTIATE_TEST_SUITE_P(, PrivateWindowsWarningTest, testing::ValuesIn(WarningAnswers), RowName());
 
 TEST_F(RoomFrameTest, PrivateChatOffAsksAndRefusesNewConversations) {
     Channel& c = room();

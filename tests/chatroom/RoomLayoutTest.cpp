@@ -2,6 +2,7 @@
 // size, the smallest size, and a minimised window.
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
@@ -93,13 +94,23 @@ protected:
 
 } // namespace
 
-TEST_F(RoomLayoutTest, EveryControlFollowsTheWindowSize) {
-    const std::pair<int, int> sizes[] = {{11500, 7650}, {15100, 9705}, {12700, 8205}};
-    for (const auto& [W, H] : sizes) {
-        ASSERT_TRUE(sizeTo(W, H, W, H)) << W << " x " << H;
-        expectPlaces(W, H);
-    }
+// Outer sizes of the window: the smallest, a wide one and one between.
+struct OuterSize {
+    const char* name;
+    int width, height;
+};
+
+const OuterSize OuterSizes[] = {{"Smallest", 11500, 7650}, {"Wide", 15100, 9705}, {"Between", 12700, 8205}};
+
+class WindowSizeTest : public RoomLayoutTest, public testing::WithParamInterface<OuterSize> {};
+
+TEST_P(WindowSizeTest, EveryControlFollowsTheWindowSize) {
+    const auto [name, W, H] = GetParam();
+    ASSERT_TRUE(sizeTo(W, H, W, H)) << W << " x " << H;
+    expectPlaces(W, H);
 }
+
+INSTANTIATE_TEST_SUITE_P(, WindowSizeTest, testing::ValuesIn(OuterSizes), RowName());
 
 TEST_F(RoomLayoutTest, SmallestSizeAndItsPlaces) {
     ASSERT_TRUE(sizeTo(9000, 6000, 11500, 7650)) << room().OuterWidth() << " x " << room().OuterHeight();

@@ -8,6 +8,7 @@
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "platform/WebBrowser.h"
 #include "support/ColouredText.h"
@@ -82,6 +83,7 @@ protected:
     }
 };
 
+// The mode commands of the pop-up, each given and taken back.
 struct Rank {
     const char* name;
     QAction* Channel::*item;
@@ -92,31 +94,75 @@ struct Rank {
 };
 
 const Rank Ranks[] = {
-    {"op", &Channel::mnu_nicks_op, "&Op", "De&Op", "o", &Channel::isOp},
-    {"half-op", &Channel::mnu_nicks_halfop, "&HalfOp", "De&HalfOp", "h", &Channel::isHalfOp},
-    {"voice", &Channel::mnu_nicks_voice, "&Voice", "De&Voice", "v", &Channel::isVoice},
+    {"Op", &Channel::mnu_nicks_op, "&Op", "De&Op", "o", &Channel::isOp},
+    {"HalfOp", &Channel::mnu_nicks_halfop, "&HalfOp", "De&HalfOp", "h", &Channel::isHalfOp},
+    {"Voice", &Channel::mnu_nicks_voice, "&Voice", "De&Voice", "v", &Channel::isVoice},
 };
+
+class RankTest : public RoomMenusTest, public testing::WithParamInterface<Rank> {};
+
+// The fixed status items: each marks the client away and tells the room.
+struct StatusItem {
+    const char* name;
+    QAction* Channel::*item;
+    const char* away;
+    const char* said;
+};
+
+const StatusItem StatusItems[] = {
+    {"BeRightBack", &Channel::mnu_status_brb, "I will be back later.",
+     "has changed status: I will be right back."},
+    {"Lunch", &Channel::mnu_status_lunch, "I am having my lunch", "has changed status: I'm having my lunch."},
+    {"Phone", &Channel::mnu_status_phone, "I am on the phone", "has changed status: I'm on the phone."},
+    {"Busy", &Channel::mnu_status_busy, "I am busy", "has changed status: I'm busy right now."},
+    {"AwayFromKeyboard", &Channel::mnu_status_afk, "I am away from the keyboard",
+     "has changed status: I'm away from the keyboard."},
+};
+
+class StatusItemTest : public RoomMenusTest, public testing::WithParamInterface<StatusItem> {};
+
+// The social actions on the selected nick, and what each says of it.
+struct SocialAction {
+    const char* name;
+    QAction* Channel::*item;
+    QString (*said)(const QString& nick);
+};
+
+const SocialAction SocialActions[] = {
+    {"Slap", &Channel::mnu_slap,
+     [](const QString& nick) {
+         return "slaps " + Chr3 + "4" + nick + Chr3 + "6 around a bit with a large trout.";
+     }},
+    {"Hi", &Channel::mnu_hi, [](const QString& nick) { return "Says Hi To " + nick; }},
+    {"Welcome", &Channel::mnu_welcome,
+     [](const QString& nick) { return "Welcomes " + nick + " To Korvu ChatRoom"; }},
+    {"Hugs", &Channel::mnu_hugs, [](const QString& nick) { return "Hugs " + nick + " tightly and warmly."; }},
+    {"Handshake", &Channel::mnu_handshake, [](const QString& nick) { return "Handshakes with " + nick; }},
+};
+
+class SocialActionTest : public RoomMenusTest, public testing::WithParamInterface<SocialAction> {};
 
 } // namespace
 
-TEST_F(RoomMenusTest, RanksGoBothWaysAsThePopUpCaptionsSay) {
+TEST_P(RankTest, GoesBothWaysAsThePopUpCaptionsSay) {
     Channel& c = room();
-    for (const Rank& rank : Ranks) {
-        for (const bool giving : {true, false}) {
-            select(other);
-            popUp();
-            const QString caption = giving ? rank.plusCaption : rank.minusCaption;
-            EXPECT_EQ((c.*rank.item)->text(), caption) << rank.name;
-            (c.*rank.item)->trigger();
-            const QString sign = giving ? "\\+" : "-";
-            EXPECT_FALSE(
-                peer.waitForLine(relayedFrom(me, "MODE " + roomName + " " + sign + rank.letter + " " + other))
-                    .isEmpty())
-                << rank.name;
-            EXPECT_TRUE(waitUntil([&] { return (c.*rank.held)(other) == giving; })) << rank.name;
-        }
+    const Rank& rank = GetParam();
+    for (const bool giving : {true, false}) {
+        select(other);
+        popUp();
+        const QString caption = giving ? rank.plusCaption : rank.minusCaption;
+        EXPECT_EQ((c.*rank.item)->text(), caption) << rank.name;
+        (c.*rank.item)->trigger();
+        const QString sign = giving ? "\\+" : "-";
+        EXPECT_FALSE(
+            peer.waitForLine(relayedFrom(me, "MODE " + roomName + " " + sign + rank.letter + " " + other))
+                .isEmpty())
+            << rank.name;
+        EXPECT_TRUE(waitUntil([&] { return (c.*rank.held)(other) == giving; })) << rank.name;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, RankTest, testing::ValuesIn(Ranks), RowName());
 
 TEST_F(RoomMenusTest, PopUpWithNothingSelected) {
     // The right button neither selects nor needs a selection.
@@ -161,27 +207,24 @@ TEST_F(RoomMenusTest, BanAndWhoisOfTheSelectedNick) {
     EXPECT_TRUE(waitForPane(other + " is on: ")) << paneText().toStdString();
 }
 
-TEST_F(RoomMenusTest, FixedStatusItemsMarkAwayAndTellTheRoom) {
-    struct Status {
-        QAction* Channel::*item;
-        const char* away;
-        const char* said;
-    };
-    const Status items[] = {
-        {&Channel::mnu_status_brb, "I will be back later.", "has changed status: I will be right back."},
-        {&Channel::mnu_status_lunch, "I am having my lunch", "has changed status: I'm having my lunch."},
-        {&Channel::mnu_status_phone, "I am on the phone", "has changed status: I'm on the phone."},
-        {&Channel::mnu_status_busy, "I am busy", "has changed status: I'm busy right now."},
-        {&Channel::mnu_status_afk, "I am away from the keyboard",
-         "has changed status: I'm away from the keyboard."},
-    };
-    for (const Status& status : items) {
-        (room().*status.item)->trigger();
-        EXPECT_FALSE(
-            peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(status.said))).isEmpty());
-        EXPECT_EQ(awayText(), QString(status.away));
-        EXPECT_EQ(room().mnu_status_away->text(), "&..:Online:..");
-    }
+TEST_P(StatusItemTest, MarksAwayAndTellsTheRoom) {
+    const StatusItem& status = GetParam();
+    (room().*status.item)->trigger();
+    EXPECT_FALSE(
+        peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(status.said))).isEmpty());
+    EXPECT_EQ(awayText(), QString(status.away));
+    EXPECT_EQ(room().mnu_status_away->text(), "&..:Online:..");
+    EXPECT_TRUE(boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(, StatusItemTest, testing::ValuesIn(StatusItems), RowName());
+
+TEST_F(RoomMenusTest, AfterAStatusItemTheAwayItemGoesBackOnline) {
+    const StatusItem& last = StatusItems[std::size(StatusItems) - 1];
+    (room().*last.item)->trigger();
+    ASSERT_FALSE(
+        peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(last.said))).isEmpty());
+    ASSERT_EQ(awayText(), QString(last.away));
     room().mnu_away_dinner->trigger(); // does nothing
     room().mnu_status_away->trigger(); // back online: the away state is cleared
     EXPECT_FALSE(
@@ -219,23 +262,27 @@ TEST_F(RoomMenusTest, OwnAwayReasonToggles) {
     EXPECT_EQ(room().mnu_status_away->text(), "&..:Online:..");
 }
 
-TEST_F(RoomMenusTest, SocialActionsOnTheSelectedNick) {
-    const std::pair<QAction * Channel::*, QString> items[] = {
-        {&Channel::mnu_slap, "slaps " + Chr3 + "4" + other + Chr3 + "6 around a bit with a large trout."},
-        {&Channel::mnu_hi, "Says Hi To " + other},
-        {&Channel::mnu_welcome, "Welcomes " + other + " To Korvu ChatRoom"},
-        {&Channel::mnu_hugs, "Hugs " + other + " tightly and warmly."},
-        {&Channel::mnu_handshake, "Handshakes with " + other},
-    };
+TEST_P(SocialActionTest, IsSaidOfTheSelectedNick) {
+    const QString said = GetParam().said(other);
     select(other);
-    for (const auto& [item, said] : items) {
-        (room().*item)->trigger();
-        EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(said))).isEmpty())
-            << said.toStdString();
-    }
-    EXPECT_TRUE(paneText().contains(me + " Hugs " + other + " tightly and warmly."));
+    (room().*GetParam().item)->trigger();
+    EXPECT_FALSE(peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(said))).isEmpty())
+        << said.toStdString();
+}
 
-    // The own action, from the menu and from the label, asks for its text.
+INSTANTIATE_TEST_SUITE_P(, SocialActionTest, testing::ValuesIn(SocialActions), RowName());
+
+TEST_F(RoomMenusTest, TheOwnPaneShowsTheSocialAction) {
+    select(other);
+    room().mnu_hugs->trigger();
+    peer.waitForLine(
+        relayedFrom(me, "PRIVMSG " + roomName + " " + action("Hugs " + other + " tightly and warmly.")));
+    EXPECT_TRUE(paneText().contains(me + " Hugs " + other + " tightly and warmly."));
+}
+
+// The own action, from the menu and from the label, asks for its text.
+TEST_F(RoomMenusTest, TheOwnActionAsksForItsText) {
+    select(other);
     answers = {{Dialogs::Answer::Ok, "dances"}, {Dialogs::Answer::Ok, "sings"}};
     room().mnu_ownaction->trigger();
     QTest::mouseClick(room().Label1, Qt::LeftButton);

@@ -5,6 +5,7 @@
 #include "chatroom/IgnoreList.h"
 #include "conversation/Query.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "support/Globals.h"
 #include "support/WindowTables.h"
 #include "widgets/About.h"
@@ -49,35 +50,37 @@ struct Opener {
     std::function<QWidget*()> window;
 };
 
-template <typename T>
-std::function<QWidget*()> loadedWindow() {
+template <typename T> std::function<QWidget*()> loadedWindow() {
     return [] { return static_cast<QWidget*>(T::loaded()); };
 }
 
 const Opener Openers[] = {
-    {"smiley button", [](Channel& c) { c.check1->click(); }, loadedWindow<frmSmileys>()},
-    {"colour button", [](Channel& c) { c.check2->click(); }, loadedWindow<frmcolor>()},
-    {"font button", [](Channel& c) { c.Command3->click(); }, loadedWindow<FontOption>()},
-    {"font item", [](Channel& c) { c.mnu_view_fontsize->trigger(); }, loadedWindow<FontOption>()},
-    {"block list button", [](Channel& c) { c.command1->click(); }, loadedWindow<IgnoreList>()},
-    {"block list item", [](Channel& c) { c.mnu_ingorelist->trigger(); }, loadedWindow<IgnoreList>()},
-    {"buddy list item", [](Channel& c) { c.mnu_View_Buddylist->trigger(); }, loadedWindow<BuddyList>()},
-    {"about item", [](Channel& c) { c.mnu_About->trigger(); }, loadedWindow<About>()},
-    {"author item", [](Channel& c) { c.mnu_author->trigger(); }, loadedWindow<Author>()},
-    {"about label", [](Channel& c) { QTest::mouseClick(c.Label4, Qt::LeftButton); }, loadedWindow<Author>()},
-    {"author label", [](Channel& c) { QTest::mouseClick(c.Label5, Qt::LeftButton); }, loadedWindow<Author>()},
+    {"SmileyButton", [](Channel& c) { c.check1->click(); }, loadedWindow<frmSmileys>()},
+    {"ColourButton", [](Channel& c) { c.check2->click(); }, loadedWindow<frmcolor>()},
+    {"FontButton", [](Channel& c) { c.Command3->click(); }, loadedWindow<FontOption>()},
+    {"FontItem", [](Channel& c) { c.mnu_view_fontsize->trigger(); }, loadedWindow<FontOption>()},
+    {"BlockListButton", [](Channel& c) { c.command1->click(); }, loadedWindow<IgnoreList>()},
+    {"BlockListItem", [](Channel& c) { c.mnu_ingorelist->trigger(); }, loadedWindow<IgnoreList>()},
+    {"BuddyListItem", [](Channel& c) { c.mnu_View_Buddylist->trigger(); }, loadedWindow<BuddyList>()},
+    {"AboutItem", [](Channel& c) { c.mnu_About->trigger(); }, loadedWindow<About>()},
+    {"AuthorItem", [](Channel& c) { c.mnu_author->trigger(); }, loadedWindow<Author>()},
+    {"AboutLabel", [](Channel& c) { QTest::mouseClick(c.Label4, Qt::LeftButton); }, loadedWindow<Author>()},
+    {"AuthorLabel", [](Channel& c) { QTest::mouseClick(c.Label5, Qt::LeftButton); }, loadedWindow<Author>()},
 };
 
-TEST_F(RoomOpenersTest, EachButtonAndItemShowsItsWindow) {
-    for (const Opener& opener : Openers) {
-        opener.click(room());
-        QWidget* window = opener.window();
-        ASSERT_NE(window, nullptr) << opener.name;
-        EXPECT_TRUE(window->isVisible()) << opener.name;
-        EXPECT_FALSE(window->isModal()) << opener.name;
-        window->hide();
-    }
+class OpenerTest : public RoomOpenersTest, public testing::WithParamInterface<Opener> {};
+
+TEST_P(OpenerTest, ShowsItsWindow) {
+    const Opener& opener = GetParam();
+    opener.click(room());
+    QWidget* window = opener.window();
+    ASSERT_NE(window, nullptr) << opener.name;
+    EXPECT_TRUE(window->isVisible()) << opener.name;
+    EXPECT_FALSE(window->isModal()) << opener.name;
+    window->hide();
 }
+
+INSTANTIATE_TEST_SUITE_P(, OpenerTest, testing::ValuesIn(Openers), RowName());
 
 TEST_F(RoomOpenersTest, PickersWriteIntoTheRoomsInputLine) {
     room().check1->click();
@@ -108,42 +111,60 @@ TEST_F(RoomOpenersTest, ConversationLabelsOpenThePickersAndTheCredits) {
     EXPECT_EQ(room().ColourCode, "12");
 }
 
-TEST_F(RoomOpenersTest, BlockingFromTheList) {
-    for (const char* name : {"alice", "@oscar", "%hal", "me"})
-        room().AddNick(name);
-    // Operators sort first and are refused below; a plain member is blocked.
-    ASSERT_EQ(room().lstNicks->model()->index(0, 0).data().toString(), "@oscar");
-    select("alice");
-    room().mnu_blocked->trigger();
+// Members of every rank, and alice blocked from the list.
+class BlockingFromTheListTest : public RoomOpenersTest {
+protected:
+    void SetUp() override {
+        RoomOpenersTest::SetUp();
+        for (const char* name : {"alice", "@oscar", "%hal", "me"})
+            room().AddNick(name);
+        // Operators sort first and are refused below; a plain member is blocked.
+        ASSERT_EQ(room().lstNicks->model()->index(0, 0).data().toString(), "@oscar");
+        select("alice");
+        room().mnu_blocked->trigger();
+    }
+};
+
+TEST_F(BlockingFromTheListTest, APlainMemberIsBlockedAndNothingSelectedDoesNothing) {
     EXPECT_TRUE(IgnoreList::form().Holds("ALICE"));
     EXPECT_FALSE(IgnoreList::form().isVisible()); // loaded hidden
-
-    struct Refusal {
-        const char* row;
-        const char* message;
-    };
-    const Refusal refusals[] = {
-        {"me", "You can't block yourself?"},
-        {"@oscar", "You can't block a Operator"},
-        {"hal", "You can't block a Operator"},
-        {"alice", "Are you trying to add same nick?"}, // the duplicate test runs with no row selected there
-    };
-    for (const Refusal& refusal : refusals) {
-        boxes.clear();
-        select(refusal.row);
-        room().mnu_blocked->trigger();
-        ASSERT_EQ(boxes.size(), 1u) << refusal.row;
-        EXPECT_EQ(boxes[0].prompt, refusal.message);
-        EXPECT_EQ(boxes[0].title, "Block");
-    }
     EXPECT_EQ(IgnoreList::form().List1->count(), 1);
 
-    // With nothing selected nothing happens.
     boxes.clear();
     room().lstNicks->clearSelection();
     room().mnu_blocked->trigger();
     EXPECT_TRUE(boxes.empty());
 }
+
+// A row the list refuses to block, and what the refusal says.
+struct Refusal {
+    const char* name;
+    const char* row;
+    const char* message;
+};
+
+const Refusal Refusals[] = {
+    {"Self", "me", "You can't block yourself?"},
+    {"Operator", "@oscar", "You can't block a Operator"},
+    {"HalfOperator", "hal", "You can't block a Operator"},
+    {"BlockedAlready", "alice",
+     "Are you trying to add same nick?"}, // the duplicate test runs with no row selected there
+};
+
+class RefusalTest : public BlockingFromTheListTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusalTest, SaysWhyAndBlocksNobody) {
+    const Refusal& refusal = GetParam();
+    boxes.clear();
+    select(refusal.row);
+    room().mnu_blocked->trigger();
+    ASSERT_EQ(boxes.size(), 1u) << refusal.row;
+    EXPECT_EQ(boxes[0].prompt, refusal.message);
+    EXPECT_EQ(boxes[0].title, "Block");
+    EXPECT_EQ(IgnoreList::form().List1->count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(, RefusalTest, testing::ValuesIn(Refusals), RowName());
 
 // With no operator in the room a plain member sorts first, and that first
 // entry is blocked from the pop-up like any other.
