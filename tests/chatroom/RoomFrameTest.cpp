@@ -65,8 +65,6 @@ protected:
     }
 };
 
-} // namespace
-
 TEST_F(RoomFrameTest, MenuTreeAsDesigned) {
     QStringList bar;
     describe(room().menuBar()->actions(), 0, bar);
@@ -314,3 +312,5 @@ TEST_F(RoomFrameTest, HomepageOpensInTheBrowser) {
     room().mnu_Homepage->trigger();
     EXPECT_EQ(browser.urls, QList<QUrl>{QUrl(WebAddresses::Homepage)});
 }
+
+} // namespace

@@ -92,8 +92,6 @@ protected:
     static QRect px(const TwipsRect& r) { return TwipsToPixels(r); }
 };
 
-} // namespace
-
 // Outer sizes of the window: the smallest, a wide one and one between.
 struct OuterSize {
     const char* name;
@@ -153,3 +151,5 @@ TEST_F(RoomLayoutTest, PaneTextFollowsThePaneWidth) {
         EXPECT_EQ(pane->document()->pageSize().width(), pane->viewport()->width());
     }
 }
+
+} // namespace

@@ -1,5 +1,7 @@
 #include "platform/Metafile.h"
 
+#include "fixtures/NamedRows.h"
+
 #include <QColor>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -92,18 +94,29 @@ QByteArray palette(std::initializer_list<QRgb> colours) {
     return bytes;
 }
 
-} // namespace
+// Picture sizes: widths 1, 3 and 5 leave padding at each DIB row's end; 20x10 is
+// not square.
+struct PictureSize {
+    const char* name;
+    QSize size;
+};
 
-TEST(MetafileTest, ReadingAWrittenMetafileGivesBackItsPixels) {
-    // Widths 1, 3 and 5 leave padding at each DIB row's end; 20x10 is not square.
-    for (const QSize size : {QSize(16, 16), QSize(20, 10), QSize(1, 1), QSize(3, 5), QSize(5, 2)}) {
-        const QImage picture = pattern(size.width(), size.height());
-        const QImage read = ReadBitmapMetafile(WriteBitmapMetafile(picture));
-        EXPECT_EQ(read.size(), size);
-        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), picture)
-            << size.width() << "x" << size.height();
-    }
+const PictureSize PictureSizes[] = {
+    {"Square", QSize(16, 16)},  {"Wide", QSize(20, 10)},   {"OnePixel", QSize(1, 1)},
+    {"ThreeWide", QSize(3, 5)}, {"FiveWide", QSize(5, 2)},
+};
+
+class MetafileRoundTripTest : public testing::TestWithParam<PictureSize> {};
+
+TEST_P(MetafileRoundTripTest, ReadingAWrittenMetafileGivesBackItsPixels) {
+    const QSize size = GetParam().size;
+    const QImage picture = pattern(size.width(), size.height());
+    const QImage read = ReadBitmapMetafile(WriteBitmapMetafile(picture));
+    EXPECT_EQ(read.size(), size);
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), picture) << size.width() << "x" << size.height();
 }
+
+INSTANTIATE_TEST_SUITE_P(, MetafileRoundTripTest, testing::ValuesIn(PictureSizes), RowName());
 
 TEST(MetafileTest, WritesTheRecordsOfABitmapDrawnIntoADiskMetafile) {
     const QByteArray metafile = WriteBitmapMetafile(pattern(20, 10));
@@ -175,76 +188,92 @@ TEST(MetafileTest, WritesNothingForPicturesItCannotCarry) {
     EXPECT_TRUE(WriteBitmapMetafile(QImage(MetafileMaxPictureSide + 1, 1, QImage::Format_RGB32)).isEmpty());
 }
 
-TEST(MetafileTest, ReadsPaletteTopDownAndThirtyTwoBitBitmaps) {
-    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), green = qRgb(0, 255, 0);
-    struct Case {
-        const char* name;
-        QByteArray dib;
-        std::vector<QRgb> expected; // row by row, top first
-        int width;
-    };
-    const std::vector<Case> cases = {
-        // 1 bit, 3 wide, 2 rows bottom-up: rows padded to 4 bytes; top row 101, bottom 010.
-        {"1-bit",
-         dibHeader(3, 2, 1, 0) + palette({red, blue}) + QByteArray("\x40\0\0\0\xA0\0\0\0", 8),
-         {blue, red, blue, red, blue, red},
-         3},
-        // 4 bits with two palette entries used; index 1 then 0 on one row.
-        {"4-bit",
-         dibHeader(2, 1, 4, 2) + palette({red, green}) + QByteArray("\x10\0\0\0", 4),
-         {green, red},
-         2},
-        // 8 bits, top-down (negative height): the first stored row is the top one.
-        {"8-bit top-down",
-         dibHeader(1, -2, 8, 3) + palette({red, green, blue}) + QByteArray("\x02\0\0\0\x01\0\0\0", 8),
-         {blue, green},
-         1},
-        {"32-bit", dibHeader(1, 1, 32, 0) + QByteArray("\x30\x20\x10\xFF", 4), {qRgb(0x10, 0x20, 0x30)}, 1},
-    };
-    for (const Case& c : cases) {
-        const QImage read = ReadBitmapMetafile(stretchDibMetafile(c.dib));
-        ASSERT_FALSE(read.isNull()) << c.name;
-        std::vector<QRgb> pixels;
-        for (int y = 0; y < read.height(); ++y)
-            for (int x = 0; x < read.width(); ++x)
-                pixels.push_back(read.pixel(x, y));
-        EXPECT_EQ(read.width(), c.width) << c.name;
-        EXPECT_EQ(pixels, c.expected) << c.name;
-    }
+const QRgb Red = qRgb(255, 0, 0), Blue = qRgb(0, 0, 255), Green = qRgb(0, 255, 0);
+
+// Hand-made bitmaps of the depths other than the written one, and their pixels.
+struct Bitmap {
+    const char* name;
+    QByteArray dib;
+    std::vector<QRgb> expected; // row by row, top first
+    int width;
+};
+
+const Bitmap Bitmaps[] = {
+    // 1 bit, 3 wide, 2 rows bottom-up: rows padded to 4 bytes; top row 101, bottom 010.
+    {"OneBit",
+     dibHeader(3, 2, 1, 0) + palette({Red, Blue}) + QByteArray("\x40\0\0\0\xA0\0\0\0", 8),
+     {Blue, Red, Blue, Red, Blue, Red},
+     3},
+    // 4 bits with two palette entries used; index 1 then 0 on one row.
+    {"FourBit", dibHeader(2, 1, 4, 2) + palette({Red, Green}) + QByteArray("\x10\0\0\0", 4), {Green, Red}, 2},
+    // 8 bits, top-down (negative height): the first stored row is the top one.
+    {"EightBitTopDown",
+     dibHeader(1, -2, 8, 3) + palette({Red, Green, Blue}) + QByteArray("\x02\0\0\0\x01\0\0\0", 8),
+     {Blue, Green},
+     1},
+    {"ThirtyTwoBit", dibHeader(1, 1, 32, 0) + QByteArray("\x30\x20\x10\xFF", 4), {qRgb(0x10, 0x20, 0x30)}, 1},
+};
+
+class MetafileBitmapTest : public testing::TestWithParam<Bitmap> {};
+
+TEST_P(MetafileBitmapTest, ReadsPaletteTopDownAndThirtyTwoBitBitmaps) {
+    const Bitmap& c = GetParam();
+    const QImage read = ReadBitmapMetafile(stretchDibMetafile(c.dib));
+    ASSERT_FALSE(read.isNull()) << c.name;
+    std::vector<QRgb> pixels;
+    for (int y = 0; y < read.height(); ++y)
+        for (int x = 0; x < read.width(); ++x)
+            pixels.push_back(read.pixel(x, y));
+    EXPECT_EQ(read.width(), c.width) << c.name;
+    EXPECT_EQ(pixels, c.expected) << c.name;
 }
 
-TEST(MetafileTest, MalformedMetafilesGiveANullImage) {
+INSTANTIATE_TEST_SUITE_P(, MetafileBitmapTest, testing::ValuesIn(Bitmaps), RowName());
+
+// Where the damage goes in a valid metafile of 4 by 4 pixels: its bitmap
+// record, and the bitmap in it.
+struct Places {
+    qsizetype blt, dib;
+};
+
+// Damage done to a valid metafile.
+struct Damage {
+    const char* name;
+    void (*damage)(QByteArray& metafile, const Places& at);
+};
+
+const Damage Damages[] = {
+    {"Empty", [](QByteArray& m, const Places&) { m.clear(); }},
+    {"HeaderOnly", [](QByteArray& m, const Places&) { m.truncate(18); }},
+    {"LastByteMissing", [](QByteArray& m, const Places&) { m.chop(1); }},
+    {"FileSizeBeyondTheBytes", [](QByteArray& m, const Places&) { putDword(m, 6, dword(m, 6) + 1); }},
+    {"NotAMetafileType", [](QByteArray& m, const Places&) { putWord(m, 0, 7); }},
+    {"WrongHeaderSize", [](QByteArray& m, const Places&) { putWord(m, 2, 12); }},
+    {"RecordSizeZero", [](QByteArray& m, const Places&) { putDword(m, 18, 0); }},
+    {"RecordSizeHuge", [](QByteArray& m, const Places& at) { putDword(m, at.blt, 0xFFFFFFFF); }},
+    {"WidthHuge", [](QByteArray& m, const Places& at) { putDword(m, at.dib + 4, 100000); }},
+    {"WidthNegative", [](QByteArray& m, const Places& at) { putDword(m, at.dib + 4, quint32(-4)); }},
+    {"HeightMostNegative", [](QByteArray& m, const Places& at) { putDword(m, at.dib + 8, 0x80000000); }},
+    {"HeightBeyondTheRecord", [](QByteArray& m, const Places& at) { putDword(m, at.dib + 8, 400); }},
+    {"SixteenBitsPerPixel", [](QByteArray& m, const Places& at) { putWord(m, at.dib + 14, 16); }},
+    {"Compressed", [](QByteArray& m, const Places& at) { putDword(m, at.dib + 16, 1); }},
+    {"PaletteBeyondTheRecord", [](QByteArray& m, const Places& at) { putDword(m, at.dib + 32, 0x40000000); }},
+    {"BitmapHeaderSizeHuge", [](QByteArray& m, const Places& at) { putDword(m, at.dib, 0x7FFFFFFF); }},
+    {"EndBeforeAnyBitmap", [](QByteArray& m, const Places&) { putWord(m, 22, 0); }},
+};
+
+class MalformedMetafileTest : public testing::TestWithParam<Damage> {};
+
+TEST_P(MalformedMetafileTest, GivesANullImage) {
     const QByteArray valid = WriteBitmapMetafile(pattern(4, 4));
-    const qsizetype blt = records(valid).at(4).offset;
-    const qsizetype dib = dibOffset(valid);
-    struct Case {
-        const char* name;
-        std::function<void(QByteArray&)> damage;
-    };
-    const std::vector<Case> cases = {
-        {"empty", [](QByteArray& m) { m.clear(); }},
-        {"header only", [](QByteArray& m) { m.truncate(18); }},
-        {"last byte missing", [](QByteArray& m) { m.chop(1); }},
-        {"file size beyond the bytes", [](QByteArray& m) { putDword(m, 6, dword(m, 6) + 1); }},
-        {"not a metafile type", [](QByteArray& m) { putWord(m, 0, 7); }},
-        {"wrong header size", [](QByteArray& m) { putWord(m, 2, 12); }},
-        {"record size 0", [](QByteArray& m) { putDword(m, 18, 0); }},
-        {"record size huge", [blt](QByteArray& m) { putDword(m, blt, 0xFFFFFFFF); }},
-        {"width huge", [dib](QByteArray& m) { putDword(m, dib + 4, 100000); }},
-        {"width negative", [dib](QByteArray& m) { putDword(m, dib + 4, quint32(-4)); }},
-        {"height most negative", [dib](QByteArray& m) { putDword(m, dib + 8, 0x80000000); }},
-        {"height beyond the record", [dib](QByteArray& m) { putDword(m, dib + 8, 400); }},
-        {"16 bits per pixel", [dib](QByteArray& m) { putWord(m, dib + 14, 16); }},
-        {"compressed", [dib](QByteArray& m) { putDword(m, dib + 16, 1); }},
-        {"palette beyond the record", [dib](QByteArray& m) { putDword(m, dib + 32, 0x40000000); }},
-        {"bitmap header size huge", [dib](QByteArray& m) { putDword(m, dib, 0x7FFFFFFF); }},
-        {"end before any bitmap", [](QByteArray& m) { putWord(m, 22, 0); }},
-    };
-    for (const Case& c : cases) {
-        QByteArray metafile = valid;
-        c.damage(metafile);
-        EXPECT_TRUE(ReadBitmapMetafile(metafile).isNull()) << c.name;
-    }
+    QByteArray metafile = valid;
+    GetParam().damage(metafile, Places{records(valid).at(4).offset, dibOffset(valid)});
+    EXPECT_TRUE(ReadBitmapMetafile(metafile).isNull()) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(, MalformedMetafileTest, testing::ValuesIn(Damages), RowName());
+
+TEST(MetafileTest, PalettesItCannotShowGiveANullImage) {
     // Palette indices into the device's palette: no colours to show them with.
     EXPECT_TRUE(
         ReadBitmapMetafile(stretchDibMetafile(dibHeader(1, 1, 8, 1) + palette({0}) + QByteArray(4, 0), 1))
@@ -273,3 +302,5 @@ TEST(MetafileTest, SurvivesRandomlyCorruptedMetafiles) {
         EXPECT_LE(read.height(), MetafileMaxPictureSide);
     }
 }
+
+} // namespace

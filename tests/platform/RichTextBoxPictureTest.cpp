@@ -1,5 +1,6 @@
 #include "RichTextBoxFixture.h"
 
+#include "fixtures/NamedRows.h"
 #include "platform/Metafile.h"
 
 #include <QTextBlock>
@@ -49,8 +50,6 @@ Shown picturesIn(const QTextDocument& document) {
     return shown;
 }
 
-} // namespace
-
 TEST_F(RichTextBoxPicture, ShowsTheMetafilePictureAtItsGoalSizeInPlaceOfTheSelection) {
     box.setSelText("a--b");
     box.setSelStart(1);
@@ -70,29 +69,35 @@ TEST_F(RichTextBoxPicture, ShowsTheMetafilePictureAtItsGoalSizeInPlaceOfTheSelec
     EXPECT_EQ(resource.convertToFormat(QImage::Format_RGB32), solid(16, 16, Qt::yellow));
 }
 
-TEST_F(RichTextBoxPicture, SizeComesFromTheGoalElseTheExtentElseThePicture) {
+// The size words of a picture of 20 by 10 pixels, and the size it is shown in.
+struct PictureSize {
+    const char* name;
+    const char* goal;
+    QSizeF shown;
+};
+
+const PictureSize PictureSizes[] = {
+    {"ExtentAndGoal", "\\picw529\\pich265\\picwgoal300\\pichgoal150", {20, 10}},
+    {"GoalScaled", "\\picwgoal600\\pichgoal300", {40, 20}}, // the goal may scale
+    {"ExtentWithoutGoal", "\\picw1058\\pich529", {40, 20}}, // HIMETRIC extent when there is no goal
+    {"Neither", "", {20, 10}},
+    {"NegativeGoal", "\\picwgoal-300\\pichgoal-150", {20, 10}},
+    {"HugeGoal", "\\picwgoal99999999999999999\\pichgoal150", {20, 10}},
+    {"ZeroGoalAndOddExtent", "\\picwgoal0\\pichgoal0\\picw-5\\pich99999999", {20, 10}},
+};
+
+class PictureSizeTest : public RichTextBoxPicture, public testing::WithParamInterface<PictureSize> {};
+
+TEST_P(PictureSizeTest, ComesFromTheGoalElseTheExtentElseThePicture) {
     const QString hex = hexOf(WriteBitmapMetafile(solid(20, 10, Qt::red)));
-    struct Case {
-        const char* goal;
-        QSizeF shown;
-    };
-    const Case cases[] = {
-        {"\\picw529\\pich265\\picwgoal300\\pichgoal150", {20, 10}},
-        {"\\picwgoal600\\pichgoal300", {40, 20}}, // the goal may scale
-        {"\\picw1058\\pich529", {40, 20}},        // HIMETRIC extent when there is no goal
-        {"", {20, 10}},
-        {"\\picwgoal-300\\pichgoal-150", {20, 10}},
-        {"\\picwgoal99999999999999999\\pichgoal150", {20, 10}},
-        {"\\picwgoal0\\pichgoal0\\picw-5\\pich99999999", {20, 10}},
-    };
-    for (const Case& c : cases) {
-        box.setText("");
-        box.setSelRTF(pictureFragment(c.goal, hex));
-        const Shown shown = picturesIn(*box.document());
-        EXPECT_EQ(shown.count, 1) << c.goal;
-        EXPECT_EQ(shown.size, c.shown) << c.goal;
-    }
+    const PictureSize& c = GetParam();
+    box.setSelRTF(pictureFragment(c.goal, hex));
+    const Shown shown = picturesIn(*box.document());
+    EXPECT_EQ(shown.count, 1) << c.goal;
+    EXPECT_EQ(shown.size, c.shown) << c.goal;
 }
+
+INSTANTIATE_TEST_SUITE_P(, PictureSizeTest, testing::ValuesIn(PictureSizes), RowName());
 
 TEST_F(RichTextBoxPicture, TheSamePictureIsOneResourceHoweverOftenItIsShown) {
     const QString fragment = smiley16();
@@ -127,29 +132,43 @@ TEST_F(RichTextBoxPicture, TextOfTheFragmentIsInsertedAndTablesSkipped) {
     EXPECT_TRUE(formatAt(box, 0).font().bold()) << "in the pending format";
 }
 
-TEST_F(RichTextBoxPicture, MalformedFragmentsInsertNoPicture) {
-    const QString valid = hexOf(WriteBitmapMetafile(solid(8, 8, Qt::green)));
-    const QString goal = "\\picwgoal120\\pichgoal120";
-    const QString cases[] = {
-        pictureFragment(goal, valid.left(valid.size() - 1)),              // odd number of digits
-        pictureFragment(goal, valid.left(valid.size() - 40)),             // truncated metafile
-        pictureFragment(goal, "ZZ" + valid),                              // not hex
-        pictureFragment(goal, valid.left(20) + "\\par " + valid.mid(20)), // data broken up
-        pictureFragment(goal, ""),
-        pictureFragment(goal, "0123456789ABCDEF"),
-        "{\\rtf1{\\pict\\pngblip " + valid + "}}", // not a metafile
-        "{\\rtf1{\\pict\\wmetafile8 " + valid,     // never closed
-        "{\\pict\\wmetafile8 0100090000",
-        "}}}{\\pict}{{{{",
-        "\\",
-        "{\\rtf1\\picwgoal-99999999999999999999999\\'",
-    };
-    for (const QString& fragment : cases) {
-        box.setText("");
-        box.setSelRTF(fragment);
-        EXPECT_EQ(picturesIn(*box.document()).count, 0) << fragment.left(80).toStdString();
-    }
+// Fragments that show no picture, made from the data of a valid one.
+struct MalformedFragment {
+    const char* name;
+    QString (*fragment)(const QString& valid);
+};
+
+QString withGoal(const QString& hex) {
+    return pictureFragment("\\picwgoal120\\pichgoal120", hex);
 }
+
+const MalformedFragment MalformedFragments[] = {
+    {"OddDigitCount", [](const QString& valid) { return withGoal(valid.left(valid.size() - 1)); }},
+    {"TruncatedMetafile", [](const QString& valid) { return withGoal(valid.left(valid.size() - 40)); }},
+    {"NotHex", [](const QString& valid) { return withGoal("ZZ" + valid); }},
+    {"DataBrokenUp",
+     [](const QString& valid) { return withGoal(valid.left(20) + "\\par " + valid.mid(20)); }},
+    {"NoData", [](const QString&) { return withGoal(""); }},
+    {"TooShort", [](const QString&) { return withGoal("0123456789ABCDEF"); }},
+    {"NotAMetafile", [](const QString& valid) { return "{\\rtf1{\\pict\\pngblip " + valid + "}}"; }},
+    {"NeverClosed", [](const QString& valid) { return "{\\rtf1{\\pict\\wmetafile8 " + valid; }},
+    {"StartOfAPicture", [](const QString&) { return QString("{\\pict\\wmetafile8 0100090000"); }},
+    {"StrayBraces", [](const QString&) { return QString("}}}{\\pict}{{{{"); }},
+    {"LoneBackslash", [](const QString&) { return QString("\\"); }},
+    {"HugeNumberAndCutEscape",
+     [](const QString&) { return QString("{\\rtf1\\picwgoal-99999999999999999999999\\'"); }},
+};
+
+class MalformedFragmentTest : public RichTextBoxPicture,
+                              public testing::WithParamInterface<MalformedFragment> {};
+
+TEST_P(MalformedFragmentTest, InsertsNoPicture) {
+    const QString fragment = GetParam().fragment(hexOf(WriteBitmapMetafile(solid(8, 8, Qt::green))));
+    box.setSelRTF(fragment);
+    EXPECT_EQ(picturesIn(*box.document()).count, 0) << fragment.left(80).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(, MalformedFragmentTest, testing::ValuesIn(MalformedFragments), RowName());
 
 TEST_F(RichTextBoxPicture, HexMayBeWrappedOnLines) {
     QString hex = hexOf(WriteBitmapMetafile(solid(2, 2, Qt::cyan)));
@@ -158,3 +177,5 @@ TEST_F(RichTextBoxPicture, HexMayBeWrappedOnLines) {
     box.setSelRTF(pictureFragment("\\picwgoal30\\pichgoal30", hex));
     EXPECT_EQ(picturesIn(*box.document()).size, QSizeF(2, 2));
 }
+
+} // namespace

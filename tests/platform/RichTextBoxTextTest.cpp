@@ -1,5 +1,6 @@
 #include "RichTextBoxFixture.h"
 
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 
 #include <QScrollBar>
@@ -16,8 +17,6 @@ constexpr quint32 Red = 0x0000FF; // red + 256 * green + 65536 * blue
 constexpr quint32 Blue = 0xFF0000;
 
 using RichTextBoxText = ShownRichTextBox;
-
-} // namespace
 
 TEST_F(RichTextBoxText, AppendedRunsKeepTheirFormatsWhileTheUserSelectsElsewhere) {
     append("first line\n");
@@ -111,21 +110,32 @@ TEST_F(RichTextBoxText, FormatSetWithASelectionAppliesToItAndToWhatFollows) {
     EXPECT_EQ(box.SelFontSize(), 20);
 }
 
-TEST_F(RichTextBoxText, ReverseShowsTheColourBehindReadableText) {
-    for (const auto& [colour, foreground] :
-         {std::tuple{Blue, QColor(Qt::white)}, {0x00FFFFu, QColor(Qt::black)}}) {
-        box.setText("");
-        box.setSelColor(colour);
-        box.setSelReverse(true);
-        append("x");
-        EXPECT_EQ(formatAt(box, 0).background().color(),
-                  QColor::fromRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16));
-        EXPECT_EQ(formatAt(box, 0).foreground().color(), foreground);
-        box.setSelReverse(false);
-        append("y");
-        EXPECT_EQ(formatAt(box, 1).background().style(), Qt::NoBrush);
-    }
+// Reverse on a dark and on a light colour: the text takes the colour that reads on it.
+struct ReverseColour {
+    const char* name;
+    quint32 colour;
+    QColor foreground;
+};
+
+const ReverseColour ReverseColours[] = {{"Dark", Blue, QColor(Qt::white)},
+                                        {"Light", 0x00FFFFu, QColor(Qt::black)}};
+
+class ReverseTest : public RichTextBoxText, public testing::WithParamInterface<ReverseColour> {};
+
+TEST_P(ReverseTest, ShowsTheColourBehindReadableText) {
+    const auto [name, colour, foreground] = GetParam();
+    box.setSelColor(colour);
+    box.setSelReverse(true);
+    append("x");
+    EXPECT_EQ(formatAt(box, 0).background().color(),
+              QColor::fromRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16));
+    EXPECT_EQ(formatAt(box, 0).foreground().color(), foreground);
+    box.setSelReverse(false);
+    append("y");
+    EXPECT_EQ(formatAt(box, 1).background().style(), Qt::NoBrush);
 }
+
+INSTANTIATE_TEST_SUITE_P(, ReverseTest, testing::ValuesIn(ReverseColours), RowName());
 
 TEST_F(RichTextBoxText, FontNameAndSizeApplyToInsertedText) {
     box.setSelFontName("DejaVu Sans Mono");
@@ -136,27 +146,39 @@ TEST_F(RichTextBoxText, FontNameAndSizeApplyToInsertedText) {
     EXPECT_EQ(formatAt(box, 0).fontPointSize(), 14);
 }
 
-TEST_F(RichTextBoxText, EachKindOfLineBreakBecomesOneBreak) {
-    struct Case {
-        QString written;
-        QString text;
-    };
-    const Case cases[] = {
-        {"a\r\nb", "a\nb"},       {"a\rb", "a\nb"}, {"a\nb", "a\nb"}, {"a\n\rb", "a\n\nb"},
-        {"a\r\n\r\nb", "a\n\nb"}, {"\r\n", "\n"},   {"a\r", "a\n"},   {"x\r\ny\rz\nw", "x\ny\nz\nw"},
-    };
-    for (const Case& c : cases) {
-        box.setText("");
-        append("<");
-        append(c.written);
-        append(">");
-        const QString expected = "<" + c.text + ">";
-        EXPECT_EQ(box.Text(), expected) << c.written.toStdString();
-        EXPECT_EQ(box.TextLength(), expected.size());
-        EXPECT_EQ(box.document()->blockCount(), expected.count('\n') + 1);
-        EXPECT_EQ(box.TextRange(0, box.TextLength()), expected);
-    }
+// Line breaks as written, between "<" and ">", and the text they leave.
+struct LineBreak {
+    const char* name;
+    QString written;
+    QString text;
+};
+
+const LineBreak LineBreaks[] = {
+    {"CrLf", "a\r\nb", "a\nb"},
+    {"Cr", "a\rb", "a\nb"},
+    {"Lf", "a\nb", "a\nb"},
+    {"LfCr", "a\n\rb", "a\n\nb"},
+    {"TwoCrLf", "a\r\n\r\nb", "a\n\nb"},
+    {"CrLfAlone", "\r\n", "\n"},
+    {"CrAtTheEnd", "a\r", "a\n"},
+    {"EveryKind", "x\r\ny\rz\nw", "x\ny\nz\nw"},
+};
+
+class LineBreakTest : public RichTextBoxText, public testing::WithParamInterface<LineBreak> {};
+
+TEST_P(LineBreakTest, BecomesOneBreak) {
+    const LineBreak& c = GetParam();
+    append("<");
+    append(c.written);
+    append(">");
+    const QString expected = "<" + c.text + ">";
+    EXPECT_EQ(box.Text(), expected) << c.written.toStdString();
+    EXPECT_EQ(box.TextLength(), expected.size());
+    EXPECT_EQ(box.document()->blockCount(), expected.count('\n') + 1);
+    EXPECT_EQ(box.TextRange(0, box.TextLength()), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(, LineBreakTest, testing::ValuesIn(LineBreaks), RowName());
 
 TEST_F(RichTextBoxText, SelTextReplacesTheSelectionAndLeavesTheCursorAfterIt) {
     append("hello world");
@@ -170,22 +192,32 @@ TEST_F(RichTextBoxText, SelTextReplacesTheSelectionAndLeavesTheCursorAfterIt) {
     EXPECT_EQ(box.Text(), "hello there\nfriend!");
 }
 
-TEST_F(RichTextBoxText, RangesAndSelectionsAreClippedToTheText) {
-    append("ab\r\ncd");
-    struct Case {
-        int start, length;
-        QString range;
-    };
-    for (const Case& c : {Case{0, 2, "ab"},
-                          {1, 3, "b\nc"},
-                          {3, 99, "cd"},
-                          {-5, 2, "ab"},
-                          {9, 2, ""},
-                          {2, -1, ""},
-                          {0, 0, ""},
-                          {4, 2147483647, "d"}})
-        EXPECT_EQ(box.TextRange(c.start, c.length), c.range) << c.start << "," << c.length;
+// Ranges of the text "ab\ncd", in and out of it.
+struct Range {
+    const char* name;
+    int start, length;
+    QString range;
+};
 
+const Range Ranges[] = {
+    {"Start", 0, 2, "ab"},         {"AcrossTheBreak", 1, 3, "b\nc"},
+    {"PastTheEnd", 3, 99, "cd"},   {"NegativeStart", -5, 2, "ab"},
+    {"StartPastTheEnd", 9, 2, ""}, {"NegativeLength", 2, -1, ""},
+    {"Empty", 0, 0, ""},           {"HugeLength", 4, 2147483647, "d"},
+};
+
+class TextRangeTest : public RichTextBoxText, public testing::WithParamInterface<Range> {};
+
+TEST_P(TextRangeTest, IsClippedToTheText) {
+    const Range& c = GetParam();
+    append("ab\r\ncd");
+    EXPECT_EQ(box.TextRange(c.start, c.length), c.range) << c.start << "," << c.length;
+}
+
+INSTANTIATE_TEST_SUITE_P(, TextRangeTest, testing::ValuesIn(Ranges), RowName());
+
+TEST_F(RichTextBoxText, SelectionsAreClippedToTheText) {
+    append("ab\r\ncd");
     box.setSelStart(99);
     EXPECT_EQ(box.SelStart(), 5);
     box.setSelStart(3);
@@ -306,3 +338,5 @@ TEST_F(RichTextBoxText, TheLengthFollowsEveryKindOfEdit) {
         EXPECT_EQ(box.TextLength(), box.Text().size()) << what;
     }
 }
+
+} // namespace
