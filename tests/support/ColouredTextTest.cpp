@@ -1,6 +1,7 @@
 // The coloured-text writer, read back run by run from a real rich text box.
 #include "support/ColouredText.h"
 #include "StandInWindows.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/PaneReading.h"
 #include "platform/RichTextBox.h"
 
@@ -53,35 +54,43 @@ protected:
     StandInWindows windows;
     RichTextBox box;
     std::vector<Piece> write(const QString& text) {
-        box.setText("");
         PutColouredText(box, text);
         return runsOf(box);
     }
 };
 
-TEST_F(ColouredTextTest, CodesBecomeFormats) {
-    const quint32 black = 0, red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
-    struct Case {
-        QString text;
-        std::vector<Piece> runs;
-    } cases[] = {
-        {"hello", {{" hello", black}}},
-        {Chr3 + "4red" + Chr3 + " plain", {{" ", black}, {"red", red}, {" plain", black}}},
-        {Chr3 + "12,4x", {{" ", black}, {"x", blue}}},
-        {Chr3 + "4,x", {{" ", black}, {"x", red}}},
-        {Chr3 + ",x", {{" ,x", black}}},
-        {Chr3 + "123", {{" ", black}, {"3", blue}}},
-        {Chr3 + "99a", {{" a", black}}},
-        {Chr3 + "10a", {{" ", black}, {"a", rgb(0, 148, 144)}}},
-        {Chr2 + "b" + Chr2 + "n", {{" ", black}, {"b", black, true}, {"n", black}}},
-        {Chr15 + "b" + Chr3 + "4x", {{" ", black}, {"b", black, true}, {"x", red, true}}},
-        {Chr31 + "u" + Chr31 + "v", {{" ", black}, {"u", black, false, true}, {"v", black}}},
-        {"end" + Chr3 + "!", {{" end!", black}}},
-        {"end" + Chr3 + "4", {{" end", black}}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(write(c.text), c.runs) << c.text.toStdString();
+const quint32 Black = 0, Red = rgb(255, 0, 0), Blue = rgb(0, 0, 255);
+
+// Texts with codes, and the runs of the line they write.
+struct CodedText {
+    const char* name;
+    QString text;
+    std::vector<Piece> runs;
+};
+
+const CodedText CodedTexts[] = {
+    {"Plain", "hello", {{" hello", Black}}},
+    {"Colour", Chr3 + "4red" + Chr3 + " plain", {{" ", Black}, {"red", Red}, {" plain", Black}}},
+    {"ColourAndBackground", Chr3 + "12,4x", {{" ", Black}, {"x", Blue}}},
+    {"ColourAndCommaAlone", Chr3 + "4,x", {{" ", Black}, {"x", Red}}},
+    {"CommaWithoutColour", Chr3 + ",x", {{" ,x", Black}}},
+    {"ThreeDigits", Chr3 + "123", {{" ", Black}, {"3", Blue}}},
+    {"ColourBeyondTheTable", Chr3 + "99a", {{" a", Black}}},
+    {"ColourTen", Chr3 + "10a", {{" ", Black}, {"a", rgb(0, 148, 144)}}},
+    {"Bold", Chr2 + "b" + Chr2 + "n", {{" ", Black}, {"b", Black, true}, {"n", Black}}},
+    {"Chr15IsBold", Chr15 + "b" + Chr3 + "4x", {{" ", Black}, {"b", Black, true}, {"x", Red, true}}},
+    {"Underline", Chr31 + "u" + Chr31 + "v", {{" ", Black}, {"u", Black, false, true}, {"v", Black}}},
+    {"ColourCodeBeforeAPunctuationMark", "end" + Chr3 + "!", {{" end!", Black}}},
+    {"ColourCodeAtTheEnd", "end" + Chr3 + "4", {{" end", Black}}},
+};
+
+class CodedTextTest : public ColouredTextTest, public testing::WithParamInterface<CodedText> {};
+
+TEST_P(CodedTextTest, CodesBecomeFormats) {
+    EXPECT_EQ(write(GetParam().text), GetParam().runs) << GetParam().text.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(, CodedTextTest, testing::ValuesIn(CodedTexts), RowName());
 
 TEST_F(ColouredTextTest, ALineIsABlankTheTextAndALineEnd) {
     PutColouredText(box, "one");

@@ -1,6 +1,7 @@
-#include "StandInWindows.h"
-#include "support/ColouredText.h"
 #include "support/CommandParser.h"
+#include "StandInWindows.h"
+#include "fixtures/NamedRows.h"
+#include "support/ColouredText.h"
 #include "support/WindowTables.h"
 
 #include <gtest/gtest.h>
@@ -16,37 +17,46 @@ protected:
     }
 };
 
-TEST_F(CommandParserTest, LinesReturned) {
-    const QString A = Chr1;
-    struct Case {
-        const char* target;
-        const char* text;
-        QString line;
-    } cases[] = {
-        {"#room", "msg bob hello there", "PRIVMSG bob :hello there"},
-        {"#room", "me waves", "PRIVMSG #room :" + A + "ACTION waves" + A},
-        {"#room", "me is in $chan", "PRIVMSG #room :" + A + "ACTION is in #room" + A},
-        {"x", "raw a $+ b c", "ab c"},
-        {"x", "raw a $nothing b", "a  b"},
-        {"", "JOIN #Korvu", "JOIN #Korvu"},
-        {"", "Whatever a  b", "Whatever a  b"},
-        {"x", "quit see you", "QUIT :see you"},
-        {"x", "NOTICE bob :hi", "NOTICE bob ::hi"},
-        {"x", "kill bob flood", "KILL bob :flood"},
-        {"x", "id secret", "PRIVMSG NickServ :IDENTIFY secret"},
-        {"x", "list", "LIST >0"},
-        {"x", "list a b", "LIST b"},
-        {"x", "raw $me $+ @ $+ $server $+ : $+ $port $version", "me@irc.example:6667 1.00"},
-        {"x", "raw $me@x", ""}, // an identifier is a whole word
-        {"#room", "usercount", "0"},
-        {"#nowhere", "users", "0"},
-        {"x", "part #room bye now", "PART #room :bye now"},
-        {"x", "msg nickserv set password pw", "PRIVMSG nickserv :set password pw"},
-        {"", "msg nickserv register pw mail@example.com ", "PRIVMSG nickserv :register pw mail@example.com "},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseCommand(c.target, c.text), c.line) << c.text;
+// A typed command in a window (a room, a nick, or none) and the line it sends.
+struct TypedCommand {
+    const char* name;
+    const char* target;
+    const char* text;
+    QString line;
+};
+
+const TypedCommand TypedCommands[] = {
+    {"Msg", "#room", "msg bob hello there", "PRIVMSG bob :hello there"},
+    {"Me", "#room", "me waves", "PRIVMSG #room :" + Chr1 + "ACTION waves" + Chr1},
+    {"MeWithTheRoomsName", "#room", "me is in $chan", "PRIVMSG #room :" + Chr1 + "ACTION is in #room" + Chr1},
+    {"JoinedWords", "x", "raw a $+ b c", "ab c"},
+    {"UnknownIdentifier", "x", "raw a $nothing b", "a  b"},
+    {"OtherCommand", "", "JOIN #Korvu", "JOIN #Korvu"},
+    {"OtherCommandKeepsItsBlanks", "", "Whatever a  b", "Whatever a  b"},
+    {"Quit", "x", "quit see you", "QUIT :see you"},
+    {"Notice", "x", "NOTICE bob :hi", "NOTICE bob ::hi"},
+    {"Kill", "x", "kill bob flood", "KILL bob :flood"},
+    {"Id", "x", "id secret", "PRIVMSG NickServ :IDENTIFY secret"},
+    {"List", "x", "list", "LIST >0"},
+    {"ListWithArguments", "x", "list a b", "LIST b"},
+    {"ServerIdentifiers", "x", "raw $me $+ @ $+ $server $+ : $+ $port $version", "me@irc.example:6667 1.00"},
+    {"IdentifierInAWord", "x", "raw $me@x", ""}, // an identifier is a whole word
+    {"UserCount", "#room", "usercount", "0"},
+    {"UsersOfARoomNotOpen", "#nowhere", "users", "0"},
+    {"Part", "x", "part #room bye now", "PART #room :bye now"},
+    {"MsgToNickServ", "x", "msg nickserv set password pw", "PRIVMSG nickserv :set password pw"},
+    {"RegisterKeepsTheTrailingBlank", "", "msg nickserv register pw mail@example.com ",
+     "PRIVMSG nickserv :register pw mail@example.com "},
+};
+
+class TypedCommandTest : public CommandParserTest, public testing::WithParamInterface<TypedCommand> {};
+
+TEST_P(TypedCommandTest, ReturnsItsLine) {
+    const TypedCommand& c = GetParam();
+    EXPECT_EQ(ParseCommand(c.target, c.text), c.line) << c.text;
 }
+
+INSTANTIATE_TEST_SUITE_P(, TypedCommandTest, testing::ValuesIn(TypedCommands), RowName());
 
 TEST_F(CommandParserTest, ActionsEchoIntoTheirWindow) {
     ParseCommand("#room", "me waves");

@@ -1,5 +1,6 @@
 #include "support/Smileys.h"
 
+#include "fixtures/NamedRows.h"
 #include "fixtures/PaneReading.h"
 #include "platform/Metafile.h"
 #include "platform/RichTextBox.h"
@@ -191,8 +192,6 @@ QStringList chatLine(QRandomGenerator& random, const QStringList& pieces) {
     return runs;
 }
 
-} // namespace
-
 TEST(SmileysTest, TableIsInIndexOrderWithItsOwnPictureForEachCode) {
     const std::vector<Smiley>& table = SmileyTable();
     ASSERT_FALSE(table.empty());
@@ -216,45 +215,61 @@ TEST(SmileysTest, TableIsInIndexOrderWithItsOwnPictureForEachCode) {
     }
 }
 
-TEST(SmileysTest, PicturesHaveTheSizeOfTheirCellsInThePicker) {
-    struct Case {
-        int index;
-        QSize size;
-    };
-    const Case cases[] = {{0, {18, 18}},  {86, {18, 18}}, {89, {18, 18}}, {16, {69, 16}}, {64, {57, 15}},
-                          {58, {42, 18}}, {78, {33, 18}}, {80, {32, 18}}, {65, {30, 18}}};
-    for (const Case& c : cases)
-        EXPECT_EQ(SmileyTable()[ordinalOfIndex(c.index)].picture.size(), c.size) << c.index;
+// Smileys by their index in the picker, and the size of their cells there.
+struct CellSize {
+    const char* name;
+    int index;
+    QSize size;
+};
+
+const CellSize CellSizes[] = {
+    {"Index0", 0, {18, 18}},   {"Index86", 86, {18, 18}}, {"Index89", 89, {18, 18}},
+    {"Index16", 16, {69, 16}}, {"Index64", 64, {57, 15}}, {"Index58", 58, {42, 18}},
+    {"Index78", 78, {33, 18}}, {"Index80", 80, {32, 18}}, {"Index65", 65, {30, 18}},
+};
+
+class CellSizeTest : public testing::TestWithParam<CellSize> {};
+
+TEST_P(CellSizeTest, ThePictureHasTheSizeOfItsCellInThePicker) {
+    const CellSize& c = GetParam();
+    EXPECT_EQ(SmileyTable()[ordinalOfIndex(c.index)].picture.size(), c.size) << c.index;
 }
 
-TEST_F(SmileyPane, CodesBecomePicturesAsTheProgramReplacesThem) {
-    struct Case {
-        const char* what;
-        QStringList runs;
-        std::string shown;
-    };
-    const Case cases[] = {
-        {"in a line", {"a :) b"}, "a [:)] b"},
-        {"the longer code first", {" :))"}, " [:))]"},
-        {"the lower index first", {" ;))"}, " [;)])"},
-        {"a code inside a later one", {" ;;) \\:D/"}, " ;[;)] \\[:D]/"},
-        {"split across runs", {" :", ")"}, " [:)]"},
-        {"split in three", {" a:", "-", "\"", " b"}, " a[:-\"] b"},
-        {"split before a last character", {" :-", "w :-", "& o-", "+"}, " [:-w] [:-&] [o-+]"},
-        {"twice in a line", {" :) and :)\r\n"}, " [:)] and [:)]\n"},
-        {"on the next line", {" x\r\n", ":(("}, " x\n[:((]"},
-        {"exact case", {" :d :p (k) (K)"}, " :d :p (k) [(K)]"},
-        {"a picture does not join its neighbours", {" x:", ";)", ")"}, " x:[;)])"},
-    };
-    for (const Case& c : cases) {
-        box.setText("");
-        for (const QString& run : c.runs) {
-            box.setSelStart(box.TextLength());
-            box.setSelText(run);
-        }
-        EXPECT_EQ(shown(), c.shown) << c.what;
+INSTANTIATE_TEST_SUITE_P(, CellSizeTest, testing::ValuesIn(CellSizes), RowName());
+
+// Runs written into a pane, and the pane with its pictures shown as [code].
+struct WrittenRuns {
+    const char* name;
+    QStringList runs;
+    std::string shown;
+};
+
+const WrittenRuns CodesInRuns[] = {
+    {"InALine", {"a :) b"}, "a [:)] b"},
+    {"TheLongerCodeFirst", {" :))"}, " [:))]"},
+    {"TheLowerIndexFirst", {" ;))"}, " [;)])"},
+    {"ACodeInsideALaterOne", {" ;;) \\:D/"}, " ;[;)] \\[:D]/"},
+    {"SplitAcrossRuns", {" :", ")"}, " [:)]"},
+    {"SplitInThree", {" a:", "-", "\"", " b"}, " a[:-\"] b"},
+    {"SplitBeforeALastCharacter", {" :-", "w :-", "& o-", "+"}, " [:-w] [:-&] [o-+]"},
+    {"TwiceInALine", {" :) and :)\r\n"}, " [:)] and [:)]\n"},
+    {"OnTheNextLine", {" x\r\n", ":(("}, " x\n[:((]"},
+    {"ExactCase", {" :d :p (k) (K)"}, " :d :p (k) [(K)]"},
+    {"APictureDoesNotJoinItsNeighbours", {" x:", ";)", ")"}, " x:[;)])"},
+};
+
+class CodesInRunsTest : public SmileyPane, public testing::WithParamInterface<WrittenRuns> {};
+
+TEST_P(CodesInRunsTest, BecomePicturesAsTheProgramReplacesThem) {
+    const WrittenRuns& c = GetParam();
+    for (const QString& run : c.runs) {
+        box.setSelStart(box.TextLength());
+        box.setSelText(run);
     }
+    EXPECT_EQ(shown(), c.shown) << c.name;
 }
+
+INSTANTIATE_TEST_SUITE_P(, CodesInRunsTest, testing::ValuesIn(CodesInRuns), RowName());
 
 TEST_F(SmileyPane, ACodeAtTheFirstCharacterStaysTextAndSoDoItsCopiesUntilItGoes) {
     append(":) hi :)");
@@ -349,21 +364,24 @@ TEST_F(SmileyPane, RemovingCodesThatFrameOthersMatchesTheWholeTextRule) {
 
 // A line of thousands of codes, as a hostile server sends it: four times as long
 // costs at most a little more than four times the work, pictures included.
-TEST_F(SmileyPane, ReplacingCodesInALongLineCostsWorkInProportionToItsLength) {
-    struct Case {
-        const char* what;
-        QString unit;        // repeated to make the line
-        int picturesPerUnit; // what the whole-text rule makes of it
-        int runLength;       // the line is written in runs this long; 0 for one run
-    };
-    const Case cases[] = {
-        {"codes side by side", ":)", 1, 0},
-        {"codes that cut each other", ";))", 1, 0},
-        {"words and codes", " hi :D there (beer) ", 2, 0},
-        {"codes split across many runs", "a:-&b:(", 2, 5},
-    };
+struct LongLine {
+    const char* name;
+    QString unit;        // repeated to make the line
+    int picturesPerUnit; // what the whole-text rule makes of it
+    int runLength;       // the line is written in runs this long; 0 for one run
+};
+
+const LongLine LongLines[] = {
+    {"CodesSideBySide", ":)", 1, 0},
+    {"CodesThatCutEachOther", ";))", 1, 0},
+    {"WordsAndCodes", " hi :D there (beer) ", 2, 0},
+    {"CodesSplitAcrossManyRuns", "a:-&b:(", 2, 5},
+};
+
+class LongLineTest : public SmileyPane, public testing::WithParamInterface<LongLine> {
+protected:
     // As the coloured-text writer writes a line: its runs in one batch.
-    const auto write = [this](const QString& line, int runLength) {
+    qint64 write(const QString& line, int runLength) {
         setText(" ");
         const qint64 before = SmileyReplacementWork();
         RichTextBox::Batch batch;
@@ -372,21 +390,23 @@ TEST_F(SmileyPane, ReplacingCodesInALongLineCostsWorkInProportionToItsLength) {
             box.setSelText(line.mid(at, runLength > 0 ? runLength : -1));
         }
         return SmileyReplacementWork() - before;
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        setText("");
-        append(c.unit.repeated(40));
-        ASSERT_TRUE(showsWhatTheRuleGives());
-
-        constexpr int Units = 1500;
-        const qint64 shortWork = write(c.unit.repeated(Units), c.runLength);
-        EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), Units * c.picturesPerUnit);
-        const qint64 longWork = write(c.unit.repeated(4 * Units), c.runLength);
-        EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 4 * Units * c.picturesPerUnit);
-        EXPECT_LE(longWork, 9 * shortWork / 2) << shortWork << " then " << longWork;
     }
+};
+
+TEST_P(LongLineTest, ReplacingItsCodesCostsWorkInProportionToItsLength) {
+    const LongLine& c = GetParam();
+    append(c.unit.repeated(40));
+    ASSERT_TRUE(showsWhatTheRuleGives());
+
+    constexpr int Units = 1500;
+    const qint64 shortWork = write(c.unit.repeated(Units), c.runLength);
+    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), Units * c.picturesPerUnit);
+    const qint64 longWork = write(c.unit.repeated(4 * Units), c.runLength);
+    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 4 * Units * c.picturesPerUnit);
+    EXPECT_LE(longWork, 9 * shortWork / 2) << shortWork << " then " << longWork;
 }
+
+INSTANTIATE_TEST_SUITE_P(, LongLineTest, testing::ValuesIn(LongLines), RowName());
 
 // A long line of codes written by itself, outside any batch: its pictures go in
 // together and the line is laid out once, not once per picture.
@@ -396,3 +416,5 @@ TEST_F(SmileyPane, ThePicturesOfOneWriteAreLaidOutTogether) {
     EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 2000);
     EXPECT_LE(layouts.size(), 2) << "the line as written, then with its pictures";
 }
+
+} // namespace
