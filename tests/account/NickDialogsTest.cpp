@@ -7,6 +7,7 @@
 #include "account/usenick.h"
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "support/Globals.h"
 #include "widgets/xpButton.h"
 
@@ -30,64 +31,68 @@ protected:
 };
 
 // The two ways to say OK: the button, or Enter in the box.
-const std::pair<const char*, std::function<void(QLineEdit*, xpButton*)>> OkWays[] = {
-    {"button", [](QLineEdit*, xpButton* ok) { QTest::mouseClick(ok, Qt::LeftButton); }},
+struct OkWay {
+    const char* name;
+    void (*sayOk)(QLineEdit* box, xpButton* ok);
+};
+
+const OkWay OkWays[] = {
+    {"Button", [](QLineEdit*, xpButton* ok) { QTest::mouseClick(ok, Qt::LeftButton); }},
     {"Enter", [](QLineEdit* box, xpButton*) { QTest::keyClick(box, Qt::Key_Return); }},
 };
 
-} // namespace
+class OkWayTest : public NickDialogsTest, public testing::WithParamInterface<OkWay> {};
 
-TEST_F(NickDialogsTest, UsenickTakesTheNewNick) {
-    for (const auto& [way, sayOk] : OkWays) {
-        usenick& dialog = usenick::form();
-        EXPECT_EQ(dialog.windowTitle(), "NickName Already In Use Or Invalid");
-        EXPECT_EQ(dialog.Label1->text(), "Please Choose Another NickName");
-        EXPECT_EQ(dialog.cmdOK->Caption(), "Ok");
-        EXPECT_EQ(dialog.cmdOK->ButtonSize(), xpButton::Small);
-        EXPECT_FALSE(room().isEnabled()) << way;
+TEST_P(OkWayTest, UsenickTakesTheNewNick) {
+    const auto [way, sayOk] = GetParam();
+    usenick& dialog = usenick::form();
+    EXPECT_EQ(dialog.windowTitle(), "NickName Already In Use Or Invalid");
+    EXPECT_EQ(dialog.Label1->text(), "Please Choose Another NickName");
+    EXPECT_EQ(dialog.cmdOK->Caption(), "Ok");
+    EXPECT_EQ(dialog.cmdOK->ButtonSize(), xpButton::Small);
+    EXPECT_FALSE(room().isEnabled()) << way;
 
-        sayOk(dialog.Text1, dialog.cmdOK); // empty: nothing happens
-        ASSERT_EQ(usenick::loaded(), &dialog) << way;
-        EXPECT_FALSE(room().isEnabled()) << way;
+    sayOk(dialog.Text1, dialog.cmdOK); // empty: nothing happens
+    ASSERT_EQ(usenick::loaded(), &dialog) << way;
+    EXPECT_FALSE(room().isEnabled()) << way;
 
-        dialog.Text1->setText(QString("new_") + way);
-        sayOk(dialog.Text1, dialog.cmdOK);
-        EXPECT_EQ(usenick::loaded(), nullptr) << way;
-        EXPECT_EQ(G().MyNick, QString("new_") + way);
-        EXPECT_EQ(Login::form().Text1->text(), QString("new_") + way);
-        EXPECT_TRUE(room().isEnabled()) << way;
-    }
+    dialog.Text1->setText(QString("new_") + way);
+    sayOk(dialog.Text1, dialog.cmdOK);
+    EXPECT_EQ(usenick::loaded(), nullptr) << way;
+    EXPECT_EQ(G().MyNick, QString("new_") + way);
+    EXPECT_EQ(Login::form().Text1->text(), QString("new_") + way);
+    EXPECT_TRUE(room().isEnabled()) << way;
 }
 
-TEST_F(NickDialogsTest, FrmchangeTakesTheNewNickOrSaysNoneWasGiven) {
-    for (const auto& [way, sayOk] : OkWays) {
-        boxes.clear();
-        const QString before = G().MyNick;
-        frmchange& dialog = frmchange::form();
-        EXPECT_EQ(dialog.windowTitle(), "Change NickName");
-        EXPECT_EQ(dialog.Label1->text(), "NickName");
-        EXPECT_EQ(dialog.Label2->text(), "Enter A New NickName");
-        EXPECT_EQ(dialog.cmdOK->ButtonSize(), xpButton::Small);
-        EXPECT_FALSE(room().isEnabled()) << way;
+TEST_P(OkWayTest, FrmchangeTakesTheNewNickOrSaysNoneWasGiven) {
+    const auto [way, sayOk] = GetParam();
+    const QString before = G().MyNick;
+    frmchange& dialog = frmchange::form();
+    EXPECT_EQ(dialog.windowTitle(), "Change NickName");
+    EXPECT_EQ(dialog.Label1->text(), "NickName");
+    EXPECT_EQ(dialog.Label2->text(), "Enter A New NickName");
+    EXPECT_EQ(dialog.cmdOK->ButtonSize(), xpButton::Small);
+    EXPECT_FALSE(room().isEnabled()) << way;
 
-        sayOk(dialog.Text1, dialog.cmdOK);
-        ASSERT_EQ(boxes.size(), 1u) << way;
-        EXPECT_EQ(boxes[0].prompt, "No NickName Given");
-        EXPECT_EQ(boxes[0].title, "Type A Nick Name");
-        EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::Ok);
-        EXPECT_EQ(boxes[0].icon, Dialogs::Icon::None);
-        EXPECT_EQ(frmchange::loaded(), &dialog) << way;
-        EXPECT_EQ(G().MyNick, before);
+    sayOk(dialog.Text1, dialog.cmdOK);
+    ASSERT_EQ(boxes.size(), 1u) << way;
+    EXPECT_EQ(boxes[0].prompt, "No NickName Given");
+    EXPECT_EQ(boxes[0].title, "Type A Nick Name");
+    EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::Ok);
+    EXPECT_EQ(boxes[0].icon, Dialogs::Icon::None);
+    EXPECT_EQ(frmchange::loaded(), &dialog) << way;
+    EXPECT_EQ(G().MyNick, before);
 
-        dialog.Text1->setText(QString("changed_") + way);
-        sayOk(dialog.Text1, dialog.cmdOK);
-        EXPECT_EQ(frmchange::loaded(), nullptr) << way;
-        EXPECT_EQ(G().MyNick, QString("changed_") + way);
-        EXPECT_EQ(Login::form().Text1->text(), QString("changed_") + way);
-        EXPECT_TRUE(room().isEnabled()) << way;
-        EXPECT_EQ(boxes.size(), 1u) << way;
-    }
+    dialog.Text1->setText(QString("changed_") + way);
+    sayOk(dialog.Text1, dialog.cmdOK);
+    EXPECT_EQ(frmchange::loaded(), nullptr) << way;
+    EXPECT_EQ(G().MyNick, QString("changed_") + way);
+    EXPECT_EQ(Login::form().Text1->text(), QString("changed_") + way);
+    EXPECT_TRUE(room().isEnabled()) << way;
+    EXPECT_EQ(boxes.size(), 1u) << way;
 }
+
+INSTANTIATE_TEST_SUITE_P(, OkWayTest, testing::ValuesIn(OkWays), RowName());
 
 TEST_F(NickDialogsTest, ClosingFrmchangeEnablesTheRoom) {
     frmchange::form().close();
@@ -114,18 +119,28 @@ TEST_F(NickDialogsTest, FrmPasswordShowsTheNickAndWaitsForAPassword) {
     EXPECT_TRUE(room().isEnabled());
 }
 
-TEST_F(NickDialogsTest, FrmPasswordModeIsItsCaption) {
-    const std::pair<const char*, bool> captions[] = {
-        {"Change Your Password For me", true},
-        {"Change Your Password For someone", false},
-        {"change your password for me", false},
-        {"Enter Your NickName Password", false},
-    };
-    for (const auto& [caption, changing] : captions) {
-        frmPassword::form().setWindowTitle(caption);
-        EXPECT_EQ(frmPassword::form().IsChangeMode(), changing) << caption;
-    }
+// Captions of the password dialog, and whether each means changing the password.
+struct PasswordCaption {
+    const char* name;
+    const char* caption;
+    bool changing;
+};
+
+const PasswordCaption PasswordCaptions[] = {
+    {"ChangeForTheOwnNick", "Change Your Password For me", true},
+    {"ChangeForAnotherNick", "Change Your Password For someone", false},
+    {"ChangeInOtherCase", "change your password for me", false},
+    {"Enter", "Enter Your NickName Password", false},
+};
+
+class PasswordCaptionTest : public NickDialogsTest, public testing::WithParamInterface<PasswordCaption> {};
+
+TEST_P(PasswordCaptionTest, IsTheModeOfFrmPassword) {
+    frmPassword::form().setWindowTitle(GetParam().caption);
+    EXPECT_EQ(frmPassword::form().IsChangeMode(), GetParam().changing) << GetParam().caption;
 }
+
+INSTANTIATE_TEST_SUITE_P(, PasswordCaptionTest, testing::ValuesIn(PasswordCaptions), RowName());
 
 TEST_F(NickDialogsTest, ClosingFrmPasswordEnablesTheRoomAndItsList) {
     room().lstNicks->setEnabled(false);
@@ -164,7 +179,8 @@ TEST_F(NickDialogsTest, FrmregisterNeedsAConnection) {
     dialog.Text3->setText("me@example.org");
     QTest::mouseClick(dialog.cmdRegister, Qt::LeftButton);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].prompt, "Check Your Internet Connection.You are not connected to register your nickname.");
+    EXPECT_EQ(boxes[0].prompt,
+              "Check Your Internet Connection.You are not connected to register your nickname.");
     EXPECT_EQ(boxes[0].title, "Not Connected");
     EXPECT_EQ(boxes[0].buttons, Dialogs::Buttons::Ok);
     EXPECT_EQ(boxes[0].icon, Dialogs::Icon::None);
@@ -175,3 +191,5 @@ TEST_F(NickDialogsTest, FrmregisterNeedsAConnection) {
     QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
     EXPECT_EQ(frmregister::loaded(), nullptr);
 }
+
+} // namespace
