@@ -10,10 +10,8 @@
 #include "support/Globals.h"
 #include "support/WindowTables.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTextDocument>
 #include <ostream>
 
@@ -38,12 +36,5 @@ protected:
     static QPoint twipsInside(const RichTextBox& box, const QString& word) {
         const int at = static_cast<int>(box.Text().lastIndexOf(word));
         return cursorRectAt(box, at + static_cast<int>(word.size()) / 2).center() * 15;
-    }
-
-    static void moveMouseOver(QWidget* widget) {
-        const QPoint at = widget->rect().center();
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &move);
     }
 };

@@ -1,6 +1,7 @@
 // Words of the pane: which are links, what the pointer shows over them, and
 // what a double click opens.
 #include "QueryFixture.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/OpenedUrls.h"
 
 #include "conversation/LinkWords.h"
@@ -23,44 +24,84 @@ protected:
     OpenedUrls browser{{"http", "ftp", "mailto"}};
 };
 
-} // namespace
+// Words, and whether each is of the kind asked about.
+struct Word {
+    const char* name;
+    const char* word;
+    bool is;
+};
 
-TEST(LinkWordsTest, LinksByTheirStartOrEnd) {
-    const std::pair<const char*, bool> cases[] = {
-        {"http://example.org/a", true}, {"HTTP://EXAMPLE.ORG", true}, {"mailto:bob@example.org", true},
-        {"ftp://files.example.org", true}, {"www.example.org", true},   {"WWW.Example.org", true},
-        {"page.html", true},             {"PAGE.HTM", true},           {"page.htm", true},
-        {"https://example.org", false}, // its first seven characters are not "http://"
-        {"ftp:/x", false},               {"page.html5", false},        {"irc.example.net", false},
-        {"#lobby", false},               {"htm", false},               {"", false},
-    };
-    for (const auto& [word, link] : cases)
-        EXPECT_EQ(IsLinkWord(word), link) << word;
+const Word LinkWords[] = {
+    {"Http", "http://example.org/a", true},
+    {"HttpInCapitals", "HTTP://EXAMPLE.ORG", true},
+    {"Mailto", "mailto:bob@example.org", true},
+    {"Ftp", "ftp://files.example.org", true},
+    {"Www", "www.example.org", true},
+    {"WwwInMixedCase", "WWW.Example.org", true},
+    {"Html", "page.html", true},
+    {"HtmInCapitals", "PAGE.HTM", true},
+    {"Htm", "page.htm", true},
+    {"Https", "https://example.org", false}, // its first seven characters are not "http://"
+    {"FtpWithOneSlash", "ftp:/x", false},
+    {"Html5", "page.html5", false},
+    {"Server", "irc.example.net", false},
+    {"Room", "#lobby", false},
+    {"HtmAlone", "htm", false},
+    {"Empty", "", false},
+};
+
+class LinkWordTest : public testing::TestWithParam<Word> {};
+
+TEST_P(LinkWordTest, IsALinkByItsStartOrEnd) {
+    EXPECT_EQ(IsLinkWord(GetParam().word), GetParam().is) << GetParam().word;
 }
 
-TEST(LinkWordsTest, PointerWordsAreLinksRoomsAndServers) {
-    const std::pair<const char*, bool> cases[] = {
-        {"www.example.org", true}, {"#lobby", true}, {"irc.example.net", true}, {"IRC.Example.net", true},
-        {"lobby", false},          {"myirc.net", false}, {"", false},
-    };
-    for (const auto& [word, pointer] : cases)
-        EXPECT_EQ(IsPointerWord(word), pointer) << word;
+INSTANTIATE_TEST_SUITE_P(, LinkWordTest, testing::ValuesIn(LinkWords), RowName());
+
+const Word PointerWords[] = {
+    {"Www", "www.example.org", true},
+    {"Room", "#lobby", true},
+    {"Server", "irc.example.net", true},
+    {"ServerInMixedCase", "IRC.Example.net", true},
+    {"Word", "lobby", false},
+    {"IrcInsideAName", "myirc.net", false},
+    {"Empty", "", false},
+};
+
+class PointerWordTest : public testing::TestWithParam<Word> {};
+
+TEST_P(PointerWordTest, IsALinkARoomOrAServer) {
+    EXPECT_EQ(IsPointerWord(GetParam().word), GetParam().is) << GetParam().word;
 }
 
-TEST_F(QueryLinksTest, PointerIsTheLinkHandOverRoomsServersAndLinks) {
+INSTANTIATE_TEST_SUITE_P(, PointerWordTest, testing::ValuesIn(PointerWords), RowName());
+
+// Words of a line in the pane, and the pointer over each.
+struct PointerOverWord {
+    const char* name;
+    const char* word;
+    int pointer;
+};
+
+const PointerOverWord PointersOverWords[] = {
+    {"Server", "irc.example.net", 99}, {"PlainWord", "today", 1}, {"Room", "#lobby", 99},
+    {"Www", "www.example.org", 99},    {"FirstWord", "try", 1},
+};
+
+class PointerTest : public QueryLinksTest, public testing::WithParamInterface<PointerOverWord> {};
+
+TEST_P(PointerTest, IsTheLinkHandOverRoomsServersAndLinks) {
+    const auto [name, word, pointer] = GetParam();
     Query& q = open("bob");
     PutColouredText(*q.DataIn, "try irc.example.net or #lobby or www.example.org today");
-    const std::pair<const char*, int> cases[] = {
-        {"irc.example.net", 99}, {"today", 1}, {"#lobby", 99}, {"www.example.org", 99}, {"try", 1},
-    };
-    for (const auto& [word, pointer] : cases) {
-        q.UnreadFlag = 1;
-        const QPoint at = twipsInside(*q.DataIn, word);
-        q.DataIn_MouseMove(0, 0, at.x(), at.y());
-        EXPECT_EQ(q.DataIn->MousePointer(), pointer) << word;
-        EXPECT_EQ(q.UnreadFlag, 0) << word;
-    }
+    q.UnreadFlag = 1;
+    const QPoint at = twipsInside(*q.DataIn, word);
+    q.DataIn_MouseMove(0, 0, at.x(), at.y());
+    EXPECT_EQ(q.DataIn->MousePointer(), pointer) << word;
+    EXPECT_EQ(q.UnreadFlag, 0) << word;
 }
+
+INSTANTIATE_TEST_SUITE_P(, PointerTest, testing::ValuesIn(PointersOverWords), RowName());
 
 TEST_F(QueryLinksTest, DoubleClickOpensLinkWordsOnly) {
     Query& q = open("bob");
@@ -69,8 +110,7 @@ TEST_F(QueryLinksTest, DoubleClickOpensLinkWordsOnly) {
     EXPECT_TRUE(browser.urls.isEmpty());
     doubleClick(q, "www.example.org/a");
     doubleClick(q, "mailto:bob@example.org");
-    EXPECT_EQ(browser.urls,
-              (QList<QUrl>{QUrl("http://www.example.org/a"), QUrl("mailto:bob@example.org")}));
+    EXPECT_EQ(browser.urls, (QList<QUrl>{QUrl("http://www.example.org/a"), QUrl("mailto:bob@example.org")}));
 }
 
 TEST_F(QueryLinksTest, ClickInThePaneGivesTheInputLineTheFocus) {
@@ -82,3 +122,5 @@ TEST_F(QueryLinksTest, ClickInThePaneGivesTheInputLineTheFocus) {
     q.DataIn_Click();
     EXPECT_TRUE(q.DataOut->hasFocus());
 }
+
+} // namespace

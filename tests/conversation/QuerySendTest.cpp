@@ -3,6 +3,7 @@
 #include "QueryFixture.h"
 
 #include "chatroom/Channel.h"
+#include "fixtures/NamedRows.h"
 #include "support/ColouredText.h"
 
 #include <QLineEdit>
@@ -15,36 +16,41 @@ void type(Query& q, const QString& text) {
     QTest::keyClick(q.DataOut, Qt::Key_Return);
 }
 
-} // namespace
+// The room's style codes, and the look of the typed text they give the echo.
+struct StyleCodes {
+    const char* name;
+    QString bold, underline, colour;
+    QColor textColour;
+    bool textBold, textUnderlined;
+};
 
-TEST_F(QueryTest, EchoCarriesTheRoomsStyleCodes) {
-    struct Case {
-        QString bold, underline, colour;
-        QColor textColour;
-        bool textBold, textUnderlined;
-    };
-    const Case cases[] = {
-        {"", "", "4", QColor(255, 0, 0), false, false},
-        {Chr2, Chr31, "12", QColor(0, 0, 255), true, true},
-    };
-    for (const Case& c : cases) {
-        Query& q = open("bob");
-        room().BoldCode = c.bold;
-        room().UnderlineCode = c.underline;
-        room().ColourCode = c.colour;
-        type(q, "hello world");
-        EXPECT_EQ(lastShownLine(*q.DataIn), " <me>  hello world");
-        const QString text = q.DataIn->Text();
-        const int nick = static_cast<int>(text.lastIndexOf("<me>"));
-        const int typed = static_cast<int>(text.lastIndexOf("hello"));
-        EXPECT_EQ(colourAt(*q.DataIn, nick), QColor(255, 0, 0));
-        EXPECT_FALSE(formatAt(*q.DataIn, nick).font().bold());
-        EXPECT_EQ(colourAt(*q.DataIn, typed), c.textColour) << c.colour.toStdString();
-        EXPECT_EQ(formatAt(*q.DataIn, typed).font().bold(), c.textBold) << c.colour.toStdString();
-        EXPECT_EQ(formatAt(*q.DataIn, typed).font().underline(), c.textUnderlined) << c.colour.toStdString();
-        EXPECT_TRUE(q.DataOut->text().isEmpty());
-    }
+const StyleCodes Styles[] = {
+    {"ColourAlone", "", "", "4", QColor(255, 0, 0), false, false},
+    {"BoldUnderlinedAndColour", Chr2, Chr31, "12", QColor(0, 0, 255), true, true},
+};
+
+class EchoStyleTest : public QueryTest, public testing::WithParamInterface<StyleCodes> {};
+
+TEST_P(EchoStyleTest, CarriesTheRoomsStyleCodes) {
+    const StyleCodes& c = GetParam();
+    Query& q = open("bob");
+    room().BoldCode = c.bold;
+    room().UnderlineCode = c.underline;
+    room().ColourCode = c.colour;
+    type(q, "hello world");
+    EXPECT_EQ(lastShownLine(*q.DataIn), " <me>  hello world");
+    const QString text = q.DataIn->Text();
+    const int nick = static_cast<int>(text.lastIndexOf("<me>"));
+    const int typed = static_cast<int>(text.lastIndexOf("hello"));
+    EXPECT_EQ(colourAt(*q.DataIn, nick), QColor(255, 0, 0));
+    EXPECT_FALSE(formatAt(*q.DataIn, nick).font().bold());
+    EXPECT_EQ(colourAt(*q.DataIn, typed), c.textColour) << c.colour.toStdString();
+    EXPECT_EQ(formatAt(*q.DataIn, typed).font().bold(), c.textBold) << c.colour.toStdString();
+    EXPECT_EQ(formatAt(*q.DataIn, typed).font().underline(), c.textUnderlined) << c.colour.toStdString();
+    EXPECT_TRUE(q.DataOut->text().isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(, EchoStyleTest, testing::ValuesIn(Styles), RowName());
 
 TEST_F(QueryTest, TypedLineIsEchoedAsTyped) {
     Query& q = open("bob");
@@ -54,18 +60,29 @@ TEST_F(QueryTest, TypedLineIsEchoedAsTyped) {
     EXPECT_EQ(q.QueryHistory, QStringList{"  spaced out  "});
 }
 
-TEST_F(QueryTest, EnterOnBlanksSendsNothing) {
+// Input lines that hold nothing to send.
+struct BlankLine {
+    const char* name;
+    QString blanks;
+};
+
+const BlankLine BlankLines[] = {{"Empty", QString()}, {"Blanks", "   "}};
+
+class BlankLineTest : public QueryTest, public testing::WithParamInterface<BlankLine> {};
+
+TEST_P(BlankLineTest, EnterSendsNothing) {
+    const QString blanks = GetParam().blanks;
     Query& q = open("bob");
     const QString pane = q.DataIn->Text();
-    for (const QString& blanks : {QString(), QString("   ")}) {
-        q.DataOut->setText(blanks);
-        QTest::keyClick(q.DataOut, Qt::Key_Return);
-        EXPECT_EQ(q.DataIn->Text(), pane);
-        EXPECT_EQ(q.DataOut->text(), blanks);
-        EXPECT_TRUE(q.QueryHistory.isEmpty());
-        EXPECT_EQ(q.QueryHistoryPos, 0);
-    }
+    q.DataOut->setText(blanks);
+    QTest::keyClick(q.DataOut, Qt::Key_Return);
+    EXPECT_EQ(q.DataIn->Text(), pane);
+    EXPECT_EQ(q.DataOut->text(), blanks);
+    EXPECT_TRUE(q.QueryHistory.isEmpty());
+    EXPECT_EQ(q.QueryHistoryPos, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, BlankLineTest, testing::ValuesIn(BlankLines), RowName());
 
 TEST_F(QueryTest, SendPictureSendsLikeEnter) {
     Query& q = open("bob");
@@ -120,3 +137,5 @@ TEST_F(QueryTest, HistoryFollowsTheConfiguredLength) {
     EXPECT_EQ(q.QueryHistory, (QStringList{"b", "c", "d"}));
     EXPECT_EQ(q.QueryHistoryPos, 4);
 }
+
+} // namespace
