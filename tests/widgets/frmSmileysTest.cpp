@@ -2,6 +2,7 @@
 // codes landing side by side in an input line wired as the room window wires it.
 #include "widgets/frmSmileys.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "platform/Twips.h"
 #include "support/Smileys.h"
 #include "widgets/PickerLabel.h"
@@ -59,26 +60,35 @@ TEST_F(frmSmileysTest, NoCodeForAnIndexWithoutSmileyOrAClickDraggedOff) {
     EXPECT_TRUE(chosen.isEmpty());
 }
 
+// Pictures of the grid, by their index, and their design places.
 struct Place {
+    const char* name;
     int index;
     TwipsRect design;
 };
 
-TEST_F(frmSmileysTest, PicturesSitAtTheirDesignPlaces) {
-    const Place places[] = {
-        {86, {60, 105, 270, 270}},    {69, {3720, 465, 345, 270}},   {1, {780, 825, 330, 270}},
-        {76, {3360, 1185, 300, 285}}, {80, {3600, 1560, 480, 270}},  {81, {2280, 1920, 285, 285}},
-        {42, {60, 2265, 255, 270}},   {16, {3000, 2625, 1035, 240}}, {64, {1680, 3000, 855, 225}},
-        {88, {2640, 3000, 300, 270}},
-    };
-    for (const Place& place : places) {
-        SCOPED_TRACE(place.index);
-        const TwipsRect at = PixelsToTwips(picker().imgicon.value(place.index)->geometry());
-        EXPECT_EQ(at.left, place.design.left);
-        EXPECT_EQ(at.top, place.design.top);
-        EXPECT_EQ(at.width, place.design.width);
-        EXPECT_EQ(at.height, place.design.height);
-    }
+const Place Places[] = {
+    {"Index86", 86, {60, 105, 270, 270}},    {"Index69", 69, {3720, 465, 345, 270}},
+    {"Index1", 1, {780, 825, 330, 270}},     {"Index76", 76, {3360, 1185, 300, 285}},
+    {"Index80", 80, {3600, 1560, 480, 270}}, {"Index81", 81, {2280, 1920, 285, 285}},
+    {"Index42", 42, {60, 2265, 255, 270}},   {"Index16", 16, {3000, 2625, 1035, 240}},
+    {"Index64", 64, {1680, 3000, 855, 225}}, {"Index88", 88, {2640, 3000, 300, 270}},
+};
+
+class PlaceTest : public frmSmileysTest, public testing::WithParamInterface<Place> {};
+
+TEST_P(PlaceTest, ThePictureSitsAtItsDesignPlace) {
+    const Place& place = GetParam();
+    const TwipsRect at = PixelsToTwips(picker().imgicon.value(place.index)->geometry());
+    EXPECT_EQ(at.left, place.design.left);
+    EXPECT_EQ(at.top, place.design.top);
+    EXPECT_EQ(at.width, place.design.width);
+    EXPECT_EQ(at.height, place.design.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(, PlaceTest, testing::ValuesIn(Places), RowName());
+
+TEST_F(frmSmileysTest, TheGridHasItsDesignSize) {
     EXPECT_EQ(PixelsToTwips(picker().centralWidget()->width()), frmSmileys::ClientWidth);
     EXPECT_EQ(PixelsToTwipsY(picker().centralWidget()->height()), frmSmileys::ClientHeight);
 }

@@ -1,6 +1,7 @@
 // The colour picker: what each swatch sends, and how a few of them look.
 #include "widgets/frmcolor.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "platform/Twips.h"
 #include "widgets/PickerLabel.h"
 
@@ -46,7 +47,9 @@ TEST_F(frmcolorTest, EachSwatchSendsItsNumberAtEveryClick) {
     EXPECT_TRUE(picker().isVisible());
 }
 
+// A few swatches, and how each looks and where it sits.
 struct SwatchLook {
+    const char* name;
     int number;
     const char* toolTip;
     QColor fill;
@@ -54,26 +57,32 @@ struct SwatchLook {
     int top;
 };
 
-TEST_F(frmcolorTest, SwatchesShowTheirColourNameAndPlace) {
-    const SwatchLook looks[] = {
-        {1, "Black", QColor(0, 0, 0), 240, 120},
-        {2, "Dark Blue", QColor(0, 0, 128), 1320, 480},
-        {6, "Dark Pink", QColor(192, 0, 192), 240, 1560},
-        {12, "Dark Blue", QColor(0, 0, 255), 1320, 1200},
-        {15, "White-Black Mix", QColor(192, 192, 192), 1320, 1560},
-    };
-    for (const SwatchLook& look : looks) {
-        SCOPED_TRACE(look.number);
-        PickerLabel* swatch = picker().lblcin[look.number];
-        EXPECT_EQ(swatch->toolTip(), look.toolTip);
-        EXPECT_EQ(swatch->palette().color(QPalette::Window), look.fill);
-        EXPECT_EQ(swatch->grab().toImage().pixelColor(swatch->width() / 2, swatch->height() / 2), look.fill);
-        const TwipsRect at = PixelsToTwips(swatch->geometry());
-        EXPECT_EQ(at.left, look.left);
-        EXPECT_EQ(at.top, look.top);
-        EXPECT_EQ(at.width, 255);
-        EXPECT_EQ(at.height, 255);
-    }
+const SwatchLook SwatchLooks[] = {
+    {"Black", 1, "Black", QColor(0, 0, 0), 240, 120},
+    {"DarkBlue", 2, "Dark Blue", QColor(0, 0, 128), 1320, 480},
+    {"DarkPink", 6, "Dark Pink", QColor(192, 0, 192), 240, 1560},
+    {"Blue", 12, "Dark Blue", QColor(0, 0, 255), 1320, 1200},
+    {"Grey", 15, "White-Black Mix", QColor(192, 192, 192), 1320, 1560},
+};
+
+class SwatchTest : public frmcolorTest, public testing::WithParamInterface<SwatchLook> {};
+
+TEST_P(SwatchTest, ShowsItsColourNameAndPlace) {
+    const SwatchLook& look = GetParam();
+    PickerLabel* swatch = picker().lblcin[look.number];
+    EXPECT_EQ(swatch->toolTip(), look.toolTip);
+    EXPECT_EQ(swatch->palette().color(QPalette::Window), look.fill);
+    EXPECT_EQ(swatch->grab().toImage().pixelColor(swatch->width() / 2, swatch->height() / 2), look.fill);
+    const TwipsRect at = PixelsToTwips(swatch->geometry());
+    EXPECT_EQ(at.left, look.left);
+    EXPECT_EQ(at.top, look.top);
+    EXPECT_EQ(at.width, 255);
+    EXPECT_EQ(at.height, 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(, SwatchTest, testing::ValuesIn(SwatchLooks), RowName());
+
+TEST_F(frmcolorTest, EverySwatchHasAColourOfItsOwn) {
     QSet<QRgb> fills;
     for (int number = 1; number <= frmcolor::SwatchCount; ++number)
         fills.insert(picker().lblcin[number]->palette().color(QPalette::Window).rgb());

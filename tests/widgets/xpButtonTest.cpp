@@ -2,6 +2,7 @@
 // and its events.
 #include "widgets/xpButton.h"
 
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 
 #include <QApplication>
@@ -32,8 +33,6 @@ bool samePicture(const QPixmap& a, const QPixmap& b) {
     return a.toImage() == b.toImage();
 }
 
-} // namespace
-
 TEST_F(xpButtonTest, NewButtonIsBigWithItsNameAsCaption) {
     xpButton fresh("cmdFresh");
     EXPECT_EQ(fresh.ButtonSize(), xpButton::Big);
@@ -47,20 +46,33 @@ TEST_F(xpButtonTest, NewButtonIsBigWithItsNameAsCaption) {
     EXPECT_EQ(fresh.Label1->textFormat(), Qt::PlainText);
 }
 
-TEST_F(xpButtonTest, EachSizeHasItsOwnFiveDistinctFaces) {
-    const std::pair<int, QSize> sizes[] = {{0, QSize(73, 21)}, {1, QSize(78, 28)}, {2, QSize(138, 28)}};
-    for (const auto& [size, pixels] : sizes) {
-        button.setButtonSize(size);
-        EXPECT_EQ(button.size(), pixels) << size;
-        const QPixmap faces[] = {button.emptyBox, button.hoverBox, button.downBox, button.disabledBox,
-                                 button.focusBox};
-        for (std::size_t a = 0; a < std::size(faces); ++a) {
-            EXPECT_EQ(faces[a].size(), pixels) << size;
-            for (std::size_t b = a + 1; b < std::size(faces); ++b)
-                EXPECT_FALSE(samePicture(faces[a], faces[b])) << size << ": faces " << a << " and " << b;
-        }
+// The button's sizes, and their pixels.
+struct ButtonSize {
+    const char* name;
+    int size;
+    QSize pixels;
+};
+
+const ButtonSize ButtonSizes[] = {{"Small", xpButton::Small, QSize(73, 21)},
+                                  {"Big", xpButton::Big, QSize(78, 28)},
+                                  {"Long", xpButton::Long, QSize(138, 28)}};
+
+class ButtonSizeTest : public xpButtonTest, public testing::WithParamInterface<ButtonSize> {};
+
+TEST_P(ButtonSizeTest, HasItsOwnFiveDistinctFaces) {
+    const auto [name, size, pixels] = GetParam();
+    button.setButtonSize(size);
+    EXPECT_EQ(button.size(), pixels) << size;
+    const QPixmap faces[] = {button.emptyBox, button.hoverBox, button.downBox, button.disabledBox,
+                             button.focusBox};
+    for (std::size_t a = 0; a < std::size(faces); ++a) {
+        EXPECT_EQ(faces[a].size(), pixels) << size;
+        for (std::size_t b = a + 1; b < std::size(faces); ++b)
+            EXPECT_FALSE(samePicture(faces[a], faces[b])) << size << ": faces " << a << " and " << b;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, ButtonSizeTest, testing::ValuesIn(ButtonSizes), RowName());
 
 TEST_F(xpButtonTest, UnknownSizeKeepsSizeAndPicturesButAppliesEnabling) {
     button.setButtonSize(xpButton::Small);
@@ -147,7 +159,8 @@ TEST_F(xpButtonTest, PressedButtonStaysPressedWhileThePointerLeavesAndComesBack)
     button.FollowHover(true);
     EXPECT_EQ(button.Face(), xpButton::Box::Down);
 
-    const std::pair<bool, xpButton::Box> awayFaces[] = {{true, xpButton::Box::Focus}, {false, xpButton::Box::Empty}};
+    const std::pair<bool, xpButton::Box> awayFaces[] = {{true, xpButton::Box::Focus},
+                                                        {false, xpButton::Box::Empty}};
     for (const auto& [focused, away] : awayFaces) {
         if (!focused)
             button.clearFocus();
@@ -215,3 +228,5 @@ TEST_F(xpButtonTest, TheTimerFollowsTheRealCursor) {
     window.hide();
     EXPECT_FALSE(button.Timer1.isActive());
 }
+
+} // namespace
