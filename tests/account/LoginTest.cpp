@@ -6,6 +6,7 @@
 #include "chatroom/DebugWin.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcTestServer.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/OpenedUrls.h"
 #include "fixtures/Wait.h"
 #include "platform/DesktopEntry.h"
@@ -129,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, StoredCredentialsTest,
                          testing::Values(StoredCase{"Remembered", "secret", "True", 1},
                                          StoredCase{"FlagOff", "secret", "False", 1},
                                          StoredCase{"EmptyPassword", "", "True", 0}),
-                         [](const testing::TestParamInfo<StoredCase>& info) { return info.param.name; });
+                         RowName());
 
 TEST_F(LoginTest, GuestAtLoadGivesWayToTheStoredNick) {
     store("bob", "pw");
@@ -226,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RememberTest,
                          testing::Values(RememberCase{"Both", 1, 1, "keeper", "pw", "pw"},
                                          RememberCase{"NotTheNick", 0, 1, "", "pw", "pw"},
                                          RememberCase{"NotThePassword", 1, 0, "keeper", "", ""}),
-                         [](const testing::TestParamInfo<RememberCase>& info) { return info.param.name; });
+                         RowName());
 
 TEST_F(LoginTest, StartAtLoginFollowsItsBoxAtSignIn) {
     Login& login = signInWindow();
@@ -519,6 +520,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ShowingPath{"TrayShowMainWindow", &BackIntoViewTest::trayShowMainWindow},
                     ShowingPath{"KickedFromTheRoom", &BackIntoViewTest::kickedFromTheRoom},
                     ShowingPath{"RoomRefused", &BackIntoViewTest::roomRefused}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

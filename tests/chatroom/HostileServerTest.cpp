@@ -4,6 +4,7 @@
 #include "account/Login.h"
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/ScriptedServer.h"
 #include "fixtures/Wait.h"
 #include "platform/RichTextBox.h"
@@ -86,7 +87,7 @@ TEST_P(ConnectionEndTest, TheLastCompleteLineIsShownAndTheEndReported) {
 INSTANTIATE_TEST_SUITE_P(, ConnectionEndTest,
                          testing::Values(EndCase{"Close", false, "Disconnected by SERVER from 127.0.0.1"},
                                          EndCase{"Reset", true, "ERROR : Connection reset by peer"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // A line whose handler waits in a message box: the server's keep-alive that
 // follows it, or comes while the box is open, is answered at once and once only;

@@ -4,6 +4,7 @@
 // them) must give the same entries, the same items in the same order and the
 // same answers, and the list model must tell its view every change correctly.
 #include "chatroom/NickList.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/QtPrinters.h"
 
 #include <QAbstractItemModelTester>
@@ -251,7 +252,7 @@ TEST_P(NickListTest, KeepsWhatThePlainArrayAndListBoxKeep) {
 INSTANTIATE_TEST_SUITE_P(Nicks, NickListTest,
                          testing::Values(NickSource{"Spellings", spellings},
                                          NickSource{"RandomTexts", randomTexts}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // However many names a names line holds, the view hears of them once; a member
 // coming or going is one row.

@@ -2,6 +2,7 @@
 // any mix of changes, and a cost in comparisons that stays logarithmic whatever
 // order the values come in.
 #include "chatroom/RankedSet.h"
+#include "fixtures/NamedRows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,6 +135,6 @@ INSTANTIATE_TEST_SUITE_P(InputOrders, RankedSetCostTest,
                          testing::Values(InputOrder{"ascending", ascending},
                                          InputOrder{"descending", descending}, InputOrder{"zigzag", zigzag},
                                          InputOrder{"shuffled", shuffled}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

@@ -1,5 +1,6 @@
 // The values of a desktop entry, written as desktops read them.
 #include "platform/DesktopEntry.h"
+#include "fixtures/NamedRows.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, ExecValueTest,
                                          ExecCase{"Backslash", "/home/a\\b/korvu",
                                                   "\"/home/a\\\\\\\\b/korvu\""},
                                          ExecCase{"Percent", "/home/100%/korvu", "/home/100%%/korvu"}),
-                         [](const testing::TestParamInfo<ExecCase>& info) { return info.param.name; });
+                         RowName());
 
 TEST(DesktopEntryTest, StringValuesEscapeTheirControlCharacters) {
     EXPECT_EQ(DesktopEntry::StringValue("Tazmir Korvu"), "Tazmir Korvu");

@@ -2,6 +2,7 @@
 // that died does not count, and a runtime folder where no lock can be made is
 // no sign of another instance.
 #include "platform/InstanceLock.h"
+#include "fixtures/NamedRows.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -164,6 +165,6 @@ INSTANTIATE_TEST_SUITE_P(, UnusableRuntimeTest,
                          testing::Values(UnusableCase{"Missing", &UnusableFolderTest::missing},
                                          UnusableCase{"NotAFolder", &UnusableFolderTest::notAFolder},
                                          UnusableCase{"ReadOnly", &UnusableFolderTest::readOnly}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

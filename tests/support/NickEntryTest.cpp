@@ -2,6 +2,7 @@
 // (fast for ASCII, the same as Qt's comparison for everything) and deleting
 // rank characters without copying a nick that only has them in front.
 #include "support/NickEntry.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextWithoutTest,
                                          WithoutCase{"Trailing", "alice@", u"@+", "alice", false},
                                          WithoutCase{"NonAscii", "@ßø+€", u"@+", "ßø€", false},
                                          WithoutCase{"NonAsciiDeleted", "a€b", u"€", "ab", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

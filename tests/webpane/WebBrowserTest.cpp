@@ -1,5 +1,6 @@
 // A shown web pane on the real browser engine, against a loopback web server.
 #include "platform/WebBrowser.h"
+#include "fixtures/NamedRows.h"
 #include "fixtures/Wait.h"
 #include "support/WebAddresses.h"
 #include "webpane/PageServer.h"
@@ -99,6 +100,6 @@ INSTANTIATE_TEST_SUITE_P(WebPane, ShippedPages,
                          testing::Values(ShippedPage{"Home", WebAddresses::Home, "Tazmir Korvu - Home"},
                                          ShippedPage{"Misc", WebAddresses::Misc,
                                                      "Tazmir Korvu - Useful things"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

@@ -1,6 +1,7 @@
 // When the browser engine comes into the process, and what a pane does before
 // then or without it. Checks that depend on the engine not being loaded yet run
 // in a fresh copy of this program (a death test), as other tests load it.
+#include "fixtures/NamedRows.h"
 #include "platform/WebBrowser.h"
 #include "platform/WebViewLoader.h"
 #include "webpane/PageServer.h"
@@ -122,6 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
                                      return QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                                             QStringLiteral("/platforms/libqoffscreen.so");
                                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

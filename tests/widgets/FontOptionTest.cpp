@@ -2,6 +2,7 @@
 // with every kind of size text.
 #include "widgets/FontOption.h"
 #include "fixtures/ClientFixture.h"
+#include "fixtures/NamedRows.h"
 #include "support/Globals.h"
 #include "support/Settings.h"
 #include "widgets/xpButton.h"
@@ -125,6 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeCase{"RoundsUpToOne", "0.6", 1}, SizeCase{"Letters", "abc", 9},
                     SizeCase{"NumberThenLetters", "12pt", 9}, SizeCase{"Empty", "", 9},
                     SizeCase{"NotANumber", "nan", 9}, SizeCase{"Infinite", "inf", 9}),
-    [](const testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

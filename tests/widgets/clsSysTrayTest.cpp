@@ -2,6 +2,7 @@
 // through one table of mouse messages, the tip and the record, the default
 // double-click and the hook control.
 #include "widgets/clsSysTray.h"
+#include "fixtures/NamedRows.h"
 #include "platform/Twips.h"
 #include "widgets/ProgramPictures.h"
 
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReasonCase{"Trigger", QSystemTrayIcon::Trigger, {"LButtonDown", "LButtonUp"}},
                     ReasonCase{"Context", QSystemTrayIcon::Context, {"RButtonDown", "RButtonUp"}},
                     ReasonCase{"MiddleClick", QSystemTrayIcon::MiddleClick, {}}),
-    [](const testing::TestParamInfo<ReasonCase>& info) { return info.param.name; });
+    RowName());
 
 TEST_F(clsSysTrayTest, EveryMouseMessageOfTheTable) {
     tray.setDefaultDblClk(false);
