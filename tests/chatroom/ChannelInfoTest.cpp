@@ -168,12 +168,9 @@ protected:
     IrcTestServer& server = IrcTestServer::shared();
 
     // Connects the client, joined to roomName; its traffic is logged from then on.
-    void connectInto(const QString& roomName, const QString& nick, IrcTestServer& to) {
-        room();
-        G().AutoJoin = roomName;
-        connectTo(to, nick);
-        ASSERT_TRUE(waitForWelcome());
-        ASSERT_TRUE(waitUntil([&] { return FindChannelIndex(roomName) == 1; }));
+    void connectLogged(const QString& roomName, const QString& nick, IrcTestServer& to) {
+        ASSERT_TRUE(connectInto(to, nick, roomName));
+        ASSERT_EQ(FindChannelIndex(roomName), 1);
         DebugWin::form().show();
     }
 };
@@ -202,7 +199,7 @@ protected:
         for (const List& list : Lists)
             op.send("MODE " + roomName + " +" + list.letter + " " + list.mask);
         op.waitForLine(QRegularExpression(" MODE " + roomName + " \\+I inv"));
-        connectInto(roomName, nick, server);
+        connectLogged(roomName, nick, server);
         op.waitForLine(relayedFrom(nick, "JOIN"));
         op.send("MODE " + roomName + " +o " + nick);
         ASSERT_TRUE(waitUntil([&] { return room().isOp(nick); }));
@@ -246,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(, ServerListTest, testing::ValuesIn(Lists), RowName());
 TEST_F(ChannelInfoServerTest, EndOfListWhileHiddenKeepsTheConnectionAnswering) {
     IrcTestServer pinging(IrcTestServer::Services::None, 5);
     const QString roomName = IrcTestServer::uniqueNick("#pings");
-    connectInto(roomName, IrcTestServer::uniqueNick("patient"), pinging);
+    connectLogged(roomName, IrcTestServer::uniqueNick("patient"), pinging);
     ChannelInfo& info = ChannelInfo::form();
     // A window with a loop of its own would hold the client (and this test)
     // until it closes: close it late, so such a fault fails instead of hanging.

@@ -43,10 +43,7 @@ protected:
 
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().AutoJoin = roomName;
-        connectTo(server, me);
-        ASSERT_TRUE(waitForWelcome());
+        ASSERT_TRUE(connectInto(server, me, roomName)) << paneText().toStdString();
         ASSERT_TRUE(waitUntil([this] { return room().isOp(me); })) << paneText().toStdString();
         ASSERT_TRUE(peer.connectAndRegister(server, other));
         peer.send("JOIN " + roomName);

@@ -24,11 +24,7 @@ protected:
     void SetUp() override {
         QueryTest::SetUp();
         ASSERT_TRUE(peer.connectAndRegister(server, peerNick));
-        G().AutoJoin = roomName;
-        connectTo(server, me);
-        ASSERT_TRUE(waitForWelcome());
-        ASSERT_TRUE(waitUntil([this] { return FindChannelIndex(roomName) != -1; }))
-            << paneText().toStdString();
+        ASSERT_TRUE(connectInto(server, me, roomName)) << paneText().toStdString();
         G().MyNick = me;
         DebugWin::form().show(); // logs every line sent from here on
     }

@@ -31,10 +31,7 @@ protected:
         op.send("JOIN " + roomName);
         op.send("TOPIC " + roomName + " :Hello :) world");
         op.waitForLine(QRegularExpression(" TOPIC "));
-        room();
-        G().AutoJoin = roomName;
-        connectTo(server, me);
-        ASSERT_TRUE(waitForWelcome());
+        ASSERT_TRUE(connectInto(server, me, roomName)) << paneText().toStdString();
         ASSERT_TRUE(waitForPane("Topic set by")) << paneText().toStdString();
         op.waitForLine(relayedFrom(me, "JOIN"));
     }
