@@ -494,8 +494,7 @@ public:
 
 private:
     void joinTheRoom() {
-        room(); // its load reads the settings the lines below override
-        G().MyNick = "me";
+        loadRoomAs("me");
         G().AutoJoin = "#r";
         feed(":me!u@h JOIN #r");
         ASSERT_EQ(room().RoomName(), "#r");

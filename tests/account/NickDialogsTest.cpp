@@ -25,8 +25,7 @@ class NickDialogsTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room(); // loads the settings, the own nick among them
-        G().MyNick = "me";
+        loadRoomAs("me");
     }
 };
 

@@ -32,8 +32,7 @@ class BuddyListTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
     }
     // Adds nicks through the Add button's prompt.
     void add(const QStringList& answered) {

@@ -33,8 +33,7 @@ class ChannelInfoTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
     }
 };
 

@@ -21,8 +21,7 @@ class HostileServerTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
         connectTo(server.host(), server.port(), "me");
         ASSERT_TRUE(server.waitForClient());
     }

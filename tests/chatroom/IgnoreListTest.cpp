@@ -19,8 +19,7 @@ class IgnoreListTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
     }
     void add(const QString& answer) {
         answers.push_back({Dialogs::Answer::Ok, answer});

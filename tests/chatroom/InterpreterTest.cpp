@@ -26,8 +26,7 @@ class InterpreterTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
         G().AutoJoin = "#r";
         feed(":me!u@h JOIN #r");
     }

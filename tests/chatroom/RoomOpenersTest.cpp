@@ -29,8 +29,7 @@ class RoomOpenersTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
     }
     // Selects the list row that shows text, as a left click does.
     void select(const QString& text) {

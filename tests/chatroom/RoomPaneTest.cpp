@@ -19,8 +19,7 @@ class RoomPaneTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room();
-        G().MyNick = "me";
+        loadRoomAs("me");
         room().setRoomName("#r");
     }
     void type(const QString& text) {

@@ -19,8 +19,7 @@ class QueryTest : public ClientTest {
 protected:
     void SetUp() override {
         ClientTest::SetUp();
-        room(); // loads the settings, the own nick among them
-        G().MyNick = "me";
+        loadRoomAs("me");
     }
 
     static Query& open(const QString& nick) {
