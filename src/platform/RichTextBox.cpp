@@ -4,6 +4,7 @@
 #include "platform/KeyEvents.h"
 #include "platform/PaneLayout.h"
 #include "platform/PictureFragments.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int LinkHandPointer = 99;
 
 // The document keeps each line break as a paragraph separator.
@@ -407,8 +407,8 @@ void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) &&
         (at - d->pressPosition).manhattanLength() >= QApplication::startDragDistance())
         d->dragged = true;
-    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
-                   at.y() * TwipsPerPixel);
+    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), PixelsToTwips(at.x()),
+                   PixelsToTwipsY(at.y()));
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -416,8 +416,8 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool click = event->button() == Qt::LeftButton && !d->dragged && !d->doubleClicked;
     d->doubleClicked = false;
-    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
-                 at.y() * TwipsPerPixel);
+    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), PixelsToTwips(at.x()),
+                 PixelsToTwipsY(at.y()));
     if (click)
         emit Click();
 }

@@ -1,6 +1,7 @@
 #include "support/ColouredText.h"
 
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"
 #include "support/Windows.h"
@@ -9,7 +10,6 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -176,9 +176,7 @@ bool IsColourSpec(const QString& text) {
 // Looks within the line under the point: every pane line starts with a blank,
 // so a word never reaches into the line before it.
 QString WordAtPoint(const RichTextBox& rtb, double xTwips, double yTwips) {
-    constexpr int TwipsPerPixel = 15;
-    const QPoint pixels(static_cast<int>(std::lround(xTwips)) / TwipsPerPixel,
-                        static_cast<int>(std::lround(yTwips)) / TwipsPerPixel);
+    const QPoint pixels(TwipsToPixels(qRound(xTwips)), TwipsToPixelsY(qRound(yTwips)));
     const int p = rtb.CharFromPos(pixels);
     if (p < 1 || p >= rtb.TextLength())
         return QString();

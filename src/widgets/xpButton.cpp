@@ -1,6 +1,7 @@
 #include "widgets/xpButton.h"
 
 #include "platform/KeyEvents.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int HoverIntervalMs = 1;
 
 // ---- the faces ------------------------------------------------------------------
@@ -299,5 +299,5 @@ void xpButton::keyReleaseEvent(QKeyEvent* event) {
 
 void xpButton::emitMouse(void (xpButton::*signal)(int, int, int, int), const QMouseEvent& event, int buttons) {
     const QPoint at = event.position().toPoint();
-    emit(this->*signal)(buttons, ShiftMask(event.modifiers()), at.x() * TwipsPerPixel, at.y() * TwipsPerPixel);
+    emit(this->*signal)(buttons, ShiftMask(event.modifiers()), PixelsToTwips(at.x()), PixelsToTwipsY(at.y()));
 }
