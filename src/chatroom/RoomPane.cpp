@@ -3,6 +3,7 @@
 #include "chatroom/Channel.h"
 
 #include "platform/EventPump.h"
+#include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -15,12 +16,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr int KeyEnter = 13;
-constexpr int KeyBackspace = 8;
-constexpr int KeyDelete = 46;
-constexpr int KeyUp = 38;
-constexpr int KeyDown = 40;
 
 // The input line's own colours for the colour codes (not the IRC colour table).
 QColor inputColour(const QString& code) {
