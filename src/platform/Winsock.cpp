@@ -41,10 +41,10 @@ int Winsock::State() const {
     if (!m_socket)
         return sckClosed;
     switch (m_socket->state()) {
-    case QAbstractSocket::HostLookupState: return 4;
+    case QAbstractSocket::HostLookupState: return sckResolvingHost;
     case QAbstractSocket::ConnectingState: return sckConnecting;
     case QAbstractSocket::ConnectedState: return sckConnected;
-    case QAbstractSocket::ClosingState: return 8;
+    case QAbstractSocket::ClosingState: return sckClosing;
     default: return m_socket->error() == QAbstractSocket::UnknownSocketError ? sckClosed : sckError;
     }
 }

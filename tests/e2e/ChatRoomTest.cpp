@@ -149,7 +149,7 @@ TEST_F(ChatRoomTest, BeingKickedReturnsToTheSignInWindow) {
     EXPECT_TRUE(paneText().contains("[ out you go ]"));
     EXPECT_FALSE(room().isVisible());
     EXPECT_TRUE(Login::form().isVisible());
-    EXPECT_EQ(room().sock.State(), 0);
+    EXPECT_EQ(room().sock.State(), Winsock::sckClosed);
     EXPECT_EQ(room().rtbTopic->Text(), "");
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 0 ]");
     EXPECT_EQ(room().NickCount(), 0);
