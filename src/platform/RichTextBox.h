@@ -34,6 +34,12 @@ public:
     QString Text() const;
     // Replaces the whole content with plain text; "" empties the control.
     void setText(const QString& text);
+    // The pane takes no markup: QTextEdit's entry points that read HTML or
+    // Markdown, or guess whether the text is rich, are not the box's.
+    void setHtml(const QString&) = delete;
+    void insertHtml(const QString&) = delete;
+    void append(const QString&) = delete;
+    void setMarkdown(const QString&) = delete;
     // Len(Text) without building the text.
     int TextLength() const;
     // Characters [start, start + length) of Text, clipped to the text.
