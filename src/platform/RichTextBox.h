@@ -124,4 +124,7 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
     int m_mousePointer = 1;
+    QPoint m_pressPosition;
+    bool m_dragged = false;
+    bool m_doubleClicked = false;
 };
