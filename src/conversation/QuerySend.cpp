@@ -38,7 +38,8 @@ void Query::DataOut_KeyPress(int& keyAscii) {
 
 void Query::sendTypedLine(const QString& text) {
     Channel& room = Channel::form();
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled(room, text));
+    PutColouredText(*DataIn,
+                    Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled(room, text));
     room.SendData(QStringLiteral("PRIVMSG ") + windowTitle() + QStringLiteral(" :") + styled(room, text));
     DoHistory(text);
     DataOut->clear();

@@ -16,7 +16,6 @@
 
 namespace {
 
-
 // The document keeps each line break as a paragraph separator.
 QString withLineFeeds(QString text) {
     return text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));

@@ -107,8 +107,8 @@ signals:
     void Change(int position, int removed, int added);
     void Click();
     void DblClick();
-    void KeyDown(int& keyCode, int shift);   // set keyCode to 0 to cancel the key
-    void KeyPress(int& keyAscii);            // set keyAscii to 0 to cancel the key
+    void KeyDown(int& keyCode, int shift); // set keyCode to 0 to cancel the key
+    void KeyPress(int& keyAscii);          // set keyAscii to 0 to cancel the key
     void MouseMove(int button, int shift, int xTwips, int yTwips);
     void MouseUp(int button, int shift, int xTwips, int yTwips);
 

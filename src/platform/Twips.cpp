@@ -53,7 +53,8 @@ int PixelsToTwipsY(int pixels) {
 }
 
 QRect TwipsToPixels(const TwipsRect& r) {
-    return QRect(TwipsToPixels(r.left), TwipsToPixelsY(r.top), TwipsToPixels(r.width), TwipsToPixelsY(r.height));
+    return QRect(TwipsToPixels(r.left), TwipsToPixelsY(r.top), TwipsToPixels(r.width),
+                 TwipsToPixelsY(r.height));
 }
 
 TwipsRect PixelsToTwips(const QRect& r) {

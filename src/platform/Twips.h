@@ -18,10 +18,10 @@ struct TwipsRect {
 double TwipsPerPixelX();
 double TwipsPerPixelY();
 
-int TwipsToPixels(int twips);    // horizontal measures
-int TwipsToPixelsY(int twips);   // vertical measures
-int PixelsToTwips(int pixels);   // horizontal measures
-int PixelsToTwipsY(int pixels);  // vertical measures
+int TwipsToPixels(int twips);   // horizontal measures
+int TwipsToPixelsY(int twips);  // vertical measures
+int PixelsToTwips(int pixels);  // horizontal measures
+int PixelsToTwipsY(int pixels); // vertical measures
 QRect TwipsToPixels(const TwipsRect& r);
 TwipsRect PixelsToTwips(const QRect& r);
 // The fewest pixels that make at least so many twips: for minimum sizes, which

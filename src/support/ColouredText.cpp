@@ -13,18 +13,20 @@
 
 namespace {
 
-constexpr quint32 rgb(quint32 r, quint32 g, quint32 b) { return r + 256 * g + 65536 * b; }
+constexpr quint32 rgb(quint32 r, quint32 g, quint32 b) {
+    return r + 256 * g + 65536 * b;
+}
 
 constexpr std::array<quint32, 16> IrcColourTable{
-    rgb(255, 255, 255), rgb(0, 0, 0),     rgb(0, 0, 127),     rgb(0, 127, 0),
-    rgb(255, 0, 0),     rgb(127, 0, 0),   rgb(127, 0, 127),   rgb(255, 127, 0),
-    rgb(255, 255, 0),   rgb(0, 255, 0),   rgb(0, 148, 144),   rgb(0, 255, 255),
-    rgb(0, 0, 255),     rgb(255, 0, 255), rgb(92, 92, 92),    rgb(184, 184, 184),
+    rgb(255, 255, 255), rgb(0, 0, 0),     rgb(0, 0, 127),   rgb(0, 127, 0),
+    rgb(255, 0, 0),     rgb(127, 0, 0),   rgb(127, 0, 127), rgb(255, 127, 0),
+    rgb(255, 255, 0),   rgb(0, 255, 0),   rgb(0, 148, 144), rgb(0, 255, 255),
+    rgb(0, 0, 255),     rgb(255, 0, 255), rgb(92, 92, 92),  rgb(184, 184, 184),
 };
 
 const std::array<QLatin1String, 10> ColourSpecPatterns{
-    QLatin1String("#"),    QLatin1String("##"),    QLatin1String("#,#"), QLatin1String("##,#"),
-    QLatin1String("#,##"), QLatin1String("#,"),    QLatin1String("##,"), QLatin1String("##,##"),
+    QLatin1String("#"),    QLatin1String("##"),  QLatin1String("#,#"), QLatin1String("##,#"),
+    QLatin1String("#,##"), QLatin1String("#,"),  QLatin1String("##,"), QLatin1String("##,##"),
     QLatin1String(",#"),   QLatin1String(",##"),
 };
 
@@ -47,8 +49,8 @@ bool isColourSpec(QStringView text) {
 }
 
 struct WriterStyle {
-    bool setsFont;      // the room writer sets the configured font on every line
-    bool plainIsBold;   // Chr(15) toggles bold like Chr(2)
+    bool setsFont;    // the room writer sets the configured font on every line
+    bool plainIsBold; // Chr(15) toggles bold like Chr(2)
 };
 
 void setFont(RichTextBox& rtb) {
@@ -128,8 +130,17 @@ bool hasCodes(const QString& text) {
 
 bool isWordSeparator(QChar c) {
     switch (c.unicode()) {
-    case u' ': case u',': case u'(': case u')': case u'[': case u']':
-    case u'{': case u'}': case u'"': case u'\'': case u'\t':
+    case u' ':
+    case u',':
+    case u'(':
+    case u')':
+    case u'[':
+    case u']':
+    case u'{':
+    case u'}':
+    case u'"':
+    case u'\'':
+    case u'\t':
         return true;
     default:
         return false;

@@ -13,8 +13,8 @@
 
 namespace {
 constexpr int Step = 55;
-constexpr int BottomGap = 450;   // the lower edge stays this far above the screen's
-constexpr int TopWhenUp = 2190;  // BottomGap + FullHeightTwips
+constexpr int BottomGap = 450;  // the lower edge stays this far above the screen's
+constexpr int TopWhenUp = 2190; // BottomGap + FullHeightTwips
 constexpr int SlideMs = 11;
 constexpr int HoldMs = 4000;
 
@@ -32,9 +32,10 @@ frmPopup::frmPopup() {
     Label1 = new QLabel(QStringLiteral("TazmirKorvu Messenger"), central);
     Label1->setGeometry(twipsToPixels(360, 90, 2000, 250));
     Label1->setStyleSheet(QStringLiteral("font-weight: bold; color: white; background: transparent;"));
-    Label2 = new QLabel(QStringLiteral("Messenger is already running! DOUBLE CLICK HERE or Right Click in Korvu Icon "
-                                       "in system tray to chat now."),
-                        central);
+    Label2 = new QLabel(
+        QStringLiteral("Messenger is already running! DOUBLE CLICK HERE or Right Click in Korvu Icon "
+                       "in system tray to chat now."),
+        central);
     Label2->setGeometry(twipsToPixels(120, 600, 2415, 1095));
     Label2->setWordWrap(true);
     Label2->setStyleSheet(QStringLiteral("color: #102040; background: transparent;"));

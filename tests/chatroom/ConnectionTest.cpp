@@ -40,7 +40,8 @@ TEST_F(ConnectionTest, RegistersWithTheLinesTheServerNeeds) {
     EXPECT_EQ(Login::form().mnu_Sign->text(), "Sign Out");
     EXPECT_TRUE(Login::form().Text1->isReadOnly());
     ASSERT_TRUE(waitForWelcome()) << paneText().toStdString();
-    EXPECT_TRUE(paneText().contains("Connecting to Tazmir Korvu Server port " + QString::number(server.port())));
+    EXPECT_TRUE(
+        paneText().contains("Connecting to Tazmir Korvu Server port " + QString::number(server.port())));
     EXPECT_TRUE(paneText().contains("Attempting To Connect Tazmir Korvu Server"));
     EXPECT_FALSE(room().mnu_File_Connect->isEnabled());
     EXPECT_TRUE(room().mnu_File_Disconnect->isEnabled());

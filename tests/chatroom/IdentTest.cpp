@@ -36,7 +36,8 @@ TEST_F(IdentTest, AnswersAtOnceAndAgainForAQueryWithCommaBlank) {
     peer.connectToHost("127.0.0.1", port);
     ASSERT_TRUE(peer.waitForConnected(2000));
     peer.write("6667, 1025\r\n");
-    const QByteArray greeting = QString("%1, %2 : USERID : UNIX : QVD\r\n").arg(port).arg(peer.localPort()).toUtf8();
+    const QByteArray greeting =
+        QString("%1, %2 : USERID : UNIX : QVD\r\n").arg(port).arg(peer.localPort()).toUtf8();
     // The greeting first, then the reply with no line end, then the close.
     EXPECT_EQ(readUntilClosed(peer), greeting + "6667, 1025 : USERID : UNIX : QVD");
     EXPECT_TRUE(paneText().contains("*** IDENT : 6667, 1025"));

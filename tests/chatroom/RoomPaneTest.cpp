@@ -127,8 +127,9 @@ TEST_F(RoomPaneTest, TopicBoxIsLockedUntilTheUserIsOperator) {
 TEST_F(RoomPaneTest, ClearScreenLeavesTwoLines) {
     PutColouredText(*room().DataIn, "old");
     room().mnu_options_clear_Click();
-    EXPECT_EQ(paneText(), " - Cleared Chat Screen\n - You've cleared your chat screen, all previous public messages "
-                          "cleared.\n");
+    EXPECT_EQ(paneText(),
+              " - Cleared Chat Screen\n - You've cleared your chat screen, all previous public messages "
+              "cleared.\n");
 }
 
 } // namespace

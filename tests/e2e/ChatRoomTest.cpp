@@ -57,7 +57,8 @@ TEST_F(ChatRoomTest, EntersTheRoomWithTopicAndMembers) {
     EXPECT_EQ(room().rtbTopic->Tag, "locked");
     EXPECT_TRUE(paneText().contains("You have entered to the chat room"));
     // The smiley of the topic line in the pane is a picture.
-    EXPECT_TRUE(paneText().contains("Topic is \"Hello " + QString(QChar(0xFFFC)) + " world\"")) << paneText().toStdString();
+    EXPECT_TRUE(paneText().contains("Topic is \"Hello " + QString(QChar(0xFFFC)) + " world\""))
+        << paneText().toStdString();
     EXPECT_EQ(listed().size(), 2);
     EXPECT_TRUE(listed().contains(me));
     EXPECT_TRUE(listed().first().startsWith("@"));
@@ -129,15 +130,18 @@ TEST_F(ChatRoomTest, PrivateMessagesOpenAConversation) {
 
 TEST_F(ChatRoomTest, AnswersCtcpRequests) {
     op.send("PRIVMSG " + me + " :" + Chr1 + "VERSION" + Chr1);
-    EXPECT_FALSE(op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 + "VERSION TazmirKorvu Messenger 1.0" + Chr1)).isEmpty());
+    EXPECT_FALSE(op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 + "VERSION TazmirKorvu Messenger 1.0" + Chr1))
+                     .isEmpty());
     op.send("PRIVMSG " + me + " :" + Chr1 + "PING 12345" + Chr1);
     EXPECT_FALSE(op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 +
-                                             QRegularExpression::escape("PING 0 seconds, cause Tazmir Korvu Messenger is elite.") +
+                                             QRegularExpression::escape(
+                                                 "PING 0 seconds, cause Tazmir Korvu Messenger is elite.") +
                                              Chr1))
                      .isEmpty());
     op.send("PRIVMSG " + roomName + " :" + Chr1 + "VERSION" + Chr1);
-    EXPECT_FALSE(
-        op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 + "VERSION Tazmir Korvu Messengr for Windows OS" + Chr1)).isEmpty());
+    EXPECT_FALSE(op.waitForLine(from(me, "NOTICE \\S+ :" + Chr1 +
+                                             "VERSION Tazmir Korvu Messengr for Windows OS" + Chr1))
+                     .isEmpty());
     EXPECT_TRUE(paneText().contains("has just requested your version"));
     EXPECT_TRUE(paneText().contains("has just pinged you"));
     EXPECT_EQ(G().QueryCount, 0);
