@@ -55,8 +55,7 @@ public:
         ClientTest::SetUp();
         room();
         G().MyNick = "me";
-        G().AutoJoin = "#r";
-        feed(":me!u@h JOIN #r");
+        feed(":me!u@h JOIN #r"); // the room window is #r's
     }
 
     void serverLine(const QString& line) { feed(line); }
