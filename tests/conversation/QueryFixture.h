@@ -2,11 +2,12 @@
 // window loaded but not connected.
 #pragma once
 
-#include "platform/EventPump.h"
 #include "conversation/Query.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/QtPrinters.h"
+#include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 #include "support/Globals.h"
 #include "support/WindowTables.h"
 
@@ -55,7 +56,8 @@ protected:
         const int at = static_cast<int>(box.Text().lastIndexOf(word));
         QTextCursor cursor(box.document());
         cursor.setPosition(at + static_cast<int>(word.size()) / 2);
-        return box.cursorRect(cursor).center() * 15;
+        const QPoint pixels = box.cursorRect(cursor).center();
+        return QPoint(PixelsToTwips(pixels.x()), PixelsToTwipsY(pixels.y()));
     }
 
     static void moveMouseOver(QWidget* widget) {

@@ -1,7 +1,8 @@
 // The coloured-text writer, read back run by run from a real rich text box.
+#include "support/ColouredText.h"
 #include "StandInWindows.h"
 #include "platform/RichTextBox.h"
-#include "support/ColouredText.h"
+#include "platform/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ std::vector<Piece> runsOf(const RichTextBox& box) {
         const QTextCharFormat format = it.fragment().charFormat();
         const QColor c = format.foreground().color();
         Piece run{it.fragment().text(), rgb(c.red(), c.green(), c.blue()), format.fontWeight() >= QFont::Bold,
-                format.fontUnderline()};
+                  format.fontUnderline()};
         if (!runs.empty() && runs.back().colour == run.colour && runs.back().bold == run.bold &&
             runs.back().underline == run.underline)
             runs.back().text += run.text;
@@ -147,7 +148,7 @@ TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {
         QTextCursor cursor(box.document());
         cursor.setPosition(position);
         const QRect r = box.cursorRect(cursor);
-        return QPointF((r.center().x() + 2) * 15.0, r.center().y() * 15.0);
+        return QPointF(PixelsToTwips(r.center().x() + 2), PixelsToTwipsY(r.center().y()));
     };
     const int inLink = line.text().indexOf("link") + 2; // the point stands after "li"
     const QPointF point = twipsOf(inLink);
