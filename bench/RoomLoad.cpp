@@ -16,7 +16,7 @@ LoopbackServer::LoopbackServer() {
     while (!m_server.hasPendingConnections())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     m_peer.reset(m_server.nextPendingConnection());
-    while (room.sock.State() != 7 || !room.mnu_File_Disconnect->isEnabled())
+    while (room.sock.State() != Winsock::sckConnected || !room.mnu_File_Disconnect->isEnabled())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     run({":irc.bench 001 me :Welcome", ":me!u@h JOIN :#bench"});
 }

@@ -21,7 +21,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolBar>
-#include <QtMath>
 
 namespace {
 
@@ -109,8 +108,8 @@ void Channel::buildWindow() {
     listPlacedControls();
     for (std::size_t k = 0; k < m_placed.size(); ++k)
         m_placed[k]->setGeometry(TwipsToPixels(m_geometry[k]));
-    client->setMinimumSize(qCeil((D::MinWidth - D::FrameWidth) / TwipsPerPixelX()),
-                           qCeil((D::MinHeight - D::FrameHeight) / TwipsPerPixelY()));
+    client->setMinimumSize(TwipsToPixelsAtLeast(D::MinWidth - D::FrameWidth),
+                           TwipsToPixelsAtLeastY(D::MinHeight - D::FrameHeight));
     resize(client->minimumSize());
 }
 

@@ -10,7 +10,6 @@
 #include "platform/RichTextBox.h"
 
 #include <QResizeEvent>
-#include <QtMath>
 
 namespace {
 
@@ -132,11 +131,6 @@ void assign(TwipsRect& r, Property property, int value) {
     }
 }
 
-// Client pixels that make at least the given outer twips.
-int clientPixels(int outerTwips, int frameTwips, double twipsPerPixel) {
-    return qCeil((outerTwips - frameTwips) / twipsPerPixel);
-}
-
 } // namespace
 
 void Channel::resizeEvent(QResizeEvent* event) {
@@ -154,8 +148,8 @@ int Channel::OuterHeight() const {
 
 void Channel::setOuterSize(int width, int height) {
     const QSize frame = size() - centralWidget()->size();
-    resize(clientPixels(width, D::FrameWidth, TwipsPerPixelX()) + frame.width(),
-           clientPixels(height, D::FrameHeight, TwipsPerPixelY()) + frame.height());
+    resize(TwipsToPixelsAtLeast(width - D::FrameWidth) + frame.width(),
+           TwipsToPixelsAtLeastY(height - D::FrameHeight) + frame.height());
 }
 
 // The resize this causes, and any that the final pump brings, run the handler

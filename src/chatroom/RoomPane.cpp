@@ -3,6 +3,7 @@
 #include "chatroom/Channel.h"
 
 #include "platform/EventPump.h"
+#include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -16,20 +17,14 @@
 
 namespace {
 
-constexpr int KeyEnter = 13;
-constexpr int KeyBackspace = 8;
-constexpr int KeyDelete = 46;
-constexpr int KeyUp = 38;
-constexpr int KeyDown = 40;
-
 // The input line's own colours for the colour codes (not the IRC colour table).
 QColor inputColour(const QString& code) {
     static const QHash<QString, QColor> colours{
-        {"1", QColor(0, 0, 0)},       {"2", QColor(0, 0, 99)},    {"3", QColor(0, 99, 0)},
-        {"4", QColor(255, 0, 0)},     {"5", QColor(99, 0, 0)},    {"6", QColor(99, 0, 99)},
-        {"7", QColor(255, 160, 0)},   {"8", QColor(255, 255, 0)}, {"9", QColor(0, 255, 60)},
+        {"1", QColor(0, 0, 0)},       {"2", QColor(0, 0, 99)},     {"3", QColor(0, 99, 0)},
+        {"4", QColor(255, 0, 0)},     {"5", QColor(99, 0, 0)},     {"6", QColor(99, 0, 99)},
+        {"7", QColor(255, 160, 0)},   {"8", QColor(255, 255, 0)},  {"9", QColor(0, 255, 60)},
         {"10", QColor(0, 99, 99)},    {"11", QColor(0, 255, 255)}, {"12", QColor(0, 0, 255)},
-        {"13", QColor(230, 0, 255)},  {"14", QColor(99, 99, 99)}, {"15", QColor(165, 165, 165)},
+        {"13", QColor(230, 0, 255)},  {"14", QColor(99, 99, 99)},  {"15", QColor(165, 165, 165)},
         {"rainbow", QColor(0, 0, 0)},
     };
     return colours.value(code, QColor(0, 0, 0));
@@ -48,7 +43,8 @@ void Channel::PutText(const QString& nick, const QString& text) {
         return;
     }
     PutColouredText(*DataIn, TrimBlanks(Chr3 + QStringLiteral("12") + QStringLiteral("<") + nick +
-                                        QStringLiteral(">") + Chr3 + QStringLiteral(" ") + QStringLiteral(" ") + text));
+                                        QStringLiteral(">") + Chr3 + QStringLiteral(" ") +
+                                        QStringLiteral(" ") + text));
 }
 
 void Channel::DataOut_KeyPress(int& keyAscii) {
@@ -72,14 +68,14 @@ void Channel::sendTypedLine() {
     const QString style = BoldCode + Chr3 + ColourCode + QLatin1Char(' ') + UnderlineCode;
     if (s.startsWith(QLatin1Char('!'))) {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + t);
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick + QStringLiteral("> ") +
-                                     style + t);
+        PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick +
+                                     QStringLiteral("> ") + style + t);
     } else if (s.left(4) == QLatin1String("IRC ")) {
         SendData(s.mid(4));
     } else {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + style + t);
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick + Chr2 + Chr2 +
-                                     QStringLiteral(">") + style + t);
+        PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick + Chr2 +
+                                     Chr2 + QStringLiteral(">") + style + t);
         DoHistory();
     }
     DataOut->clear();
@@ -130,9 +126,10 @@ void Channel::CheckRTF(RichTextBox& rtb, int position, int added) {
 void Channel::mnu_options_clear_Click() {
     DataIn->setText(QString());
     PutColouredText(*DataIn, Chr3 + QStringLiteral("14") + QStringLiteral("- Cleared Chat Screen"));
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("14") +
-                                 QStringLiteral("- You've cleared your chat screen, all previous public messages "
-                                                "cleared."));
+    PutColouredText(*DataIn,
+                    Chr3 + QStringLiteral("14") +
+                        QStringLiteral("- You've cleared your chat screen, all previous public messages "
+                                       "cleared."));
 }
 
 void Channel::topicKeyDown(int& keyCode) {

@@ -4,6 +4,7 @@
 
 #include "chatroom/Channel.h"
 #include "platform/EventPump.h"
+#include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -12,10 +13,6 @@
 #include <QLineEdit>
 
 namespace {
-
-constexpr int EnterKey = 13;
-constexpr int UpKey = 38;
-constexpr int DownKey = 40;
 
 // The room's style codes before the text, as the room sends its own lines.
 QString styled(const Channel& room, const QString& text) {
@@ -27,7 +24,7 @@ QString styled(const Channel& room, const QString& text) {
 void Query::DataOut_KeyPress(int& keyAscii) {
     MarkRead();
     setWindowTitle(m_queryNick);
-    if (keyAscii == EnterKey) {
+    if (keyAscii == KeyEnter) {
         const QString text = DataOut->text();
         if (TrimBlanks(text).isEmpty())
             return;
@@ -41,14 +38,15 @@ void Query::DataOut_KeyPress(int& keyAscii) {
 
 void Query::sendTypedLine(const QString& text) {
     Channel& room = Channel::form();
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled(room, text));
+    PutColouredText(*DataIn,
+                    Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled(room, text));
     room.SendData(QStringLiteral("PRIVMSG ") + windowTitle() + QStringLiteral(" :") + styled(room, text));
     DoHistory(text);
     DataOut->clear();
 }
 
 void Query::Image2_Click() {
-    int keyAscii = EnterKey;
+    int keyAscii = KeyEnter;
     DataOut_KeyPress(keyAscii);
 }
 
@@ -61,7 +59,7 @@ void Query::DoHistory(const QString& text) {
 
 // Down never empties the line: past the newest entry it only beeps.
 void Query::DataOut_KeyDown(int& keyCode, int) {
-    if (keyCode == UpKey) {
+    if (keyCode == KeyUp) {
         if (QueryHistoryPos > 1) {
             --QueryHistoryPos;
             showHistoryEntry();
@@ -69,7 +67,7 @@ void Query::DataOut_KeyDown(int& keyCode, int) {
         } else {
             Beep();
         }
-    } else if (keyCode == DownKey) {
+    } else if (keyCode == KeyDown) {
         if (QueryHistoryPos < QueryHistory.size()) {
             ++QueryHistoryPos;
             showHistoryEntry();

@@ -1,4 +1,4 @@
-#include "platform/KeyEvents.h"
+#include "platform/KeyCodes.h"
 
 #include <QKeyEvent>
 
@@ -10,24 +10,66 @@ struct KeyCode {
 };
 
 constexpr KeyCode VirtualKeys[] = {
-    {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},      {Qt::Key_Clear, 12},
-    {Qt::Key_Return, 13},     {Qt::Key_Enter, 13},       {Qt::Key_Shift, 16},       {Qt::Key_Control, 17},
-    {Qt::Key_Alt, 18},        {Qt::Key_Pause, 19},       {Qt::Key_CapsLock, 20},    {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},      {Qt::Key_PageUp, 33},      {Qt::Key_PageDown, 34},    {Qt::Key_End, 35},
-    {Qt::Key_Home, 36},       {Qt::Key_Left, 37},        {Qt::Key_Up, 38},          {Qt::Key_Right, 39},
-    {Qt::Key_Down, 40},       {Qt::Key_Insert, 45},      {Qt::Key_Delete, 46},      {Qt::Key_Exclam, 49},
-    {Qt::Key_At, 50},         {Qt::Key_NumberSign, 51},  {Qt::Key_Dollar, 52},      {Qt::Key_Percent, 53},
-    {Qt::Key_AsciiCircum, 54}, {Qt::Key_Ampersand, 55},  {Qt::Key_Asterisk, 56},    {Qt::Key_ParenLeft, 57},
-    {Qt::Key_ParenRight, 48}, {Qt::Key_Semicolon, 186},  {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},
-    {Qt::Key_Plus, 187},      {Qt::Key_Comma, 188},      {Qt::Key_Less, 188},       {Qt::Key_Minus, 189},
-    {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},    {Qt::Key_Greater, 190},    {Qt::Key_Slash, 191},
-    {Qt::Key_Question, 191},  {Qt::Key_QuoteLeft, 192},  {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
-    {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220},  {Qt::Key_Bar, 220},        {Qt::Key_BracketRight, 221},
-    {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Backspace, KeyBackspace},
+    {Qt::Key_Tab, KeyTab},
+    {Qt::Key_Backtab, KeyTab},
+    {Qt::Key_Clear, 12},
+    {Qt::Key_Return, KeyEnter},
+    {Qt::Key_Enter, KeyEnter},
+    {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},
+    {Qt::Key_Pause, 19},
+    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, KeyEscape},
+    {Qt::Key_Space, 32},
+    {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},
+    {Qt::Key_Up, KeyUp},
+    {Qt::Key_Right, 39},
+    {Qt::Key_Down, KeyDown},
+    {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, KeyDelete},
+    {Qt::Key_Exclam, 49},
+    {Qt::Key_At, 50},
+    {Qt::Key_NumberSign, 51},
+    {Qt::Key_Dollar, 52},
+    {Qt::Key_Percent, 53},
+    {Qt::Key_AsciiCircum, 54},
+    {Qt::Key_Ampersand, 55},
+    {Qt::Key_Asterisk, 56},
+    {Qt::Key_ParenLeft, 57},
+    {Qt::Key_ParenRight, 48},
+    {Qt::Key_Semicolon, 186},
+    {Qt::Key_Colon, 186},
+    {Qt::Key_Equal, 187},
+    {Qt::Key_Plus, 187},
+    {Qt::Key_Comma, 188},
+    {Qt::Key_Less, 188},
+    {Qt::Key_Minus, 189},
+    {Qt::Key_Underscore, 189},
+    {Qt::Key_Period, 190},
+    {Qt::Key_Greater, 190},
+    {Qt::Key_Slash, 191},
+    {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192},
+    {Qt::Key_AsciiTilde, 192},
+    {Qt::Key_BracketLeft, 219},
+    {Qt::Key_BraceLeft, 219},
+    {Qt::Key_Backslash, 220},
+    {Qt::Key_Bar, 220},
+    {Qt::Key_BracketRight, 221},
+    {Qt::Key_BraceRight, 221},
+    {Qt::Key_Apostrophe, 222},
+    {Qt::Key_QuoteDbl, 222},
 };
 
 constexpr KeyCode KeypadKeys[] = {
-    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Minus, 109}, {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},  {Qt::Key_Minus, 109},
+    {Qt::Key_Period, 110},   {Qt::Key_Slash, 111},
 };
 
 template <std::size_t N> int lookUp(const KeyCode (&table)[N], int key) {
@@ -60,13 +102,13 @@ int KeyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return KeyEnter;
     case Qt::Key_Backspace:
-        return 8;
+        return KeyBackspace;
     case Qt::Key_Escape:
-        return 27;
+        return KeyEscape;
     case Qt::Key_Tab:
-        return 9;
+        return KeyTab;
     case Qt::Key_Delete:
         return 0;
     default:

@@ -1,14 +1,11 @@
 #include "platform/PictureFragments.h"
 
 #include "platform/Metafile.h"
+#include "platform/Twips.h"
 
 #include <QHash>
-#include <cmath>
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
-constexpr double HimetricPerPixel = 2540.0 / 96.0;
 
 struct DecodedPicture {
     QString hex;
@@ -38,10 +35,10 @@ DecodedPicture decodedPicture(QStringView hex) {
 // Goal size in twips, else the picture's extent in HIMETRIC, else its pixels.
 int displaySide(qint64 goalTwips, qint64 himetric, int imageSide) {
     const auto sane = [](qint64 pixels) { return pixels >= 1 && pixels <= MetafileMaxPictureSide; };
-    const qint64 fromGoal = std::llround(double(goalTwips) / TwipsPerPixel);
+    const qint64 fromGoal = TwipsToPicturePixels(goalTwips);
     if (sane(fromGoal))
         return int(fromGoal);
-    const qint64 fromExtent = std::llround(double(himetric) / HimetricPerPixel);
+    const qint64 fromExtent = HimetricToPicturePixels(himetric);
     return sane(fromExtent) ? int(fromExtent) : imageSide;
 }
 

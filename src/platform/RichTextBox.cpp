@@ -1,14 +1,10 @@
 #include "platform/RichTextBox.h"
 
 #include "platform/CharStyle.h"
-#include "platform/KeyEvents.h"
 #include "platform/PaneLayout.h"
 #include "platform/PictureFragments.h"
 
-#include <QApplication>
 #include <QFontInfo>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
@@ -19,9 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
-constexpr int LinkHandPointer = 99;
 
 // The document keeps each line break as a paragraph separator.
 QString withLineFeeds(QString text) {
@@ -56,9 +49,6 @@ struct RichTextBox::Private {
     bool closingBatch = false;  // the document reports the batch's edits, told already...
     bool batchReported = false; // ...once; a trim of old lines after that is news
     bool followsEnd = true;     // the view was at the bottom: keep it there as text arrives
-    QPoint pressPosition;
-    bool dragged = false;
-    bool doubleClicked = false;
 
     // Marks our own edits; inside a batch the first one opens the box's deferred
     // edit block. While the block is open the document reports nothing, so the
@@ -344,13 +334,15 @@ void RichTextBox::setSelFontSize(int points) {
     d->restyle(ApplyFontSize);
 }
 
-void RichTextBox::setMousePointer(int pointer) {
-    m_mousePointer = pointer;
-    viewport()->setCursor(pointer == LinkHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
 int RichTextBox::CharFromPos(QPoint clientPixels) const {
     return cursorForPosition(clientPixels).position();
+}
+
+// A taller view shows lines above those laid out for the last view: they are laid
+// out before they are drawn, so that a view following the end stays there.
+void RichTextBox::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    static_cast<PaneLayout*>(document()->documentLayout())->layOutEnd(viewport()->height());
 }
 
 RichTextBox::Batch::Batch() {
@@ -365,72 +357,4 @@ RichTextBox::Batch::~Batch() {
     for (const QPointer<RichTextBox>& box : boxes)
         if (box)
             box->d->endBatch();
-}
-
-void RichTextBox::keyPressEvent(QKeyEvent* event) {
-    int keyCode = VirtualKeyCode(*event);
-    if (keyCode != 0) {
-        emit KeyDown(keyCode, ShiftMask(event->modifiers()));
-        if (keyCode == 0) {
-            event->accept();
-            return;
-        }
-    }
-    const int typed = KeyAscii(*event);
-    int code = typed;
-    if (code != 0) {
-        emit KeyPress(code);
-        if (code == 0) {
-            event->accept();
-            return;
-        }
-    }
-    if (code == typed) {
-        QTextEdit::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(QChar(char16_t(code))),
-                       event->isAutoRepeat(), quint16(event->count()));
-    QTextEdit::keyPressEvent(&replaced);
-    event->setAccepted(replaced.isAccepted());
-}
-
-void RichTextBox::mousePressEvent(QMouseEvent* event) {
-    d->pressPosition = event->position().toPoint();
-    d->dragged = false;
-    QTextEdit::mousePressEvent(event);
-}
-
-void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
-    QTextEdit::mouseMoveEvent(event);
-    const QPoint at = event->position().toPoint();
-    if ((event->buttons() & Qt::LeftButton) &&
-        (at - d->pressPosition).manhattanLength() >= QApplication::startDragDistance())
-        d->dragged = true;
-    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
-                   at.y() * TwipsPerPixel);
-}
-
-void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
-    QTextEdit::mouseReleaseEvent(event);
-    const QPoint at = event->position().toPoint();
-    const bool click = event->button() == Qt::LeftButton && !d->dragged && !d->doubleClicked;
-    d->doubleClicked = false;
-    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), at.x() * TwipsPerPixel,
-                 at.y() * TwipsPerPixel);
-    if (click)
-        emit Click();
-}
-
-// A taller view shows lines above those laid out for the last view: they are laid
-// out before they are drawn, so that a view following the end stays there.
-void RichTextBox::resizeEvent(QResizeEvent* event) {
-    QTextEdit::resizeEvent(event);
-    static_cast<PaneLayout*>(document()->documentLayout())->layOutEnd(viewport()->height());
-}
-
-void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTextEdit::mouseDoubleClickEvent(event);
-    d->doubleClicked = true; // its release is not a click
-    emit DblClick();
 }

@@ -34,6 +34,12 @@ public:
     QString Text() const;
     // Replaces the whole content with plain text; "" empties the control.
     void setText(const QString& text);
+    // The pane takes no markup: QTextEdit's entry points that read HTML or
+    // Markdown, or guess whether the text is rich, are not the box's.
+    void setHtml(const QString&) = delete;
+    void insertHtml(const QString&) = delete;
+    void append(const QString&) = delete;
+    void setMarkdown(const QString&) = delete;
     // Len(Text) without building the text.
     int TextLength() const;
     // Characters [start, start + length) of Text, clipped to the text.
@@ -101,8 +107,8 @@ signals:
     void Change(int position, int removed, int added);
     void Click();
     void DblClick();
-    void KeyDown(int& keyCode, int shift);   // set keyCode to 0 to cancel the key
-    void KeyPress(int& keyAscii);            // set keyAscii to 0 to cancel the key
+    void KeyDown(int& keyCode, int shift); // set keyCode to 0 to cancel the key
+    void KeyPress(int& keyAscii);          // set keyAscii to 0 to cancel the key
     void MouseMove(int button, int shift, int xTwips, int yTwips);
     void MouseUp(int button, int shift, int xTwips, int yTwips);
 
@@ -118,4 +124,7 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
     int m_mousePointer = 1;
+    QPoint m_pressPosition;
+    bool m_dragged = false;
+    bool m_doubleClicked = false;
 };

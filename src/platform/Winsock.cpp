@@ -12,13 +12,20 @@ namespace {
 // them see familiar values.
 int errorNumber(QAbstractSocket::SocketError error) {
     switch (error) {
-    case QAbstractSocket::ConnectionRefusedError: return 10061;
-    case QAbstractSocket::SocketTimeoutError: return 10060;
-    case QAbstractSocket::HostNotFoundError: return 11001;
-    case QAbstractSocket::NetworkError: return 10065;
-    case QAbstractSocket::AddressInUseError: return 10048;
-    case QAbstractSocket::SocketAccessError: return 10013;
-    default: return 10000 + static_cast<int>(error);
+    case QAbstractSocket::ConnectionRefusedError:
+        return 10061;
+    case QAbstractSocket::SocketTimeoutError:
+        return 10060;
+    case QAbstractSocket::HostNotFoundError:
+        return 11001;
+    case QAbstractSocket::NetworkError:
+        return 10065;
+    case QAbstractSocket::AddressInUseError:
+        return 10048;
+    case QAbstractSocket::SocketAccessError:
+        return 10013;
+    default:
+        return 10000 + static_cast<int>(error);
     }
 }
 
@@ -41,11 +48,16 @@ int Winsock::State() const {
     if (!m_socket)
         return sckClosed;
     switch (m_socket->state()) {
-    case QAbstractSocket::HostLookupState: return 4;
-    case QAbstractSocket::ConnectingState: return sckConnecting;
-    case QAbstractSocket::ConnectedState: return sckConnected;
-    case QAbstractSocket::ClosingState: return 8;
-    default: return m_socket->error() == QAbstractSocket::UnknownSocketError ? sckClosed : sckError;
+    case QAbstractSocket::HostLookupState:
+        return sckResolvingHost;
+    case QAbstractSocket::ConnectingState:
+        return sckConnecting;
+    case QAbstractSocket::ConnectedState:
+        return sckConnected;
+    case QAbstractSocket::ClosingState:
+        return sckClosing;
+    default:
+        return m_socket->error() == QAbstractSocket::UnknownSocketError ? sckClosed : sckError;
     }
 }
 

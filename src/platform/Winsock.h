@@ -20,7 +20,15 @@ class QTcpSocket;
 class Winsock : public QObject {
     Q_OBJECT
 public:
-    enum StateValue { sckClosed = 0, sckListening = 2, sckConnecting = 6, sckConnected = 7, sckError = 9 };
+    enum StateValue {
+        sckClosed = 0,
+        sckListening = 2,
+        sckResolvingHost = 4,
+        sckConnecting = 6,
+        sckConnected = 7,
+        sckClosing = 8,
+        sckError = 9,
+    };
 
     explicit Winsock(QObject* parent = nullptr);
     ~Winsock() override;

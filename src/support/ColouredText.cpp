@@ -1,6 +1,7 @@
 #include "support/ColouredText.h"
 
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"
 #include "support/Windows.h"
@@ -9,22 +10,23 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
-constexpr quint32 rgb(quint32 r, quint32 g, quint32 b) { return r + 256 * g + 65536 * b; }
+constexpr quint32 rgb(quint32 r, quint32 g, quint32 b) {
+    return r + 256 * g + 65536 * b;
+}
 
 constexpr std::array<quint32, 16> IrcColourTable{
-    rgb(255, 255, 255), rgb(0, 0, 0),     rgb(0, 0, 127),     rgb(0, 127, 0),
-    rgb(255, 0, 0),     rgb(127, 0, 0),   rgb(127, 0, 127),   rgb(255, 127, 0),
-    rgb(255, 255, 0),   rgb(0, 255, 0),   rgb(0, 148, 144),   rgb(0, 255, 255),
-    rgb(0, 0, 255),     rgb(255, 0, 255), rgb(92, 92, 92),    rgb(184, 184, 184),
+    rgb(255, 255, 255), rgb(0, 0, 0),     rgb(0, 0, 127),   rgb(0, 127, 0),
+    rgb(255, 0, 0),     rgb(127, 0, 0),   rgb(127, 0, 127), rgb(255, 127, 0),
+    rgb(255, 255, 0),   rgb(0, 255, 0),   rgb(0, 148, 144), rgb(0, 255, 255),
+    rgb(0, 0, 255),     rgb(255, 0, 255), rgb(92, 92, 92),  rgb(184, 184, 184),
 };
 
 const std::array<QLatin1String, 10> ColourSpecPatterns{
-    QLatin1String("#"),    QLatin1String("##"),    QLatin1String("#,#"), QLatin1String("##,#"),
-    QLatin1String("#,##"), QLatin1String("#,"),    QLatin1String("##,"), QLatin1String("##,##"),
+    QLatin1String("#"),    QLatin1String("##"),  QLatin1String("#,#"), QLatin1String("##,#"),
+    QLatin1String("#,##"), QLatin1String("#,"),  QLatin1String("##,"), QLatin1String("##,##"),
     QLatin1String(",#"),   QLatin1String(",##"),
 };
 
@@ -47,8 +49,8 @@ bool isColourSpec(QStringView text) {
 }
 
 struct WriterStyle {
-    bool setsFont;      // the room writer sets the configured font on every line
-    bool plainIsBold;   // Chr(15) toggles bold like Chr(2)
+    bool setsFont;    // the room writer sets the configured font on every line
+    bool plainIsBold; // Chr(15) toggles bold like Chr(2)
 };
 
 void setFont(RichTextBox& rtb) {
@@ -128,8 +130,17 @@ bool hasCodes(const QString& text) {
 
 bool isWordSeparator(QChar c) {
     switch (c.unicode()) {
-    case u' ': case u',': case u'(': case u')': case u'[': case u']':
-    case u'{': case u'}': case u'"': case u'\'': case u'\t':
+    case u' ':
+    case u',':
+    case u'(':
+    case u')':
+    case u'[':
+    case u']':
+    case u'{':
+    case u'}':
+    case u'"':
+    case u'\'':
+    case u'\t':
         return true;
     default:
         return false;
@@ -176,9 +187,7 @@ bool IsColourSpec(const QString& text) {
 // Looks within the line under the point: every pane line starts with a blank,
 // so a word never reaches into the line before it.
 QString WordAtPoint(const RichTextBox& rtb, double xTwips, double yTwips) {
-    constexpr int TwipsPerPixel = 15;
-    const QPoint pixels(static_cast<int>(std::lround(xTwips)) / TwipsPerPixel,
-                        static_cast<int>(std::lround(yTwips)) / TwipsPerPixel);
+    const QPoint pixels(TwipsToPixels(qRound(xTwips)), TwipsToPixelsY(qRound(yTwips)));
     const int p = rtb.CharFromPos(pixels);
     if (p < 1 || p >= rtb.TextLength())
         return QString();

@@ -2,16 +2,14 @@
 
 #include "platform/Metafile.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 
 #include <QDir>
 #include <QHash>
 #include <QRandomGenerator>
-#include <cmath>
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-constexpr double HimetricPerPixel = 2540.0 / 96.0;
 // Smileys repeat on nearly every line; a handful of distinct pictures is usual,
 // so the memo is simply dropped when it grows past this.
 constexpr qsizetype MaxMemoisedPictures = 256;
@@ -20,11 +18,11 @@ constexpr int TempNameLength = 12;
 constexpr QLatin1StringView TempNameCharacters("123567890qwertyuiopasdfghjklzxcvbnm");
 
 QString himetric(int pixels) {
-    return QString::number(std::lround(pixels * HimetricPerPixel));
+    return QString::number(PicturePixelsToHimetric(pixels));
 }
 
 QString twips(int pixels) {
-    return QString::number(qint64(pixels) * TwipsPerPixel);
+    return QString::number(PicturePixelsToTwips(pixels));
 }
 
 QString buildPictureRTF(const QImage& picture) {

@@ -3,7 +3,8 @@
 #include <QImage>
 
 // The picture of the smiley with this index, at the size of its cell in the
-// picker (18x18 pixels for most; a few are wider). Transparent around the
-// drawing. The same picture every time; drawing text needs a QGuiApplication.
-// An index without a smiley gives an empty 18x18 picture.
-QImage DrawSmileyPicture(int index);
+// picker (18x18 pixels for most; a few are wider), transparent around the
+// drawing. The pictures are drawn by scripts/make-smiley-pictures into
+// resources/smileys/ and compiled in. An index without a smiley gives an empty
+// 18x18 picture.
+QImage SmileyPicture(int index);

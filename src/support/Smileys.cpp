@@ -367,7 +367,7 @@ private:
 
 Smiley smileyOf(const SmileyCode& entry) {
     const QString code = QString::fromUtf16(entry.code);
-    return {entry.index, code, DrawSmileyPicture(entry.index),
+    return {entry.index, code, SmileyPicture(entry.index),
             entry.index == IndexWithoutToolTip ? QString() : code};
 }
 

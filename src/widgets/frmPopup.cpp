@@ -2,6 +2,7 @@
 
 #include "chatroom/Channel.h"
 #include "platform/EventPump.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,16 +12,17 @@
 #include <QScreen>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
 constexpr int Step = 55;
-constexpr int BottomGap = 450;   // the lower edge stays this far above the screen's
-constexpr int TopWhenUp = 2190;  // BottomGap + FullHeightTwips
+constexpr int BottomGap = 450;  // the lower edge stays this far above the screen's
+constexpr int TopWhenUp = 2190; // BottomGap + FullHeightTwips
 constexpr int SlideMs = 11;
 constexpr int HoldMs = 4000;
 
+// A window is never less than a pixel high.
 QRect twipsToPixels(int left, int top, int width, int height) {
-    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                 std::max(1, height / TwipsPerPixel));
+    QRect pixels = TwipsToPixels(TwipsRect{left, top, width, height});
+    pixels.setHeight(std::max(1, pixels.height()));
+    return pixels;
 }
 } // namespace
 
@@ -30,9 +32,10 @@ frmPopup::frmPopup() {
     Label1 = new QLabel(QStringLiteral("TazmirKorvu Messenger"), central);
     Label1->setGeometry(twipsToPixels(360, 90, 2000, 250));
     Label1->setStyleSheet(QStringLiteral("font-weight: bold; color: white; background: transparent;"));
-    Label2 = new QLabel(QStringLiteral("Messenger is already running! DOUBLE CLICK HERE or Right Click in Korvu Icon "
-                                       "in system tray to chat now."),
-                        central);
+    Label2 = new QLabel(
+        QStringLiteral("Messenger is already running! DOUBLE CLICK HERE or Right Click in Korvu Icon "
+                       "in system tray to chat now."),
+        central);
     Label2->setGeometry(twipsToPixels(120, 600, 2415, 1095));
     Label2->setWordWrap(true);
     Label2->setStyleSheet(QStringLiteral("color: #102040; background: transparent;"));
@@ -44,11 +47,11 @@ frmPopup::frmPopup() {
 }
 
 int frmPopup::ScreenHeightTwips() {
-    return QGuiApplication::primaryScreen()->geometry().height() * TwipsPerPixel;
+    return PixelsToTwipsY(QGuiApplication::primaryScreen()->geometry().height());
 }
 
 int frmPopup::ScreenWidthTwips() {
-    return QGuiApplication::primaryScreen()->geometry().width() * TwipsPerPixel;
+    return PixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
 }
 
 void frmPopup::Form_Load() {
@@ -118,7 +121,7 @@ bool frmPopup::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPopup::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QLinearGradient face(0, 0, 0, FullHeightTwips / TwipsPerPixel);
+    QLinearGradient face(0, 0, 0, TwipsToPixelsY(FullHeightTwips));
     face.setColorAt(0, QColor(40, 80, 160));
     face.setColorAt(0.25, QColor(120, 160, 230));
     face.setColorAt(1, QColor(230, 238, 250));

@@ -314,7 +314,7 @@ TEST_F(LoginTest, TheSignMenuFollowsItsCaption) {
     login.mnu_Sign->trigger();
     EXPECT_EQ(login.mnu_Sign->text(), "Sign In");
     EXPECT_FALSE(login.Text1->isReadOnly());
-    EXPECT_EQ(room().sock.State(), 0);
+    EXPECT_EQ(room().sock.State(), Winsock::sckClosed);
     EXPECT_TRUE(paneText().contains("You are Disconnected from"));
 }
 
@@ -342,7 +342,7 @@ TEST_F(LoginTest, CloseAnsweredYesEndsTheProgramAtOnce) {
     EXPECT_EQ(runEventLoop([&] { login.mnu_Close->trigger(); }), 0);
     EXPECT_FALSE(traffic().contains("<< "));
     EXPECT_FALSE(login.gSysTray->NotifyIcon().isVisible());
-    EXPECT_EQ(room().sock.State(), 7);
+    EXPECT_EQ(room().sock.State(), Winsock::sckConnected);
 }
 
 // There is no notification area offscreen: closing minimises the window

@@ -89,7 +89,7 @@ TEST_F(ConnectionTest, ServerClosingTheConnection) {
     ASSERT_TRUE(waitForWelcome());
     own.stop();
     ASSERT_TRUE(waitForPane("Disconnected by SERVER from " + G().ServerHost));
-    EXPECT_EQ(room().sock.State(), 0);
+    EXPECT_EQ(room().sock.State(), Winsock::sckClosed);
     EXPECT_EQ(room().mnu_File_Connect->text(), "&Connect");
     EXPECT_TRUE(room().mnu_File_Connect->isEnabled());
     EXPECT_EQ(room().Text1->text(), QString::number(own.port())); // the port stays

@@ -17,7 +17,7 @@ protected:
     // may go nowhere.
     quint16 listen() {
         connectTo(IrcTestServer::shared(), IrcTestServer::uniqueNick("ident"));
-        EXPECT_EQ(room().IDENT.State(), 2);
+        EXPECT_EQ(room().IDENT.State(), Winsock::sckListening);
         return static_cast<quint16>(room().IDENT.LocalPort);
     }
     static QByteArray readUntilClosed(QTcpSocket& socket) {

@@ -4,6 +4,7 @@
 #include "chatroom/DebugWin.h"
 #include "fixtures/ClientFixture.h"
 #include "fixtures/IrcTestServer.h"
+#include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -24,7 +25,7 @@ protected:
     }
     void type(const QString& text) {
         room().DataOut->setText(text);
-        int key = 13;
+        int key = KeyEnter;
         room().DataOut_KeyPress(key);
     }
 };
@@ -69,32 +70,32 @@ TEST_F(RoomPaneTest, HistoryKeepsOneLineMoreThanItsLimit) {
     for (int k = 1; k <= 40; ++k)
         type(QString("line %1").arg(k));
     EXPECT_EQ(room().SentLines.size(), 31);
-    int up = 38;
+    int up = KeyUp;
     int steps = 0;
     while (beeps == 0) {
-        up = 38;
+        up = KeyUp;
         room().DataOut_KeyDown(up);
         if (up == 0)
             ++steps;
     }
     EXPECT_EQ(steps, 31);
     EXPECT_EQ(room().DataOut->text(), "line 10");
-    int down = 40;
+    int down = KeyDown;
     room().DataOut_KeyDown(down);
     EXPECT_EQ(room().DataOut->text(), "line 11");
     for (int k = 0; k < 40; ++k) {
-        down = 40;
+        down = KeyDown;
         room().DataOut_KeyDown(down);
     }
     EXPECT_EQ(room().DataOut->text(), "line 40"); // Down never empties the line
 }
 
 TEST_F(RoomPaneTest, EmptyHistoryBeepsBothWays) {
-    int up = 38, down = 40;
+    int up = KeyUp, down = KeyDown;
     room().DataOut_KeyDown(up);
     room().DataOut_KeyDown(down);
     EXPECT_EQ(beeps, 2);
-    EXPECT_EQ(up, 38);
+    EXPECT_EQ(up, KeyUp);
 }
 
 TEST_F(RoomPaneTest, TopicBoxIsLockedUntilTheUserIsOperator) {

@@ -6,7 +6,9 @@
 #include "fixtures/ClientFixture.h"
 #include "fixtures/PaneReading.h"
 #include "fixtures/QtPrinters.h"
+#include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 #include "support/Globals.h"
 #include "support/WindowTables.h"
 
@@ -34,6 +36,7 @@ protected:
     // pane's mouse events report it.
     static QPoint twipsInside(const RichTextBox& box, const QString& word) {
         const int at = static_cast<int>(box.Text().lastIndexOf(word));
-        return cursorRectAt(box, at + static_cast<int>(word.size()) / 2).center() * 15;
+        const QPoint pixels = cursorRectAt(box, at + static_cast<int>(word.size()) / 2).center();
+        return QPoint(PixelsToTwips(pixels.x()), PixelsToTwipsY(pixels.y()));
     }
 };

@@ -6,6 +6,7 @@
 #include "fixtures/IrcPeer.h"
 #include "fixtures/IrcTestServer.h"
 #include "fixtures/Wait.h"
+#include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
@@ -90,7 +91,7 @@ TEST_F(ChatRoomTest, FollowsAnotherUserThroughTheRoom) {
 
 TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
     room().DataOut->setText("hello all");
-    int enter = 13;
+    int enter = KeyEnter;
     room().DataOut_KeyPress(enter);
     const QString line = op.waitForLine(relayedFrom(me, "PRIVMSG " + QRegularExpression::escape(roomName)));
     EXPECT_TRUE(line.endsWith(":" + Chr3 + "1 hello all")) << line.toStdString();
@@ -98,7 +99,7 @@ TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
     EXPECT_EQ(room().SentLines, QStringList{"hello all"});
     // A line starting "IRC " goes out raw, without its first four characters.
     room().DataOut->setText("IRC PRIVMSG " + roomName + " :raw line");
-    enter = 13;
+    enter = KeyEnter;
     room().DataOut_KeyPress(enter);
     EXPECT_EQ(enter, 0); // the key is used up
     EXPECT_FALSE(op.waitForLine(relayedFrom(me, "PRIVMSG \\S+ :raw line$")).isEmpty());
@@ -141,7 +142,7 @@ TEST_F(ChatRoomTest, BeingKickedReturnsToTheSignInWindow) {
     EXPECT_TRUE(paneText().contains("[ out you go ]"));
     EXPECT_FALSE(room().isVisible());
     EXPECT_TRUE(Login::form().isVisible());
-    EXPECT_EQ(room().sock.State(), 0);
+    EXPECT_EQ(room().sock.State(), Winsock::sckClosed);
     EXPECT_EQ(room().rtbTopic->Text(), "");
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters :  [ 0 ]");
     EXPECT_EQ(room().NickCount(), 0);

@@ -6,6 +6,7 @@
 #include "fixtures/Wait.h"
 #include "platform/Metafile.h"
 #include "platform/PaneLayout.h"
+#include "platform/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -33,8 +34,8 @@ QImage picture(int width, int height) {
 // The fragment that shows a picture of this size in a box, as smileys are shown.
 QString pictureFragment(int width, int height) {
     return QString("{\\rtf1\\ansi{\\pict\\picwgoal%1\\pichgoal%2\\wmetafile8 %3}}")
-        .arg(width * 15)
-        .arg(height * 15)
+        .arg(PicturePixelsToTwips(width))
+        .arg(PicturePixelsToTwips(height))
         .arg(QString::fromLatin1(WriteBitmapMetafile(picture(width, height)).toHex()));
 }
 

@@ -1,5 +1,7 @@
 #include "RichTextBoxFixture.h"
 
+#include "platform/KeyCodes.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -33,20 +35,20 @@ TEST_F(RichTextBoxEvents, KeysReportWindowsKeyCodesAndCharacterCodes) {
         int keyAscii; // 0: no KeyPress
     };
     const Case cases[] = {
-        {Qt::Key_Up, {}, "", 38, 0, 0},
-        {Qt::Key_Down, {}, "", 40, 0, 0},
-        {Qt::Key_Backspace, {}, "\b", 8, 0, 8},
-        {Qt::Key_Delete, {}, "\x7f", 46, 0, 0},
-        {Qt::Key_Return, {}, "\r", 13, 0, 13},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13, 0, 13},
+        {Qt::Key_Up, {}, "", KeyUp, 0, 0},
+        {Qt::Key_Down, {}, "", KeyDown, 0, 0},
+        {Qt::Key_Backspace, {}, "\b", KeyBackspace, 0, KeyBackspace},
+        {Qt::Key_Delete, {}, "\x7f", KeyDelete, 0, 0},
+        {Qt::Key_Return, {}, "\r", KeyEnter, 0, KeyEnter},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", KeyEnter, 0, KeyEnter},
         {Qt::Key_A, {}, "a", 65, 0, 'a'},
         {Qt::Key_A, Qt::ShiftModifier, "A", 65, 1, 'A'},
         {Qt::Key_A, Qt::ControlModifier, "", 65, 2, 1},
         {Qt::Key_5, {}, "5", 53, 0, '5'},
         {Qt::Key_5, Qt::KeypadModifier, "5", 101, 0, '5'},
         {Qt::Key_F1, {}, "", 112, 0, 0},
-        {Qt::Key_Tab, Qt::ControlModifier, "\t", 9, 2, 9},
-        {Qt::Key_Escape, Qt::AltModifier, "\x1b", 27, 4, 27},
+        {Qt::Key_Tab, Qt::ControlModifier, "\t", KeyTab, 2, KeyTab},
+        {Qt::Key_Escape, Qt::AltModifier, "\x1b", KeyEscape, 4, KeyEscape},
     };
     // QSignalSpy cannot record int& arguments.
     std::vector<std::pair<int, int>> downs;
@@ -70,11 +72,11 @@ TEST_F(RichTextBoxEvents, HandlersCancelKeysByClearingTheCode) {
     ASSERT_EQ(box.Text(), "ab");
 
     QObject::connect(&box, &RichTextBox::KeyPress, [](int& keyAscii) {
-        if (keyAscii == 'x' || keyAscii == 13)
+        if (keyAscii == 'x' || keyAscii == KeyEnter)
             keyAscii = 0;
     });
     QObject::connect(&box, &RichTextBox::KeyDown, [](int& keyCode, int) {
-        if (keyCode == 8)
+        if (keyCode == KeyBackspace)
             keyCode = 0;
     });
     QTest::keyClicks(&box, "xcx");

@@ -4,6 +4,7 @@
 #include "fixtures/NamedRows.h"
 #include "fixtures/PaneReading.h"
 #include "platform/RichTextBox.h"
+#include "platform/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -155,7 +156,7 @@ TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {
     const QTextBlock line = box.document()->firstBlock();
     const auto twipsOf = [&](int position) {
         const QRect r = cursorRectAt(box, position);
-        return QPointF((r.center().x() + 2) * 15.0, r.center().y() * 15.0);
+        return QPointF(PixelsToTwips(r.center().x() + 2), PixelsToTwipsY(r.center().y()));
     };
     const int inLink = line.text().indexOf("link") + 2; // the point stands after "li"
     const QPointF point = twipsOf(inLink);
