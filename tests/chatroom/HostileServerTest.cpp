@@ -223,4 +223,21 @@ TEST_F(HostileServerTest, ACrowdOfCtcpRequestsGetsFiveAnswers) {
     EXPECT_EQ(paneText().count("has just pinged you"), 4);
 }
 
+// A request from a prefix without a nick has nobody to answer: it draws no
+// reply and takes nothing from the five answers, while the pane shows it.
+TEST_F(HostileServerTest, ACtcpRequestWithoutASenderNickIsNotAnswered) {
+    QByteArray burst;
+    for (const QByteArray from : {":irc.server ", ":!u@h ", ""})
+        burst += from + "PRIVMSG me :\x01VERSION\x01\r\n" + from + "PRIVMSG me :\x01PING 1\x01\r\n";
+    server.write(burst + ":bob!b@h PRIVMSG me :\x01VERSION\x01\r\n");
+    ASSERT_TRUE(sync());
+    QList<QByteArray> replies;
+    for (const QByteArray& line : server.lines())
+        if (line.startsWith("NOTICE "))
+            replies << line;
+    EXPECT_EQ(replies, QList<QByteArray>{"NOTICE bob :\x01VERSION TazmirKorvu Messenger 1.0\x01"});
+    EXPECT_EQ(paneText().count("has just requested your version"), 4);
+    EXPECT_EQ(paneText().count("has just pinged you"), 3);
+}
+
 } // namespace
