@@ -291,7 +291,7 @@ public:
 
     // Members.
     ReceiveBuffer RecvBuffer;
-    ReceiveQueue RecvQueue; // lines cut from received data, not yet interpreted
+    ReceiveQueue RecvQueue; // received lines, and what the stream told between them, not yet handled
     qint32 TotalChatters = 0;
     NickList Nicks;
     ModeStore Modes;
@@ -368,8 +368,12 @@ private:
     // Between these, member changes update the list and the count once, at the end.
     void beginMemberBatch();
     void endMemberBatch();
+    void takeTurns();
     void runReceiveLoop();
     void interpretQueued();
+    void takeTurn(const ReceiveQueue::Turn& turn);
+    void onServerClosed();
+    void onSocketError(const QString& description);
     void queueArrived(const QByteArray& data);
     void showDroppedLine(qsizetype size);
     void finishReceiving();

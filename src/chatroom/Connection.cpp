@@ -69,13 +69,20 @@ bool Channel::takesDataNow() const {
 
 void Channel::ReceiveChunk(const QByteArray& data) {
     queueArrived(data);
+    takeTurns();
+}
+
+// What is queued has its turn now, unless the receive loop already runs (this
+// is then inside one of its handlers): meanwhile the keep-alive is answered.
+void Channel::takeTurns() {
     if (m_receiving)
         answerWaitingPings();
     else
         runReceiveLoop();
 }
 
-// Moves arrived data into the receive buffer and queues the lines that are ready.
+// Moves arrived data into the receive buffer and queues the lines that are
+// ready, after the notice of an over-long line that ended before them.
 void Channel::queueArrived(const QByteArray& data) {
     DebugWin* traffic = DebugWin::loaded();
     if (traffic && traffic->isVisible())
@@ -83,10 +90,10 @@ void Channel::queueArrived(const QByteArray& data) {
     QList<QByteArray> pieces;
     QList<qsizetype> dropped;
     RecvBuffer.append(data, pieces, dropped);
+    for (const qsizetype size : dropped)
+        RecvQueue.push(ReceiveQueue::DroppedLine{size});
     for (QByteArray& piece : pieces)
         RecvQueue.push(std::move(piece));
-    for (const qsizetype size : dropped)
-        showDroppedLine(size);
 }
 
 void Channel::showDroppedLine(qsizetype size) {
@@ -121,14 +128,25 @@ void Channel::runReceiveLoop() {
     m_receiving = false;
 }
 
-// The lines queued now; what arrives meanwhile waits for the next round.
+// The turns queued now; what arrives meanwhile waits for the next round.
 void Channel::interpretQueued() {
-    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty() && !ProgramEnding(); --n) {
-        const ReceiveQueue::Line next = RecvQueue.pop();
-        if (next.answered)
-            continue;
-        QString line = DecodeText(next.bytes);
+    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty() && !ProgramEnding(); --n)
+        takeTurn(RecvQueue.pop());
+}
+
+void Channel::takeTurn(const ReceiveQueue::Turn& turn) {
+    if (const auto* next = std::get_if<ReceiveQueue::Line>(&turn)) {
+        if (next->answered)
+            return;
+        QString line = DecodeText(next->bytes);
         interpret(line);
+    } else if (const auto* dropped = std::get_if<ReceiveQueue::DroppedLine>(&turn)) {
+        showDroppedLine(dropped->size);
+    } else if (const auto* end = std::get_if<ReceiveQueue::ConnectionEnd>(&turn)) {
+        if (end->errorNumber == 0)
+            onServerClosed();
+        else
+            onSocketError(end->description);
     }
 }
 
@@ -216,7 +234,18 @@ void Channel::sock_Connect() {
     Timer1.stop();
 }
 
+// The end of the connection takes its turn after the lines that came before it.
 void Channel::sock_Close() {
+    RecvQueue.push(ReceiveQueue::ConnectionEnd{});
+    takeTurns();
+}
+
+void Channel::sock_Error(int number, const QString& description) {
+    RecvQueue.push(ReceiveQueue::ConnectionEnd{number, description});
+    takeTurns();
+}
+
+void Channel::onServerClosed() {
     finishReceiving();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("02Disconnected by SERVER from ") + G().ServerHost);
     sock.Close();
@@ -234,7 +263,7 @@ void Channel::sock_Close() {
     login.Login_UnLog();
 }
 
-void Channel::sock_Error(int, const QString& description) {
+void Channel::onSocketError(const QString& description) {
     finishReceiving();
     resetConnectionMenus();
     PutColouredText(*DataIn, Chr3 + QStringLiteral("04ERROR : ") + description);

@@ -24,9 +24,10 @@ void Channel::HandleCTCP(const QString& nick, QString& text) {
 }
 
 // A crowd asking at once must not make the client flood its own server off the
-// network: past five answers in ten seconds, requests go unanswered.
+// network: past five answers in ten seconds, requests go unanswered. A request
+// from a prefix without a nick has nobody to answer.
 void Channel::CTCPReply(const QString& nick, const QString& reply) {
-    if (!m_ctcpReplies.allow(m_ctcpClock.elapsed()))
+    if (nick.isEmpty() || !m_ctcpReplies.allow(m_ctcpClock.elapsed()))
         return;
     SendData(QStringLiteral("NOTICE ") + nick + QStringLiteral(" :") + Chr1 + reply + Chr1);
 }

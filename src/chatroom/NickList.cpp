@@ -43,6 +43,9 @@ bool NickList::Remove(const QString& nick) {
 }
 
 bool NickList::Rename(const QString& oldNick, const QString& newNick) {
+    // As with a name of prefixes alone, an empty nick could never be removed.
+    if (newNick.isEmpty())
+        return false;
     RoomMember* member = m_index.firstMemberIgnoringCase(oldNick);
     if (member) {
         m_index.unfileMember(member);

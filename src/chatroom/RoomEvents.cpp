@@ -73,6 +73,10 @@ void Channel::onKick(const IrcMessage& msg) {
 }
 
 void Channel::onNick(const IrcMessage& msg) {
+    // No new nick names nobody: an empty own nick would match every server's
+    // prefix, and an empty member could never leave.
+    if (P(msg, 1, 1).isEmpty())
+        return;
     if (msg.Nick != G().MyNick) {
         ChangeNickEverywhere(msg.Nick, P(msg, 1, 1));
         return;

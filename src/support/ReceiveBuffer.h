@@ -17,7 +17,8 @@ public:
     static constexpr qsizetype Limit = 1 << 20;
 
     // Adds a chunk: appends to pieces what is ready, and to droppedLines the size
-    // of each over-long line that ended in it.
+    // of the over-long line that ended in it. Such a line can only end before
+    // the chunk's first piece.
     void append(const QByteArray& chunk, QList<QByteArray>& pieces, QList<qsizetype>& droppedLines);
     // The stream ends (the connection is gone): forgets the unfinished tail and
     // returns the size dropped of an over-long line cut off by the end, or 0.

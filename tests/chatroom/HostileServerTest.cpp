@@ -119,6 +119,58 @@ TEST_P(BoxLeftOpenTest, PingsAreAnsweredWhileTheBoxIsOpen) {
 INSTANTIATE_TEST_SUITE_P(, BoxLeftOpenTest, testing::Values("432", "471", "473", "474", "475"),
                          [](const auto& info) { return std::string("Reply") + info.param; });
 
+// What the receive path tells of the stream itself (an over-long line dropped,
+// the end of the connection) keeps its turn behind the lines still waiting for
+// a handler that waits in a box.
+struct TurnCase {
+    const char* name;
+    enum { None, Close, Reset } end;
+    const char* told;
+};
+
+void PrintTo(const TurnCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TurnTest : public HostileServerTest, public testing::WithParamInterface<TurnCase> {};
+
+TEST_P(TurnTest, TheStreamIsToldInItsTurnAfterTheLinesBeforeIt) {
+    G().ReconnectOn = true;
+    const TurnCase& c = GetParam();
+    bool toldWhileOpen = true;
+    whileBoxOpen = [&] {
+        if (c.end == TurnCase::None) {
+            // Its end comes once the client holds more than the bound of it.
+            server.write(":s NOTICE me :queued\r\n" + QByteArray(ReceiveBuffer::Limit + 100, 'x'));
+            ASSERT_TRUE(waitUntil([this] { return server.unsent() == 0; }));
+            waitUntil([] { return false; }, 300);
+            server.write("\nPING :taken\r\n");
+            ASSERT_TRUE(server.waitForLine("PONG :taken"));
+        } else {
+            server.write(":s NOTICE me :queued\r\n");
+            c.end == TurnCase::Close ? server.close() : server.reset();
+            ASSERT_TRUE(waitUntil([this] { return room().sock.State() != Winsock::sckConnected; }));
+        }
+        waitUntil([] { return false; }, 200);
+        toldWhileOpen = paneText().contains(c.told);
+    };
+    server.write(":s 432 me bad :Erroneous nickname\r\n");
+    ASSERT_TRUE(waitForPane(c.told)) << paneText().left(1000).toStdString();
+    EXPECT_FALSE(toldWhileOpen);
+    EXPECT_LT(paneText().indexOf("queued"), paneText().indexOf(c.told))
+        << paneText().left(1000).toStdString();
+    EXPECT_EQ(paneText().count(c.told), 1);
+    EXPECT_EQ(room().Timer1.isActive(), c.end == TurnCase::Reset);
+    EXPECT_EQ(room().mnu_File_Disconnect->isEnabled(), c.end == TurnCase::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(, TurnTest,
+                         testing::Values(TurnCase{"DroppedLine", TurnCase::None, "Dropped a line of"},
+                                         TurnCase{"Close", TurnCase::Close, "Disconnected by SERVER"},
+                                         TurnCase{"Reset", TurnCase::Reset,
+                                                  "ERROR : Connection reset by peer"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(HostileServerTest, APingIsAnsweredWhileTheTopicReplyPauses) {
     QString paneAtPong;
     server.onLine = [&](const QByteArray& line) {
@@ -196,6 +248,23 @@ TEST_F(HostileServerTest, ACrowdOfCtcpRequestsGetsFiveAnswers) {
     EXPECT_EQ(server.countStartingWith("NOTICE "), 5) << server.lines().join('\n').toStdString();
     EXPECT_EQ(paneText().count("has just requested your version"), 4);
     EXPECT_EQ(paneText().count("has just pinged you"), 4);
+}
+
+// A request from a prefix without a nick has nobody to answer: it draws no
+// reply and takes nothing from the five answers, while the pane shows it.
+TEST_F(HostileServerTest, ACtcpRequestWithoutASenderNickIsNotAnswered) {
+    QByteArray burst;
+    for (const QByteArray from : {":irc.server ", ":!u@h ", ""})
+        burst += from + "PRIVMSG me :\x01VERSION\x01\r\n" + from + "PRIVMSG me :\x01PING 1\x01\r\n";
+    server.write(burst + ":bob!b@h PRIVMSG me :\x01VERSION\x01\r\n");
+    ASSERT_TRUE(sync());
+    QList<QByteArray> replies;
+    for (const QByteArray& line : server.lines())
+        if (line.startsWith("NOTICE "))
+            replies << line;
+    EXPECT_EQ(replies, QList<QByteArray>{"NOTICE bob :\x01VERSION TazmirKorvu Messenger 1.0\x01"});
+    EXPECT_EQ(paneText().count("has just requested your version"), 4);
+    EXPECT_EQ(paneText().count("has just pinged you"), 3);
 }
 
 } // namespace

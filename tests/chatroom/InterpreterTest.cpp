@@ -296,6 +296,24 @@ TEST_F(InterpreterTest, NamesOfRankCharactersAloneAddNobody) {
     EXPECT_EQ(room().cmdCount->text(), " Total Chatters : [ 0 ]");
 }
 
+// A NICK without a new nick names nobody: nothing is renamed, so the member can
+// still leave and the conversation window keeps its nick, and the own nick stays.
+TEST_F(InterpreterTest, ANickChangeToNoNickChangesNothing) {
+    feed(":s 353 me = #r :alice bob");
+    feed(":alice!a@h PRIVMSG me :hi");
+    ASSERT_EQ(FindQueryIndex("alice"), 1);
+    for (const char* line : {":alice!a@h NICK :", ":alice!a@h NICK", ":alice!a@h NICK :\r", ":me!u@h NICK :"})
+        feed(line);
+    EXPECT_EQ(G().MyNick, "me");
+    EXPECT_EQ(listedNicks(), (QStringList{"alice", "bob"}));
+    EXPECT_EQ(FindQueryIndex("alice"), 1);
+    EXPECT_EQ(FindQueryIndex(""), -1);
+    EXPECT_FALSE(paneText().contains("is now known as"));
+    feed(":alice!a@h PART #r");
+    EXPECT_EQ(listedNicks(), QStringList{"bob"});
+    EXPECT_EQ(room().NickCount(), 1);
+}
+
 TEST_F(InterpreterTest, TheChatterCountHoldsPastSixteenBits) {
     QStringList names;
     for (int k = 0; k < 40000; ++k)
