@@ -6,6 +6,7 @@
 #include "platform/Form.h"
 #include "platform/ListBoxView.h" // the nick list is a list view to its readers
 #include "platform/Winsock.h"
+#include "support/InputHistory.h"
 #include "support/IrcText.h"
 #include "support/RateLimit.h"
 #include "support/ReceiveBuffer.h"
@@ -425,6 +426,7 @@ private:
     void sendTypedLine();
     void topicKeyDown(int& keyCode);
     void topicKeyPress(int& keyAscii);
+    InputHistory m_inputHistory{SentLines, HistoryPos};
 
     QString m_roomName;
     QString m_tag;

@@ -2,7 +2,6 @@
 // box's keys and the smiley pictures of the pane.
 #include "chatroom/Channel.h"
 
-#include "platform/EventPump.h"
 #include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -82,30 +81,11 @@ void Channel::sendTypedLine() {
 }
 
 void Channel::DoHistory() {
-    if (SentLines.size() > G().MaxTextHistory)
-        SentLines.removeFirst();
-    SentLines.append(DataOut->text());
-    HistoryPos = static_cast<qint16>(SentLines.size() + 1);
+    m_inputHistory.add(DataOut->text(), G().MaxTextHistory);
 }
 
 void Channel::DataOut_KeyDown(int& keyCode) {
-    if (keyCode == KeyUp) {
-        if (HistoryPos > 1) {
-            HistoryPos -= 1;
-            DataOut->setText(SentLines[HistoryPos - 1]);
-            keyCode = 0;
-        } else {
-            Beep();
-        }
-    } else if (keyCode == KeyDown) {
-        if (HistoryPos < SentLines.size()) {
-            HistoryPos += 1;
-            DataOut->setText(SentLines[HistoryPos - 1]);
-            keyCode = 0;
-        } else {
-            Beep();
-        }
-    }
+    m_inputHistory.keyDown(keyCode, *DataOut);
 }
 
 void Channel::selectcolor(const QString& code) {

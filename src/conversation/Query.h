@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "support/InputHistory.h"
 #include "support/QueryWindow.h"
 
 #include <QStringList>
@@ -113,10 +114,10 @@ private:
     void Form_Activate();
     void MarkRead();
     void sendTypedLine(const QString& text);
-    void showHistoryEntry();
 
     QString m_queryNick;
     QString m_queryHost;
     QString m_tag;
     QString ClickedWord; // under the pointer at the last mouse-button release in the pane
+    InputHistory m_inputHistory{QueryHistory, QueryHistoryPos};
 };

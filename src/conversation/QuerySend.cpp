@@ -3,7 +3,6 @@
 #include "conversation/Query.h"
 
 #include "chatroom/Channel.h"
-#include "platform/EventPump.h"
 #include "platform/KeyCodes.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -51,33 +50,9 @@ void Query::Image2_Click() {
 }
 
 void Query::DoHistory(const QString& text) {
-    if (QueryHistory.size() > G().MaxTextHistory)
-        QueryHistory.removeFirst();
-    QueryHistory.append(text);
-    QueryHistoryPos = static_cast<qint16>(QueryHistory.size() + 1);
+    m_inputHistory.add(text, G().MaxTextHistory);
 }
 
-// Down never empties the line: past the newest entry it only beeps.
 void Query::DataOut_KeyDown(int& keyCode, int) {
-    if (keyCode == KeyUp) {
-        if (QueryHistoryPos > 1) {
-            --QueryHistoryPos;
-            showHistoryEntry();
-            keyCode = 0;
-        } else {
-            Beep();
-        }
-    } else if (keyCode == KeyDown) {
-        if (QueryHistoryPos < QueryHistory.size()) {
-            ++QueryHistoryPos;
-            showHistoryEntry();
-            keyCode = 0;
-        } else {
-            Beep();
-        }
-    }
-}
-
-void Query::showHistoryEntry() {
-    DataOut->setText(QueryHistory.at(QueryHistoryPos - 1));
+    m_inputHistory.keyDown(keyCode, *DataOut);
 }
