@@ -6,6 +6,7 @@
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/Globals.h"
+#include "support/IncomingText.h"
 #include "support/Smileys.h"
 #include "widgets/frmcolor.h"
 
@@ -29,21 +30,18 @@ QColor inputColour(const QString& code) {
     return colours.value(code, QColor(0, 0, 0));
 }
 
+// Room text from a user: its nick in colour 12, then two blanks before the text.
+QString roomTextLine(const QString& nick, const QString& text) {
+    return TrimBlanks(Chr3 + QStringLiteral("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 +
+                      QStringLiteral(" ") + QStringLiteral(" ") + text);
+}
+
+const QString kRoomVersionReply = QStringLiteral("VERSION Tazmir Korvu Messengr for Windows OS");
+
 } // namespace
 
 void Channel::PutText(const QString& nick, const QString& text) {
-    if (text.left(8) == Chr1 + QStringLiteral("ACTION ")) {
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("06") + nick + QLatin1Char(' ') +
-                                     DropRight(DropLeft(text, 8), 1));
-        return;
-    }
-    if (text.left(9) == Chr1 + QStringLiteral("VERSION") + Chr1) {
-        CTCPReply(nick, QStringLiteral("VERSION Tazmir Korvu Messengr for Windows OS"));
-        return;
-    }
-    PutColouredText(*DataIn, TrimBlanks(Chr3 + QStringLiteral("12") + QStringLiteral("<") + nick +
-                                        QStringLiteral(">") + Chr3 + QStringLiteral(" ") +
-                                        QStringLiteral(" ") + text));
+    putIncomingText(*DataIn, nick, text, roomTextLine, [&] { CTCPReply(nick, kRoomVersionReply); });
 }
 
 void Channel::DataOut_KeyPress(int& keyAscii) {
