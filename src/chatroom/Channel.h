@@ -104,6 +104,9 @@ public:
     // Room pane and input line.
     void PutText(const QString& nick, const QString& text);
     void DoHistory();
+    // The codes before each outgoing line, the room's and its conversations': the
+    // chosen bold, colour and underline.
+    QString outgoingStyle() const;
     void selectcolor(const QString& code);
     void CheckRTF(RichTextBox& rtb, int position, int added);
     void DataOut_KeyPress(int& keyAscii);

@@ -62,7 +62,7 @@ void Channel::DataOut_KeyPress(int& keyAscii) {
 void Channel::sendTypedLine() {
     const QString t = DataOut->text();
     const QString s = TrimBlanks(t);
-    const QString style = BoldCode + Chr3 + ColourCode + QLatin1Char(' ') + UnderlineCode;
+    const QString style = outgoingStyle();
     if (s.startsWith(QLatin1Char('!'))) {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + t);
         PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick +
@@ -76,6 +76,10 @@ void Channel::sendTypedLine() {
         DoHistory();
     }
     DataOut->clear();
+}
+
+QString Channel::outgoingStyle() const {
+    return BoldCode + Chr3 + ColourCode + QLatin1Char(' ') + UnderlineCode;
 }
 
 void Channel::DoHistory() {

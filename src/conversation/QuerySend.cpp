@@ -11,15 +11,6 @@
 
 #include <QLineEdit>
 
-namespace {
-
-// The room's style codes before the text, as the room sends its own lines.
-QString styled(const Channel& room, const QString& text) {
-    return room.BoldCode + Chr3 + room.ColourCode + QStringLiteral(" ") + room.UnderlineCode + text;
-}
-
-} // namespace
-
 void Query::DataOut_KeyPress(int& keyAscii) {
     MarkRead();
     setWindowTitle(m_queryNick);
@@ -37,9 +28,9 @@ void Query::DataOut_KeyPress(int& keyAscii) {
 
 void Query::sendTypedLine(const QString& text) {
     Channel& room = Channel::form();
-    PutColouredText(*DataIn,
-                    Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled(room, text));
-    room.SendData(QStringLiteral("PRIVMSG ") + windowTitle() + QStringLiteral(" :") + styled(room, text));
+    const QString styled = room.outgoingStyle() + text;
+    PutColouredText(*DataIn, Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled);
+    room.SendData(QStringLiteral("PRIVMSG ") + windowTitle() + QStringLiteral(" :") + styled);
     DoHistory(text);
     DataOut->clear();
 }
