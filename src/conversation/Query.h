@@ -77,21 +77,21 @@ public:
     RichTextBox* DataIn = nullptr; // the conversation
     QLabel* lblNick = nullptr;
     QLabel* lblHost = nullptr;
-    QLineEdit* DataOut = nullptr; // the input line
-    QLabel* Image2 = nullptr;     // send
-    QLabel* cmdOptions = nullptr; // "BuddyList"
-    QLabel* Label6 = nullptr;     // "IgnoreList"
-    QLabel* Label7 = nullptr;     // "Font Settings"
-    QLabel* Label8 = nullptr;     // "Colour Settings"
+    QLineEdit* DataOut = nullptr;  // the input line
+    QLabel* Image2 = nullptr;      // send
+    QLabel* cmdOptions = nullptr;  // "BuddyList"
+    QLabel* Label6 = nullptr;      // "IgnoreList"
+    QLabel* Label7 = nullptr;      // "Font Settings"
+    QLabel* Label8 = nullptr;      // "Colour Settings"
     QLabel* LabelAction = nullptr; // "Own Action"
-    QLabel* Label5 = nullptr;     // "Author"
-    QLabel* Label4 = nullptr;     // "Close"
-    QLabel* Image9 = nullptr;     // badge
-    QLabel* Image10 = nullptr;    // header strip
-    QLabel* Image11 = nullptr;    // header end
-    QLabel* txt1 = nullptr;       // input area
-    QLabel* Image1 = nullptr;     // right edge
-    QLabel* snd1 = nullptr;       // left edge
+    QLabel* Label5 = nullptr;      // "Author"
+    QLabel* Label4 = nullptr;      // "Close"
+    QLabel* Image9 = nullptr;      // badge
+    QLabel* Image10 = nullptr;     // header strip
+    QLabel* Image11 = nullptr;     // header end
+    QLabel* txt1 = nullptr;        // input area
+    QLabel* Image1 = nullptr;      // right edge
+    QLabel* snd1 = nullptr;        // left edge
     QTimer flsh;
 
 signals:
