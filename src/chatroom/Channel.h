@@ -64,7 +64,9 @@ public:
     int NickCount() const override { return Nicks.NickCount(); }
     void SetOp(const QString& nick, bool value) override { Nicks.SetFlag(nick, &NickEntry::Op, value); }
     void SetVoice(const QString& nick, bool value) override { Nicks.SetFlag(nick, &NickEntry::Voice, value); }
-    void SetHelper(const QString& nick, bool value) override { Nicks.SetFlag(nick, &NickEntry::Helper, value); }
+    void SetHelper(const QString& nick, bool value) override {
+        Nicks.SetFlag(nick, &NickEntry::Helper, value);
+    }
     void AddMode(const QString& letter) override;
     void RemoveMode(const QString& letter) override;
     void setChannelKey(const QString& key) override { ChannelKey = key; }
@@ -217,10 +219,10 @@ public:
     QAction* mnu_status_afk = nullptr;
     QAction* mnu_status_away = nullptr; // its caption is the away state
     QMenu* mnu_options_pm = nullptr;
-    QAction* mnu_pm_no = nullptr;    // "&Yes": private chat on
-    QAction* mnu_pm_yes = nullptr;   // "&No": private chat off
+    QAction* mnu_pm_no = nullptr;  // "&Yes": private chat on
+    QAction* mnu_pm_yes = nullptr; // "&No": private chat off
     QMenu* mnu_sound = nullptr;
-    QAction* mnu_sound_no = nullptr; // "&Yes": private-chat sound on
+    QAction* mnu_sound_no = nullptr;  // "&Yes": private-chat sound on
     QAction* mnu_sound_yes = nullptr; // "&No": private-chat sound off
     QMenu* mnu_view = nullptr;
     QAction* mnu_chan_ban = nullptr;
@@ -287,9 +289,9 @@ public:
     WebBrowser* Misc = nullptr;
     QToolBar* ToolBar1 = nullptr; // acts on Home
     QToolBar* Toolbar2 = nullptr; // acts on Misc
-    QLineEdit* Text1 = nullptr; // port of the next connection attempt
-    QLabel* Label7 = nullptr;   // the computer name
-    QTimer Timer1;              // reconnect
+    QLineEdit* Text1 = nullptr;   // port of the next connection attempt
+    QLabel* Label7 = nullptr;     // the computer name
+    QTimer Timer1;                // reconnect
     Winsock sock;
     Winsock IDENT;
 
@@ -433,12 +435,12 @@ private:
 
     QString m_roomName;
     QString m_tag;
-    bool m_receiving = false;        // the receive loop runs (interpretation never nests)
-    int m_loopWaitDepth = 0;         // the waits in progress when it began
+    bool m_receiving = false;          // the receive loop runs (interpretation never nests)
+    int m_loopWaitDepth = 0;           // the waits in progress when it began
     RateLimit m_ctcpReplies{5, 10000}; // answered CTCP requests: 5 in any 10 s
     QElapsedTimer m_ctcpClock;
     int m_memberBatch = 0;
-    QString m_countGap;              // the gap of the count caption still to be shown
+    QString m_countGap; // the gap of the count caption still to be shown
 
     // The placed controls and their twips geometry as the layout last set it.
     std::array<QWidget*, RoomDesign::PlacedCount> m_placed{};

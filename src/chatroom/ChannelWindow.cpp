@@ -83,8 +83,9 @@ void Channel::MakeVisible() {
 void Channel::Form_Unload(bool& cancel) {
     cancel = true;
     const auto answer = Dialogs::MsgBox(
-        QStringLiteral("This will resize (minmize) messenger in system tray. Are you sure you want to to exit Tazmir "
-                       "Korvu Messenger ChatRoom? Messenger will be running in system tray."),
+        QStringLiteral(
+            "This will resize (minmize) messenger in system tray. Are you sure you want to to exit Tazmir "
+            "Korvu Messenger ChatRoom? Messenger will be running in system tray."),
         Dialogs::Buttons::YesNo, Dialogs::Icon::Question, QStringLiteral("Tazmir Korvu Messenger"));
     if (answer != Dialogs::Answer::Yes)
         return;
@@ -97,9 +98,9 @@ void Channel::mnu_terminate_Click() {
     SendData(QStringLiteral("QUIT :") + G().QuitMsg);
     IDENT.Close();
     sock.Close();
-    for (Form* window : std::initializer_list<Form*>{DebugWin::loaded(), frmregister::loaded(), frmSmileys::loaded(),
-                                                     frmchange::loaded(), usenick::loaded(), Author::loaded(),
-                                                     About::loaded()})
+    for (Form* window : std::initializer_list<Form*>{DebugWin::loaded(), frmregister::loaded(),
+                                                     frmSmileys::loaded(), frmchange::loaded(),
+                                                     usenick::loaded(), Author::loaded(), About::loaded()})
         if (window)
             window->Unload();
     unloadOpenConversations();

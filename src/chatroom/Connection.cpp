@@ -97,7 +97,8 @@ void Channel::queueArrived(const QByteArray& data) {
 }
 
 void Channel::showDroppedLine(qsizetype size) {
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("04* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
+    PutColouredText(*DataIn,
+                    Chr3 + QStringLiteral("04* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
 }
 
 // The connection's stream has ended: an unfinished line goes, and an over-long
@@ -315,5 +316,3 @@ void Channel::PassWord() {
     FormSlot<frmPassword>::unload();
     SendData(QStringLiteral("PRIVMSG NickServ :IDENTIFY ") + password);
 }
-
-

@@ -19,7 +19,8 @@ void Channel::HandleCTCP(const QString& nick, QString& text) {
         CTCPReply(nick, QStringLiteral("PING 0 seconds, cause Tazmir Korvu Messenger is elite."));
     } else if (word == u"action") {
         if (QueryWindow* window = QueryAt(FindQueryIndex(nick)))
-            PutColouredText(window->DataInPane(), Chr3 + QStringLiteral("06") + nick + QLatin1Char(' ') + rest);
+            PutColouredText(window->DataInPane(),
+                            Chr3 + QStringLiteral("06") + nick + QLatin1Char(' ') + rest);
     }
 }
 

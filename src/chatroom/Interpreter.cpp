@@ -2,8 +2,8 @@
 // dispatches the command word to its handler.
 #include "chatroom/Channel.h"
 
-#include "chatroom/LineParameters.h"
 #include "account/Login.h"
+#include "chatroom/LineParameters.h"
 #include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -19,7 +19,6 @@ namespace {
 
 using Handler = std::function<void(Channel&, const IrcMessage&)>;
 
-
 void ignored(Channel&, const IrcMessage&) {}
 
 // Shows a reply in the main pane: colour code and text from the second
@@ -28,12 +27,12 @@ Handler shown(const QString& lead) {
     return [lead](Channel& room, const IrcMessage& msg) { PutColouredText(*room.DataIn, lead + P(msg, 2)); };
 }
 
-template <void (Channel::*handler)(const IrcMessage&)>
-void call(Channel& room, const IrcMessage& msg) {
+template <void (Channel::*handler)(const IrcMessage&)> void call(Channel& room, const IrcMessage& msg) {
     (room.*handler)(msg);
 }
 
-void addRows(QHash<QString, Handler>& table, std::initializer_list<const char*> labels, const Handler& handler) {
+void addRows(QHash<QString, Handler>& table, std::initializer_list<const char*> labels,
+             const Handler& handler) {
     for (const char* label : labels)
         table.insert(QString::fromLatin1(label), handler);
 }

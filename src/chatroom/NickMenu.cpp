@@ -3,11 +3,11 @@
 #include "chatroom/Channel.h"
 
 #include "chatroom/IgnoreList.h"
-#include "support/Globals.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyEvents.h"
 #include "support/ColouredText.h"
 #include "support/CommandParser.h"
+#include "support/Globals.h"
 #include "support/IrcText.h"
 #include "support/WindowTables.h"
 
@@ -73,7 +73,8 @@ void Channel::mnu_blocked_Click() {
         return refuse(QStringLiteral("Are you trying to add same nick?"));
     blocked.AddEntry(nick);
     SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Chr3 + QStringLiteral("4") + Chr2 +
-             QStringLiteral("You've been ignored by ") + G().MyNick + QStringLiteral(" [Tazmir Korvu Messenger]"));
+             QStringLiteral("You've been ignored by ") + G().MyNick +
+             QStringLiteral(" [Tazmir Korvu Messenger]"));
 }
 
 // Cancelling the prompt is the user's no: nothing is sent.

@@ -43,8 +43,8 @@ void Channel::onPart(const IrcMessage& msg) {
     if (!room)
         return;
     room->RemoveNick(msg.Nick);
-    PutColouredText(*room->DataIn, Green + Chr2 + msg.Nick + Chr2 + QStringLiteral(" has left ") + Chr2 +
-                                       room->RoomName());
+    PutColouredText(*room->DataIn,
+                    Green + Chr2 + msg.Nick + Chr2 + QStringLiteral(" has left ") + Chr2 + room->RoomName());
 }
 
 // A names reply is one batch for the list, however many names it holds.
@@ -65,8 +65,8 @@ void Channel::onKick(const IrcMessage& msg) {
     const QString kicked = P(msg, 2, 2);
     PutColouredText(*room->DataIn, Chr3 + QStringLiteral("04") + Chr2 + kicked + Chr2 +
                                        QStringLiteral(" was kicked from ") + Chr2 + P(msg, 1, 1) + Chr2 +
-                                       QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(" [ ") +
-                                       P(msg, 3) + QStringLiteral(" ]"));
+                                       QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 +
+                                       QStringLiteral(" [ ") + P(msg, 3) + QStringLiteral(" ]"));
     room->RemoveNick(kicked);
     if (kicked == G().MyNick)
         onOwnKick(msg);
@@ -170,8 +170,8 @@ void Channel::onTopicReply(const IrcMessage& msg) {
     DataIn->setText(QString());
     Pause(0.2);
     showInMain(Chr3 + QStringLiteral("3") + QStringLiteral("You have entered to the chat room"));
-    showInMain(Chr3 + QStringLiteral("4") + QStringLiteral("Welcome To ") + Chr2 + Chr3 + QStringLiteral("12") +
-               QStringLiteral("Tazmir Korvu Messenger") + Chr3 + QStringLiteral("!"));
+    showInMain(Chr3 + QStringLiteral("4") + QStringLiteral("Welcome To ") + Chr2 + Chr3 +
+               QStringLiteral("12") + QStringLiteral("Tazmir Korvu Messenger") + Chr3 + QStringLiteral("!"));
     showInMain(Chr3 + QStringLiteral("5") + QStringLiteral("Checking Your Internet Connection ") + Chr3 +
                QStringLiteral("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
     PutColouredText(*room->DataIn, Green + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Chr3 +
@@ -196,8 +196,7 @@ void Channel::onTopicSetter(const IrcMessage& msg) {
         return;
     bool isNumber = false;
     const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
-    const QString when =
-        isNumber ? GeneralDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
+    const QString when = isNumber ? GeneralDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
     PutColouredText(*room->DataIn, Green + QStringLiteral("Topic set by ") + Chr2 + P(msg, 3, 3) + Chr2 +
                                        QStringLiteral(" on ") + Chr2 + when + Chr2);
 }
@@ -206,8 +205,9 @@ void Channel::onRoomAddress(const IrcMessage& msg) {
     Channel* room = roomOf(P(msg, 2, 2));
     if (!room)
         return;
-    PutColouredText(*room->DataIn, Green + QStringLiteral("Channel URL") + Chr3 + Chr31 + QStringLiteral(":") +
-                                       Chr31 + QStringLiteral(" ") + Chr3 + QStringLiteral("12") + P(msg, 3) + Chr3);
+    PutColouredText(*room->DataIn, Green + QStringLiteral("Channel URL") + Chr3 + Chr31 +
+                                       QStringLiteral(":") + Chr31 + QStringLiteral(" ") + Chr3 +
+                                       QStringLiteral("12") + P(msg, 3) + Chr3);
 }
 
 namespace {
@@ -222,8 +222,8 @@ const QHash<QString, WhoisText>& whoisTexts() {
         {"307", [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
         {"313", [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
         {"311", [](const IrcMessage& m, const QString&) { return " is " + P(m, 3, 3) + "@" + P(m, 4); }},
-        {"312",
-         [](const IrcMessage& m, const QString&) { return " is using: " + P(m, 3, 3) + " ( " + P(m, 4) + " )"; }},
+        {"312", [](const IrcMessage& m,
+                   const QString&) { return " is using: " + P(m, 3, 3) + " ( " + P(m, 4) + " )"; }},
         {"317",
          [](const IrcMessage& m, const QString&) {
              return " " + P(m, 3, 3) + " seconds idle / " + P(m, 4, 4) + " sign-on time";

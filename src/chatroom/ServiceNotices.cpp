@@ -2,11 +2,11 @@
 // an own kick, a kill, a room that refuses the user.
 #include "chatroom/Channel.h"
 
-#include "chatroom/LineParameters.h"
 #include "account/Login.h"
 #include "account/frmPassword.h"
 #include "account/usenick.h"
 #include "chatroom/BuddyList.h"
+#include "chatroom/LineParameters.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -53,8 +53,8 @@ void Channel::onNotice(const IrcMessage& msg) {
         return;
     }
     BuddyList::form(); // loads it, hidden, with its refresh cycle
-    showInMain(Chr3 + QStringLiteral("05") + Chr2 + QStringLiteral("NOTICE") + Chr2 + Chr3 + QStringLiteral(" ") +
-               Chr2 + msg.Nick + Chr2 + QStringLiteral(": ") + P(msg, 2));
+    showInMain(Chr3 + QStringLiteral("05") + Chr2 + QStringLiteral("NOTICE") + Chr2 + Chr3 +
+               QStringLiteral(" ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(": ") + P(msg, 2));
 }
 
 // Without an alternative nick to try, the dialog alone asks for another.
@@ -91,8 +91,8 @@ void Channel::onOwnKick(const IrcMessage& msg) {
     login.showAgain();
     login.mnu_Sign->setText(QStringLiteral("Sign In"));
     login.Login_UnLog();
-    showInMain(Chr3 + QStringLiteral("04") + QStringLiteral("You were kicked from ") + Chr2 + P(msg, 1, 1) + Chr2 +
-               QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(" [ ") + P(msg, 3) +
+    showInMain(Chr3 + QStringLiteral("04") + QStringLiteral("You were kicked from ") + Chr2 + P(msg, 1, 1) +
+               Chr2 + QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(" [ ") + P(msg, 3) +
                QStringLiteral(" ]"));
     sock.Close();
     clearNickList();
@@ -106,7 +106,9 @@ void Channel::onOwnKick(const IrcMessage& msg) {
 
 void Channel::onKill(const IrcMessage& msg) {
     if (P(msg, 1, 1) != G().MyNick) {
-        ShowInfoLine(Chr2 + P(msg, 1, 1) + Chr2 + QStringLiteral(" was killed [") + P(msg, 2) + QStringLiteral("]"), 2);
+        ShowInfoLine(Chr2 + P(msg, 1, 1) + Chr2 + QStringLiteral(" was killed [") + P(msg, 2) +
+                         QStringLiteral("]"),
+                     2);
         return;
     }
     sock.Close();
@@ -122,7 +124,8 @@ void Channel::onKill(const IrcMessage& msg) {
 }
 
 void Channel::onCannotJoin(const IrcMessage& msg) {
-    const QString reason = QStringLiteral("You cannot join ") + P(msg, 2, 2) + QStringLiteral(" : ") + P(msg, 3);
+    const QString reason =
+        QStringLiteral("You cannot join ") + P(msg, 2, 2) + QStringLiteral(" : ") + P(msg, 3);
     showInMain(Chr3 + QStringLiteral("04") + reason);
     Dialogs::MsgBox(reason, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Error"));
     mnu_File_Disconnect_Click();

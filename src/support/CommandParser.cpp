@@ -67,8 +67,8 @@ QString action(const QString& target, const Words& w) {
     if (!pane)
         return QString();
     PutColouredText(*pane, Chr3 + QStringLiteral("06") + G().MyNick + QLatin1Char(' ') + w(1, -1));
-    return QStringLiteral("PRIVMSG ") + target + QStringLiteral(" :") + Chr1 + QStringLiteral("ACTION ") + w(1, -1) +
-           Chr1;
+    return QStringLiteral("PRIVMSG ") + target + QStringLiteral(" :") + Chr1 + QStringLiteral("ACTION ") +
+           w(1, -1) + Chr1;
 }
 
 QString nick(const Words& w) {
@@ -127,8 +127,8 @@ const QHash<QString, Command>& commands() {
              AppendFormattedText(Windows::RoomPane(), w(1, -1));
              return QString();
          }},
-        {"list",
-         [](const QString&, const Words& w) { return w.at(2).isEmpty() ? QString("LIST >0") : "LIST " + w(2, -1); }},
+        {"list", [](const QString&,
+                    const Words& w) { return w.at(2).isEmpty() ? QString("LIST >0") : "LIST " + w(2, -1); }},
     };
     return table;
 }

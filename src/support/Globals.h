@@ -70,4 +70,6 @@ struct Globals {
     static void Reset();
 };
 
-inline Globals& G() { return Globals::the(); }
+inline Globals& G() {
+    return Globals::the();
+}

@@ -148,8 +148,8 @@ void UnloadAllQueries() {
 }
 
 void HandleQuit(const QString& nick, const QString& reason) {
-    const QString line = Chr3 + QStringLiteral("02") + Chr2 + nick + Chr2 + QStringLiteral(" has Quit IRC ( ") +
-                         reason + QStringLiteral(" )");
+    const QString line = Chr3 + QStringLiteral("02") + Chr2 + nick + Chr2 +
+                         QStringLiteral(" has Quit IRC ( ") + reason + QStringLiteral(" )");
     for (int k = 1; k <= usedChannelSlots(); ++k) {
         RoomWindow* room = channelSlot(k);
         if (room && !room->RoomName().isEmpty() && room->InChannel(nick)) {
