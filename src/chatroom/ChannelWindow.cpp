@@ -12,7 +12,6 @@
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
 #include "platform/Waits.h"
-#include "support/ColouredText.h"
 #include "support/Globals.h"
 #include "support/QueryWindow.h"
 #include "support/SettingsCatalogue.h"
@@ -59,11 +58,6 @@ void Channel::connectSockets() {
 }
 
 void Channel::Form_Load() {
-    G().BoldChar = Chr2;
-    G().UnderlineChar = Chr31;
-    G().ColourChar = Chr3;
-    G().ReverseChar = Chr22;
-    G().CtcpChar = Chr1;
     Text1->setText(QStringLiteral("6667"));
     Label7->setText(QSysInfo::machineHostName().left(ComputerNameBuffer - 1));
     Pause(0.01);

@@ -17,9 +17,9 @@ struct QuerySlot {
     QueryWindow* get() const { return object && !window->Unloading() ? window : nullptr; }
 };
 
-// The values every window shares: settings read at load, the own nick, the
-// control characters and the list-request flag. One object, reachable from
-// everywhere; a test starts from a fresh one with Reset().
+// The values every window shares: settings read at load, the own nick and the
+// list-request flag. One object, reachable from everywhere; a test starts from
+// a fresh one with Reset().
 struct Globals {
     // Settings of the catalogue (filled when the windows load).
     QString ServerHost;
@@ -58,13 +58,6 @@ struct Globals {
     qint32 ChannelCount = 0; // slots asked for so far; never reset, never wraps
     std::array<QuerySlot, MaxQueries + 1> Queries{};
     qint16 QueryCount = 0; // highest slot ever filled since the connection was made
-
-    // Control characters, set when the room window loads.
-    QString BoldChar;
-    QString UnderlineChar;
-    QString ColourChar;
-    QString ReverseChar;
-    QString CtcpChar;
 
     static Globals& the();
     static void Reset();
