@@ -33,9 +33,7 @@ void Login::mnu_Sign_Click() {
 }
 
 void Login::mnu_chatroom_Click() {
-    Channel& room = Channel::form();
-    room.setVisible(true);
-    room.show();
+    Channel::form().mnu_chatroom_Click();
 }
 
 // Any answer but No ends the program at once: no window's unload handling

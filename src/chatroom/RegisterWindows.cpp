@@ -3,6 +3,7 @@
 #include "chatroom/Channel.h"
 #include "conversation/Query.h"
 #include "support/Windows.h"
+#include "widgets/frmPopup.h"
 #include "widgets/frmSmileys.h"
 #include "widgets/frmcolor.h"
 
@@ -27,10 +28,20 @@ void connectPickers() {
     };
 }
 
+// The notice knows no window: asked for the chat room, it shows the room window
+// as the tray menu's "Show ChatRoom" does.
+void connectNotice() {
+    FormSlot<frmPopup>::onLoaded = [](frmPopup& notice) {
+        QObject::connect(&notice, &frmPopup::chatRoomAsked, &notice,
+                         [] { Channel::form().mnu_chatroom_Click(); });
+    };
+}
+
 } // namespace
 
 void RegisterWindows() {
     Windows::SetRoomLoader([]() -> RoomWindow& { return Channel::form(); });
     Windows::SetQueryFactory([]() -> QueryWindow* { return Query::Create(); });
     connectPickers();
+    connectNotice();
 }

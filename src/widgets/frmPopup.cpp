@@ -1,6 +1,5 @@
 #include "widgets/frmPopup.h"
 
-#include "chatroom/Channel.h"
 #include "platform/EventPump.h"
 #include "platform/Twips.h"
 
@@ -72,6 +71,11 @@ void frmPopup::Timer1_Timer() {
         sink();
 }
 
+void frmPopup::showMessage(const QString& text) {
+    show();
+    Label2->setText(text);
+}
+
 void frmPopup::rise() {
     m_top -= Step;
     if (ScreenHeightTwips() - BottomGap >= m_top)
@@ -102,20 +106,14 @@ void frmPopup::place() {
     setGeometry(twipsToPixels(m_left, m_top, WidthTwips, m_height));
 }
 
-void frmPopup::showChatRoom() {
-    Channel& room = Channel::form();
-    room.setVisible(true);
-    room.show();
-}
-
 void frmPopup::mouseDoubleClickEvent(QMouseEvent* event) {
-    showChatRoom();
+    emit chatRoomAsked();
     event->accept();
 }
 
 bool frmPopup::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label2 && event->type() == QEvent::MouseButtonRelease)
-        showChatRoom();
+        emit chatRoomAsked();
     return Form::eventFilter(watched, event);
 }
 

@@ -7,7 +7,9 @@
 class QLabel;
 
 // A small notice that rises out of the lower right corner of the screen, stays
-// four seconds, sinks back and closes itself. Geometry is kept in twips.
+// four seconds, sinks back and closes itself. Geometry is kept in twips. A click
+// on the message or a double click on the notice asks for the chat room; the
+// program connects that to the room window.
 class frmPopup : public Form {
     Q_OBJECT
 public:
@@ -18,6 +20,8 @@ public:
 
     void Form_Load() override;
     void Timer1_Timer();
+    // Shows the notice with text as its message.
+    void showMessage(const QString& text);
 
     QLabel* Label1 = nullptr; // title
     QLabel* Label2 = nullptr; // message
@@ -33,6 +37,9 @@ public:
     static constexpr int WidthTwips = 2715;
     static constexpr int FullHeightTwips = 1740;
 
+signals:
+    void chatRoomAsked();
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,7 +49,6 @@ private:
     void rise();
     void sink();
     void place();
-    static void showChatRoom();
 
     int m_top = 0;
     int m_height = 0;
