@@ -52,6 +52,22 @@ public:
     void Login_Log();
     // Signed out: the fields are back.
     void Login_UnLog();
+
+    // The steps the room window takes on this window as its connection goes.
+    // The menu item offers to sign in, or to sign out.
+    void offerSignIn();
+    void offerSignOut();
+    // The banner stops and the menu item offers to sign in again.
+    void stopSignIn();
+    // That, and the fields are back: the window as signed out.
+    void showSignedOut();
+    // Nick and password are read-only while a connection is tried or held.
+    void lockFields(bool locked);
+    // Only the nick becomes editable again.
+    void unlockNick();
+    // The nick as typed, and the password of this run for the nickname service.
+    QString typedNick() const;
+    QString servicePassword() const;
     // The notification-area icon's events.
     void gSysTray_LButtonDblClk();
     void gSysTray_RButtonUp();
@@ -144,7 +160,6 @@ private:
 
     void DoSignIn();
     void showBanner(bool running);
-    void lockFields(bool locked);
     QList<QWidget*> signInFields() const;
     QMenu* trayMenu();
     void iconMenuAboutToShow();

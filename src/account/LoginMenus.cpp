@@ -21,13 +21,12 @@
 void Login::mnu_Sign_Click() {
     if (mnu_Sign->text() == QLatin1String("Sign In")) {
         cmdSignIn_Click();
-        mnu_Sign->setText(QStringLiteral("Sign Out"));
+        offerSignOut();
         if (Text1->text().isEmpty())
-            mnu_Sign->setText(QStringLiteral("Sign In"));
+            offerSignIn();
     } else if (mnu_Sign->text() == QLatin1String("Sign Out")) {
-        cmdSignout_Click();
-        mnu_Sign->setText(QStringLiteral("Sign In"));
-        Text1->setReadOnly(false);
+        stopSignIn();
+        unlockNick();
         Channel::form().mnu_File_Disconnect_Click();
     }
 }

@@ -38,7 +38,7 @@ void Login::DoSignIn() {
         showBanner(false);
     } else {
         lockFields(true);
-        mnu_Sign->setText(QStringLiteral("Sign Out"));
+        offerSignOut();
         showBanner(true);
         room.mnu_File_Connect_Click();
     }
@@ -66,6 +66,26 @@ void Login::lockFields(bool locked) {
     Text2->setReadOnly(locked);
 }
 
+void Login::unlockNick() {
+    Text1->setReadOnly(false);
+}
+
+QString Login::typedNick() const {
+    return Text1->text();
+}
+
+QString Login::servicePassword() const {
+    return Text3->text();
+}
+
+void Login::offerSignIn() {
+    mnu_Sign->setText(QStringLiteral("Sign In"));
+}
+
+void Login::offerSignOut() {
+    mnu_Sign->setText(QStringLiteral("Sign Out"));
+}
+
 void Login::showBanner(bool running) {
     Picture1->setVisible(running);
     Picture2->setVisible(running);
@@ -78,6 +98,16 @@ void Login::showBanner(bool running) {
 
 void Login::cmdSignout_Click() {
     showBanner(false);
+}
+
+void Login::stopSignIn() {
+    cmdSignout_Click();
+    offerSignIn();
+}
+
+void Login::showSignedOut() {
+    stopSignIn();
+    Login_UnLog();
 }
 
 QList<QWidget*> Login::signInFields() const {

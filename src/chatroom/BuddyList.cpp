@@ -103,8 +103,12 @@ void BuddyList::tmrRefresh_Timer() {
     cmdRefresh_Click();
 }
 
-void BuddyList::AddUsers(const QString& list) {
+void BuddyList::clearOnline() {
     lstNicks->clear();
+}
+
+void BuddyList::AddUsers(const QString& list) {
+    clearOnline();
     for (const QString& nick : list.split(QLatin1Char(' ')))
         if (!nick.trimmed().isEmpty())
             lstNicks->addItem(nick);

@@ -27,6 +27,8 @@ public:
     void Reload();
     // Replaces the online list with the blank-separated nicks of list.
     void AddUsers(const QString& list);
+    // Empties the online list, as when the connection is gone.
+    void clearOnline();
 
     void cmdRefresh_Click();
     void cmdAdd_Click();

@@ -62,7 +62,7 @@ void Channel::Form_Load() {
     Label7->setText(QSysInfo::machineHostName().left(ComputerNameBuffer - 1));
     Pause(0.01);
     const auto rows = RoomSettingRows();
-    const QString typedNick = Login::form().Text1->text();
+    const QString typedNick = Login::form().typedNick();
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (k == rows.size() - 1)
             ColourCode = QStringLiteral("1");

@@ -21,7 +21,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 
@@ -190,23 +189,20 @@ void Channel::startConnectAttempt() {
                                  QStringLiteral(" port ") + Chr2 + QString::number(sock.RemotePort));
     sock.Connect();
     Login& login = Login::form();
-    login.mnu_Sign->setText(QStringLiteral("Sign Out"));
-    login.Text1->setReadOnly(true);
-    login.Text2->setReadOnly(true);
+    login.offerSignOut();
+    login.lockFields(true);
 }
 
 void Channel::cancelConnectAttempt() {
     Timer1.stop();
     Login& login = Login::form();
-    login.cmdSignout_Click();
-    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    login.stopSignIn();
     sock.Close();
     IDENT.Close();
     Text1->setText(QStringLiteral("6667"));
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
     PutColouredText(*DataIn, Chr3 + QStringLiteral("05Connection attempt cancelled"));
-    login.Text1->setReadOnly(false);
-    login.Text2->setReadOnly(false);
+    login.lockFields(false);
 }
 
 void Channel::resetConnectionMenus() {
@@ -223,7 +219,7 @@ void Channel::sock_Connect() {
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
     PutColouredText(*DataIn, Chr3 + QStringLiteral("03Attempting To Connect ") + ServerCaption);
     Login& login = Login::form();
-    SendData(QStringLiteral("NICK ") + login.Text1->text());
+    SendData(QStringLiteral("NICK ") + login.typedNick());
     // The protocol's four parameters: user, mode, unused, real name.
     SendData(QStringLiteral("USER ") + Label7->text() + QStringLiteral(" Client-User * :") + G().FullName);
     Update();
@@ -257,11 +253,8 @@ void Channel::onServerClosed() {
     showChatterCount(QStringLiteral("  "));
     resetConnectionMenus();
     Update();
-    BuddyList::form().lstNicks->clear();
-    Login& login = Login::form();
-    login.cmdSignout_Click();
-    login.mnu_Sign->setText(QStringLiteral("Sign In"));
-    login.Login_UnLog();
+    BuddyList::form().clearOnline();
+    Login::form().showSignedOut();
 }
 
 void Channel::onSocketError(const QString& description) {
@@ -273,14 +266,9 @@ void Channel::onSocketError(const QString& description) {
     showChatterCount(QStringLiteral("  "));
     Text1->setText(QStringLiteral("8867"));
     Login& login = Login::form();
-    login.cmdSignout_Click();
-    login.mnu_Sign->setText(QStringLiteral("Sign In"));
-    login.Login_UnLog();
-    frmPopup& popup = frmPopup::form();
-    popup.show();
-    popup.Label2->setText(description);
-    login.Text1->setReadOnly(false);
-    login.Text2->setReadOnly(false);
+    login.showSignedOut();
+    frmPopup::form().showMessage(description);
+    login.lockFields(false);
     if (G().ReconnectOn)
         Timer1.start();
 }
@@ -302,15 +290,13 @@ void Channel::mnu_File_Disconnect_Click() {
     showChatterCount(QStringLiteral("  "));
     Login& login = Login::form();
     login.Login_UnLog();
-    login.cmdSignout_Click();
-    login.mnu_Sign->setText(QStringLiteral("Sign In"));
-    login.Text1->setReadOnly(false);
-    login.Text2->setReadOnly(false);
+    login.stopSignIn();
+    login.lockFields(false);
 }
 
 // Identifies to the nickname service with the password held for this run.
 void Channel::PassWord() {
-    const QString password = Login::form().Text3->text();
+    const QString password = Login::form().servicePassword();
     if (password.isEmpty())
         return;
     FormSlot<frmPassword>::unload();

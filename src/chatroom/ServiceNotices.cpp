@@ -89,7 +89,7 @@ void Channel::onOwnKick(const IrcMessage& msg) {
     hide();
     Login& login = Login::form();
     login.showAgain();
-    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    login.offerSignIn();
     login.Login_UnLog();
     showInMain(Chr3 + QStringLiteral("04") + QStringLiteral("You were kicked from ") + Chr2 + P(msg, 1, 1) +
                Chr2 + QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(" [ ") + P(msg, 3) +
@@ -130,9 +130,8 @@ void Channel::onCannotJoin(const IrcMessage& msg) {
     Dialogs::MsgBox(reason, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Error"));
     mnu_File_Disconnect_Click();
     Login& login = Login::form();
-    login.cmdSignout_Click();
-    login.mnu_Sign->setText(QStringLiteral("Sign In"));
+    login.stopSignIn();
     login.showAgain();
-    login.Text1->setReadOnly(false);
+    login.unlockNick();
     hide();
 }
