@@ -34,7 +34,9 @@ class WebBrowser;
 // The chat-room window: the room's conversation and members, and the one link to
 // the IRC server. Its behaviour is split by concern over several files
 // (connection, ident, interpreter, room events, pane, CTCP, service notices);
-// this header holds its controls and public procedures.
+// this header holds its controls and public procedures. The interpreter's
+// handlers of server lines are free functions (ServerHandlers.h) that act on
+// the window through these.
 class Channel : public Form, public RoomWindow {
     Q_OBJECT
 public:
@@ -87,6 +89,8 @@ public:
     void interpret(QString& line);
     // The bytes of one arrival from the server, on their way to the interpreter.
     void ReceiveChunk(const QByteArray& data);
+    // The connection state after the server ended the stay.
+    void endStay();
 
     // Members of the room.
     void SetOwner(const QString& nick, bool value) { Nicks.SetFlag(nick, &NickEntry::Owner, value); }
@@ -96,6 +100,12 @@ public:
     bool isHalfOp(const QString& nick) const { return Nicks.FlagOf(nick, &NickEntry::Helper); }
     // The text of the selected nick-list item, "" when none is selected.
     QString lstNicksText() const;
+    // The list and the entries go together: entries of an old connection must
+    // not answer for people of the next one.
+    void clearNickList();
+    // Between these, member changes update the list and the count once, at the end.
+    void beginMemberBatch();
+    void endMemberBatch();
     // The exit of the whole program.
     void mnu_terminate_Click();
     // Modes of the room.
@@ -105,6 +115,8 @@ public:
 
     // Room pane and input line.
     void PutText(const QString& nick, const QString& text);
+    // One coloured line in the room pane.
+    void showInMain(const QString& text);
     void DoHistory();
     // The codes before each outgoing line, the room's and its conversations': the
     // chosen bold, colour and underline.
@@ -183,8 +195,7 @@ public:
     void mnu_sound_no_Click();
     void mnu_sound_yes_Click();
 
-    // CTCP.
-    void HandleCTCP(const QString& nick, QString& text);
+    // CTCP: the answer to a request, within the rate the server tolerates.
     void CTCPReply(const QString& nick, const QString& reply);
 
     // Socket events.
@@ -370,10 +381,6 @@ private:
     void cancelConnectAttempt();
     void showChatterCount(const QString& gap);
     void resetConnectionMenus();
-    void clearNickList();
-    // Between these, member changes update the list and the count once, at the end.
-    void beginMemberBatch();
-    void endMemberBatch();
     void takeTurns();
     void runReceiveLoop();
     void interpretQueued();
@@ -386,46 +393,7 @@ private:
     bool handlerWaits() const;
     bool takesDataNow() const;
     void answerWaitingPings();
-    void answerPing(const IrcMessage& msg);
     void logTraffic(const QString& marker, const QString& text);
-
-    // Interpreter: the dispatch table and the handlers of its rows.
-    struct Dispatch;
-    void dispatch(const IrcMessage& msg);
-    Channel* roomOf(const QString& name); // the room window showing name, if any
-    void onWelcome(const IrcMessage& msg);
-    void onRegistrationReply(const IrcMessage& msg);
-    void onJoin(const IrcMessage& msg);
-    void onPart(const IrcMessage& msg);
-    void onNames(const IrcMessage& msg);
-    void onKick(const IrcMessage& msg);
-    void onNick(const IrcMessage& msg);
-    void onPrivmsg(const IrcMessage& msg);
-    void showPrivateInRoom(const IrcMessage& msg, const QString& text);
-    void onMode(const IrcMessage& msg);
-    void onTopicReply(const IrcMessage& msg);
-    void onTopicChange(const IrcMessage& msg);
-    void onTopicSetter(const IrcMessage& msg);
-    void onRoomAddress(const IrcMessage& msg);
-    void onWhoisReply(const IrcMessage& msg);
-    void showTopic(const QString& topic);
-    void onDefault(const IrcMessage& msg);
-    void showInMain(const QString& text);
-
-    // Nickname service, nick errors and forced disconnects.
-    void onNotice(const IrcMessage& msg);
-    void onNickInUse(const IrcMessage& msg);
-    void onNickMissing(const IrcMessage& msg);
-    void onNickInvalid(const IrcMessage& msg);
-    void onOwnKick(const IrcMessage& msg);
-    void onKill(const IrcMessage& msg);
-    void onCannotJoin(const IrcMessage& msg);
-    void endStay();
-
-    // Side windows: the ban, exception and invitation lists, the buddy list's answer.
-    void onListEntry(const IrcMessage& msg);
-    void onListEnd(const IrcMessage& msg);
-    void onOnlineBuddies(const IrcMessage& msg);
 
     // Room pane and input line.
     void sendTypedLine();

@@ -6,6 +6,7 @@
 #include "account/frmPassword.h"
 #include "chatroom/BuddyList.h"
 #include "chatroom/DebugWin.h"
+#include "chatroom/ServerHandlers.h"
 #include "platform/ProgramEnd.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextCodec.h"
@@ -163,7 +164,7 @@ void Channel::answerWaitingPings() {
         return;
     if (!RecvQueue.full() && sock.BytesAvailable() > 0)
         queueArrived(sock.GetData());
-    RecvQueue.answerPings([this](const IrcMessage& msg) { answerPing(msg); });
+    RecvQueue.answerPings([this](const IrcMessage& msg) { Handlers::answerPing(*this, msg); });
 }
 
 void Channel::mnu_File_Connect_Click() {
@@ -209,6 +210,12 @@ void Channel::resetConnectionMenus() {
     mnu_File_Connect->setEnabled(true);
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
     mnu_File_Disconnect->setEnabled(false);
+}
+
+void Channel::endStay() {
+    resetConnectionMenus();
+    Update();
+    showChatterCount(QStringLiteral("  "));
 }
 
 void Channel::sock_Connect() {

@@ -1,25 +1,26 @@
 // CTCP requests that arrive in private messages, and the replies.
 #include "chatroom/Channel.h"
 
+#include "chatroom/ServerHandlers.h"
 #include "support/ColouredText.h"
 #include "support/QueryWindow.h"
 #include "support/WindowTables.h"
 
-void Channel::HandleCTCP(const QString& nick, QString& text) {
+void Handlers::HandleCTCP(Channel& window, const QString& nick, QString& text) {
     text = DropRight(DropLeft(text, 1), 1);
     QString command, rest;
     SplitAt(text, QStringLiteral(" "), command, rest);
     const QString word = command.toLower();
     const QString from = Chr3 + QStringLiteral("05") + Chr2 + nick + Chr2;
     if (word == u"version") {
-        showInMain(from + QStringLiteral(" has just requested your version"));
-        CTCPReply(nick, QStringLiteral("VERSION TazmirKorvu Messenger 1.0"));
+        window.showInMain(from + QStringLiteral(" has just requested your version"));
+        window.CTCPReply(nick, QStringLiteral("VERSION TazmirKorvu Messenger 1.0"));
     } else if (word == u"ping") {
-        showInMain(from + QStringLiteral(" has just pinged you"));
-        CTCPReply(nick, QStringLiteral("PING 0 seconds, cause Tazmir Korvu Messenger is elite."));
+        window.showInMain(from + QStringLiteral(" has just pinged you"));
+        window.CTCPReply(nick, QStringLiteral("PING 0 seconds, cause Tazmir Korvu Messenger is elite."));
     } else if (word == u"action") {
-        if (QueryWindow* window = QueryAt(FindQueryIndex(nick)))
-            PutColouredText(window->DataInPane(),
+        if (QueryWindow* query = QueryAt(FindQueryIndex(nick)))
+            PutColouredText(query->DataInPane(),
                             Chr3 + QStringLiteral("06") + nick + QLatin1Char(' ') + rest);
     }
 }

@@ -4,6 +4,7 @@
 
 #include "account/Login.h"
 #include "chatroom/LineParameters.h"
+#include "chatroom/ServerHandlers.h"
 #include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -27,67 +28,73 @@ Handler shown(const QString& lead) {
     return [lead](Channel& room, const IrcMessage& msg) { PutColouredText(*room.DataIn, lead + P(msg, 2)); };
 }
 
-template <void (Channel::*handler)(const IrcMessage&)> void call(Channel& room, const IrcMessage& msg) {
-    (room.*handler)(msg);
-}
-
 void addRows(QHash<QString, Handler>& table, std::initializer_list<const char*> labels,
              const Handler& handler) {
     for (const char* label : labels)
         table.insert(QString::fromLatin1(label), handler);
 }
 
-} // namespace
-
 // The rows of the table are those of the server's replies the client acts on;
 // a label that is not here gets the default action.
-struct Channel::Dispatch {
-    static const QHash<QString, Handler>& table();
-};
-
-const QHash<QString, Handler>& Channel::Dispatch::table() {
+const QHash<QString, Handler>& dispatchTable() {
+    using namespace Handlers;
     static const QHash<QString, Handler> rows = [] {
         QHash<QString, Handler> t;
-        t.insert("001", &call<&Channel::onWelcome>);
-        addRows(t, {"002", "003", "004", "005"}, &call<&Channel::onRegistrationReply>);
-        t.insert("ping", &call<&Channel::answerPing>);
-        t.insert("join", &call<&Channel::onJoin>);
-        t.insert("privmsg", &call<&Channel::onPrivmsg>);
-        t.insert("nick", &call<&Channel::onNick>);
-        t.insert("part", &call<&Channel::onPart>);
-        addRows(t, {"367", "346", "348"}, &call<&Channel::onListEntry>);
-        addRows(t, {"368", "347", "349"}, &call<&Channel::onListEnd>);
-        t.insert("353", &call<&Channel::onNames>);
-        t.insert("mode", &call<&Channel::onMode>);
+        t.insert("001", &onWelcome);
+        addRows(t, {"002", "003", "004", "005"}, &onRegistrationReply);
+        t.insert("ping", &answerPing);
+        t.insert("join", &onJoin);
+        t.insert("privmsg", &onPrivmsg);
+        t.insert("nick", &onNick);
+        t.insert("part", &onPart);
+        addRows(t, {"367", "346", "348"}, &onListEntry);
+        addRows(t, {"368", "347", "349"}, &onListEnd);
+        t.insert("353", &onNames);
+        t.insert("mode", &onMode);
         t.insert("quit", [](Channel&, const IrcMessage& msg) { HandleQuit(msg.Nick, P(msg, 1)); });
-        t.insert("kick", &call<&Channel::onKick>);
-        t.insert("332", &call<&Channel::onTopicReply>);
-        t.insert("topic", &call<&Channel::onTopicChange>);
-        t.insert("333", &call<&Channel::onTopicSetter>);
+        t.insert("kick", &onKick);
+        t.insert("332", &onTopicReply);
+        t.insert("topic", &onTopicChange);
+        t.insert("333", &onTopicSetter);
         t.insert("366", &ignored);
         t.insert("324", [](Channel&, const IrcMessage& msg) { ParseModeChange(P(msg, 2, 2), P(msg, 3)); });
-        t.insert("notice", &call<&Channel::onNotice>);
-        t.insert("433", &call<&Channel::onNickInUse>);
+        t.insert("notice", &onNotice);
+        t.insert("433", &onNickInUse);
         addRows(t, {"372", "375", "376", "422"}, &ignored);
         addRows(t, {"251", "252", "253", "254", "255", "265", "266"}, shown(Chr3 + QStringLiteral("06")));
-        t.insert("303", &call<&Channel::onOnlineBuddies>);
+        t.insert("303", &onOnlineBuddies);
         addRows(t, {"305", "306", "329"}, &ignored);
         addRows(t, {"484", "482", "461", "412", "403", "421", "401", "481", "402"},
                 shown(Chr3 + QStringLiteral("04* ")));
-        addRows(t, {"471", "473", "474", "475"}, &call<&Channel::onCannotJoin>);
+        addRows(t, {"471", "473", "474", "475"}, &onCannotJoin);
         t.insert("321", &ignored);
-        t.insert("322", &call<&Channel::onDefault>);
+        t.insert("322", &onDefault);
         t.insert("323", &ignored);
-        t.insert("328", &call<&Channel::onRoomAddress>);
-        t.insert("431", &call<&Channel::onNickMissing>);
-        t.insert("432", &call<&Channel::onNickInvalid>);
-        addRows(t, {"301", "307", "311", "312", "313", "317", "319", "320"}, &call<&Channel::onWhoisReply>);
+        t.insert("328", &onRoomAddress);
+        t.insert("431", &onNickMissing);
+        t.insert("432", &onNickInvalid);
+        addRows(t, {"301", "307", "311", "312", "313", "317", "319", "320"}, &onWhoisReply);
         t.insert("318", &ignored);
-        t.insert("kill", &call<&Channel::onKill>);
+        t.insert("kill", &onKill);
         return t;
     }();
     return rows;
 }
+
+// A failure in the handling of a line (a full window table) ends that line only.
+void dispatch(Channel& window, const IrcMessage& msg) {
+    const auto& table = dispatchTable();
+    const auto row = table.constFind(msg.Command.toLower());
+    try {
+        if (row != table.constEnd())
+            (*row)(window, msg);
+        else
+            Handlers::onDefault(window, msg);
+    } catch (const TableFull&) {
+    }
+}
+
+} // namespace
 
 void Channel::interpret(QString& line) {
     IrcMessage msg; // each call keeps its own parsed line
@@ -95,57 +102,44 @@ void Channel::interpret(QString& line) {
     DoEventsThrottled();
     if (msg.Command.isEmpty())
         return;
-    dispatch(msg);
-}
-
-// A failure in the handling of a line (a full window table) ends that line only.
-void Channel::dispatch(const IrcMessage& msg) {
-    const auto& table = Dispatch::table();
-    const auto row = table.constFind(msg.Command.toLower());
-    try {
-        if (row != table.constEnd())
-            (*row)(*this, msg);
-        else
-            onDefault(msg);
-    } catch (const TableFull&) {
-    }
+    dispatch(*this, msg);
 }
 
 void Channel::showInMain(const QString& text) {
     PutColouredText(*DataIn, text);
 }
 
-Channel* Channel::roomOf(const QString& name) {
+Channel* Handlers::roomOf(Channel& window, const QString& name) {
     RoomWindow* room = ChannelAt(FindChannelIndex(name));
-    return room == this ? this : nullptr;
+    return room == &window ? &window : nullptr;
 }
 
-void Channel::answerPing(const IrcMessage& msg) {
-    SendData(QStringLiteral("PONG :") + P(msg, 1, 1));
+void Handlers::answerPing(Channel& window, const IrcMessage& msg) {
+    window.SendData(QStringLiteral("PONG :") + P(msg, 1, 1));
 }
 
-void Channel::onDefault(const IrcMessage& msg) {
-    showInMain(QStringLiteral("*** ") + Chr2 + msg.Command + Chr2 + QLatin1Char(' ') + P(msg, 1));
+void Handlers::onDefault(Channel& window, const IrcMessage& msg) {
+    window.showInMain(QStringLiteral("*** ") + Chr2 + msg.Command + Chr2 + QLatin1Char(' ') + P(msg, 1));
 }
 
-void Channel::onWelcome(const IrcMessage& msg) {
+void Handlers::onWelcome(Channel& window, const IrcMessage& msg) {
     G().MyNick = P(msg, 1, 1);
-    showInMain(QStringLiteral("* ") + P(msg, 2));
-    Update();
-    SendData(QStringLiteral("MODE ") + G().MyNick + QStringLiteral(" +i"));
+    window.showInMain(QStringLiteral("* ") + P(msg, 2));
+    window.Update();
+    window.SendData(QStringLiteral("MODE ") + G().MyNick + QStringLiteral(" +i"));
     if (G().AutoJoin != QLatin1String("<none>")) {
         const QString join = ParseCommand(QString(), QStringLiteral("JOIN ") + G().AutoJoin);
         if (!join.isEmpty())
-            SendData(join);
+            window.SendData(join);
     }
-    setVisible(true);
-    show();
+    window.setVisible(true);
+    window.show();
 }
 
-void Channel::onRegistrationReply(const IrcMessage& msg) {
-    PassWord();
+void Handlers::onRegistrationReply(Channel& window, const IrcMessage& msg) {
+    window.PassWord();
     Login& login = Login::form();
     login.cmdSignout_Click();
     login.hide();
-    showInMain(QStringLiteral("* ") + P(msg, 2));
+    window.showInMain(QStringLiteral("* ") + P(msg, 2));
 }

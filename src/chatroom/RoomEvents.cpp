@@ -3,6 +3,7 @@
 #include "chatroom/Channel.h"
 
 #include "chatroom/LineParameters.h"
+#include "chatroom/ServerHandlers.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 #include "support/GeneralDate.h"
@@ -19,16 +20,31 @@ namespace {
 
 const QString Green = Chr3 + QStringLiteral("03");
 
+// A private line that has no conversation window, shown in the room pane with
+// its sender (the server's name where there is no nick).
+void showPrivateInRoom(Channel& window, const IrcMessage& msg, const QString& text) {
+    window.showInMain(PrivateTextLine(msg.Nick.isEmpty() ? msg.Prefix : msg.Nick, text));
+}
+
+// Writes a topic into the topic box without the blank every pane line starts with.
+void showTopic(RichTextBox& box, const QString& topic) {
+    box.setText(QString());
+    PutColouredText(box, topic);
+    box.setSelStart(0);
+    box.setSelLength(1);
+    box.setSelText(QString());
+}
+
 } // namespace
 
-void Channel::onJoin(const IrcMessage& msg) {
+void Handlers::onJoin(Channel& window, const IrcMessage& msg) {
     if (msg.Nick.toLower() == G().MyNick.toLower()) {
         NewChannelSlot(P(msg, 1));
-        SendData(QStringLiteral("MODE ") + P(msg, 1));
-        TotalChatters = 0;
+        window.SendData(QStringLiteral("MODE ") + P(msg, 1));
+        window.TotalChatters = 0;
         return;
     }
-    Channel* room = roomOf(P(msg, 1, 1));
+    Channel* room = roomOf(window, P(msg, 1, 1));
     if (!room)
         return;
     room->AddNick(msg.Nick);
@@ -36,10 +52,10 @@ void Channel::onJoin(const IrcMessage& msg) {
                                        room->RoomName());
 }
 
-void Channel::onPart(const IrcMessage& msg) {
+void Handlers::onPart(Channel& window, const IrcMessage& msg) {
     if (msg.Nick == G().MyNick)
         return;
-    Channel* room = roomOf(msg.Param(1));
+    Channel* room = roomOf(window, msg.Param(1));
     if (!room)
         return;
     room->RemoveNick(msg.Nick);
@@ -48,8 +64,8 @@ void Channel::onPart(const IrcMessage& msg) {
 }
 
 // A names reply is one batch for the list, however many names it holds.
-void Channel::onNames(const IrcMessage& msg) {
-    Channel* room = roomOf(msg.Param(3));
+void Handlers::onNames(Channel& window, const IrcMessage& msg) {
+    Channel* room = roomOf(window, msg.Param(3));
     if (!room)
         return;
     room->beginMemberBatch();
@@ -58,8 +74,8 @@ void Channel::onNames(const IrcMessage& msg) {
     room->endMemberBatch();
 }
 
-void Channel::onKick(const IrcMessage& msg) {
-    Channel* room = roomOf(P(msg, 1, 1));
+void Handlers::onKick(Channel& window, const IrcMessage& msg) {
+    Channel* room = roomOf(window, P(msg, 1, 1));
     if (!room)
         return;
     const QString kicked = P(msg, 2, 2);
@@ -69,10 +85,10 @@ void Channel::onKick(const IrcMessage& msg) {
                                        QStringLiteral(" [ ") + P(msg, 3) + QStringLiteral(" ]"));
     room->RemoveNick(kicked);
     if (kicked == G().MyNick)
-        onOwnKick(msg);
+        onOwnKick(window, msg);
 }
 
-void Channel::onNick(const IrcMessage& msg) {
+void Handlers::onNick(Channel& window, const IrcMessage& msg) {
     // No new nick names nobody: an empty own nick would match every server's
     // prefix, and an empty member could never leave.
     if (P(msg, 1, 1).isEmpty())
@@ -82,63 +98,57 @@ void Channel::onNick(const IrcMessage& msg) {
         return;
     }
     G().MyNick = P(msg, 1, 1);
-    showInMain(Green + QStringLiteral("Your nick is now ") + Chr2 + G().MyNick);
+    window.showInMain(Green + QStringLiteral("Your nick is now ") + Chr2 + G().MyNick);
     ChangeNickEverywhere(msg.Nick, P(msg, 1));
-    Update();
+    window.Update();
 }
 
-void Channel::onPrivmsg(const IrcMessage& msg) {
+void Handlers::onPrivmsg(Channel& window, const IrcMessage& msg) {
     const QString target = P(msg, 1, 1);
     QString text = P(msg, 2);
     if (target.startsWith(QLatin1Char('#')) || target.startsWith(QLatin1Char('&'))) {
-        if (Channel* room = roomOf(target))
+        if (Channel* room = roomOf(window, target))
             room->PutText(msg.Nick, text);
         return;
     }
     if (text.startsWith(Chr1)) {
-        HandleCTCP(msg.Nick, text);
+        HandleCTCP(window, msg.Nick, text);
         return;
     }
     // A server's prefix names nobody to converse with: an empty nick marks a free slot.
     if (msg.Nick.isEmpty()) {
-        if (!PrivateChatRefused())
-            showPrivateInRoom(msg, text);
+        if (!window.PrivateChatRefused())
+            showPrivateInRoom(window, msg, text);
         return;
     }
-    QueryWindow* window = nullptr;
+    QueryWindow* query = nullptr;
     if (QueryExists(msg.Nick)) {
-        window = QueryAt(FindQueryIndex(msg.Nick));
-        if (!window)
+        query = QueryAt(FindQueryIndex(msg.Nick));
+        if (!query)
             return;
         const QString host = TextAfter(msg.Prefix, QStringLiteral("!"));
-        window->setQueryHost(host);
-        window->setLblHost(host);
+        query->setQueryHost(host);
+        query->setLblHost(host);
     } else {
         int slot = 0;
         try {
             slot = OpenQuery(msg.Nick, msg.Prefix);
         } catch (const TableFull&) {
-            showPrivateInRoom(msg, text); // every conversation window is in use: nothing sent is lost
+            showPrivateInRoom(window, msg, text); // every conversation window is in use: nothing sent is lost
             return;
         }
         // The slot OpenQuery hands back, so a declined window shows nothing.
-        window = QueryAt(slot);
-        if (!window)
+        query = QueryAt(slot);
+        if (!query)
             return;
     }
-    window->setCaption(msg.Nick);
-    window->setQueryNick(msg.Nick);
-    window->setLblNick(msg.Nick);
-    window->PutText(msg.Nick, text);
+    query->setCaption(msg.Nick);
+    query->setQueryNick(msg.Nick);
+    query->setLblNick(msg.Nick);
+    query->PutText(msg.Nick, text);
 }
 
-// A private line that has no conversation window, shown in the room pane with
-// its sender (the server's name where there is no nick).
-void Channel::showPrivateInRoom(const IrcMessage& msg, const QString& text) {
-    showInMain(PrivateTextLine(msg.Nick.isEmpty() ? msg.Prefix : msg.Nick, text));
-}
-
-void Channel::onMode(const IrcMessage& msg) {
+void Handlers::onMode(Channel& window, const IrcMessage& msg) {
     const QString target = P(msg, 1, 1);
     const int slot = FindChannelIndex(target);
     const bool own = target == G().MyNick;
@@ -149,49 +159,41 @@ void Channel::onMode(const IrcMessage& msg) {
     if (RoomWindow* room = ChannelAt(slot))
         PutColouredText(room->DataInPane(), line);
     if (own)
-        showInMain(line);
+        window.showInMain(line);
     ParseModeChange(target, P(msg, 2));
 }
 
-// Writes a topic into the topic box without the blank every pane line starts with.
-void Channel::showTopic(const QString& topic) {
-    rtbTopic->setText(QString());
-    PutColouredText(*rtbTopic, topic);
-    rtbTopic->setSelStart(0);
-    rtbTopic->setSelLength(1);
-    rtbTopic->setSelText(QString());
-}
-
-void Channel::onTopicReply(const IrcMessage& msg) {
-    Channel* room = roomOf(P(msg, 2, 2));
+void Handlers::onTopicReply(Channel& window, const IrcMessage& msg) {
+    Channel* room = roomOf(window, P(msg, 2, 2));
     if (!room)
         return;
-    room->showTopic(P(msg, 3));
-    DataIn->setText(QString());
+    showTopic(*room->rtbTopic, P(msg, 3));
+    window.DataIn->setText(QString());
     Pause(0.2);
-    showInMain(Chr3 + QStringLiteral("3") + QStringLiteral("You have entered to the chat room"));
-    showInMain(Chr3 + QStringLiteral("4") + QStringLiteral("Welcome To ") + Chr2 + Chr3 +
-               QStringLiteral("12") + QStringLiteral("Tazmir Korvu Messenger") + Chr3 + QStringLiteral("!"));
-    showInMain(Chr3 + QStringLiteral("5") + QStringLiteral("Checking Your Internet Connection ") + Chr3 +
-               QStringLiteral("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
+    window.showInMain(Chr3 + QStringLiteral("3") + QStringLiteral("You have entered to the chat room"));
+    window.showInMain(Chr3 + QStringLiteral("4") + QStringLiteral("Welcome To ") + Chr2 + Chr3 +
+                      QStringLiteral("12") + QStringLiteral("Tazmir Korvu Messenger") + Chr3 +
+                      QStringLiteral("!"));
+    window.showInMain(Chr3 + QStringLiteral("5") + QStringLiteral("Checking Your Internet Connection ") +
+                      Chr3 + QStringLiteral("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
     PutColouredText(*room->DataIn, Green + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Chr3 +
                                        QStringLiteral("03") + QChar(34));
     room->rtbTopic->setSelStart(0);
     room->rtbTopic->Tag = QStringLiteral("locked");
 }
 
-void Channel::onTopicChange(const IrcMessage& msg) {
-    Channel* room = roomOf(P(msg, 1, 1));
+void Handlers::onTopicChange(Channel& window, const IrcMessage& msg) {
+    Channel* room = roomOf(window, P(msg, 1, 1));
     if (!room)
         return;
-    room->showTopic(P(msg, 2));
+    showTopic(*room->rtbTopic, P(msg, 2));
     PutColouredText(*room->DataIn, Green + QStringLiteral("Topic changed by ") + Chr2 + msg.Nick + Chr2 +
                                        QStringLiteral(" : ") + P(msg, 2));
 }
 
 // Servers send the time in seconds since 1970; anything else is shown as sent.
-void Channel::onTopicSetter(const IrcMessage& msg) {
-    Channel* room = roomOf(P(msg, 2, 2));
+void Handlers::onTopicSetter(Channel& window, const IrcMessage& msg) {
+    Channel* room = roomOf(window, P(msg, 2, 2));
     if (!room)
         return;
     bool isNumber = false;
@@ -201,8 +203,8 @@ void Channel::onTopicSetter(const IrcMessage& msg) {
                                        QStringLiteral(" on ") + Chr2 + when + Chr2);
 }
 
-void Channel::onRoomAddress(const IrcMessage& msg) {
-    Channel* room = roomOf(P(msg, 2, 2));
+void Handlers::onRoomAddress(Channel& window, const IrcMessage& msg) {
+    Channel* room = roomOf(window, P(msg, 2, 2));
     if (!room)
         return;
     PutColouredText(*room->DataIn, Green + QStringLiteral("Channel URL") + Chr3 + Chr31 +
@@ -237,7 +239,7 @@ const QHash<QString, WhoisText>& whoisTexts() {
 } // namespace
 
 // Shown in the conversation with the nick when asked to and one is open.
-void Channel::onWhoisReply(const IrcMessage& msg) {
+void Handlers::onWhoisReply(Channel& window, const IrcMessage& msg) {
     const WhoisText text = whoisTexts().value(msg.Command);
     if (!text)
         return;
@@ -245,10 +247,10 @@ void Channel::onWhoisReply(const IrcMessage& msg) {
     QString rest;
     if (msg.Command == u"320")
         SplitAt(P(msg, 2), QStringLiteral(" "), n, rest);
-    RichTextBox* pane = DataIn;
+    RichTextBox* pane = window.DataIn;
     if (G().WhoisToQuery)
-        if (QueryWindow* window = QueryAt(FindQueryIndex(n)))
-            pane = &window->DataInPane();
+        if (QueryWindow* query = QueryAt(FindQueryIndex(n)))
+            pane = &query->DataInPane();
     if (msg.Command == u"311")
         PutColouredText(*pane, QStringLiteral(" "));
     PutColouredText(*pane, Chr3 + QStringLiteral("05") + Chr2 + n + Chr2 + text(msg, rest));

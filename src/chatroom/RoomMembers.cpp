@@ -69,8 +69,6 @@ void Channel::endMemberBatch() {
         showChatterCount(std::exchange(m_countGap, QString()));
 }
 
-// The list and the entries go together: entries of an old connection must not
-// answer for people of the next one.
 void Channel::clearNickList() {
     Nicks.Clear();
 }

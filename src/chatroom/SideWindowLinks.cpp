@@ -7,24 +7,25 @@
 #include "chatroom/ChannelInfo.h"
 #include "chatroom/IgnoreList.h"
 #include "chatroom/LineParameters.h"
+#include "chatroom/ServerHandlers.h"
 #include "support/Globals.h"
 
 // Only a list the user asked for is shown.
-void Channel::onListEntry(const IrcMessage& msg) {
+void Handlers::onListEntry(Channel&, const IrcMessage& msg) {
     if (G().ListRequestFlag != 0)
         ChannelInfo::form().AddBEI(P(msg, 3, 3), P(msg, 4, 4), P(msg, 5, 5));
 }
 
 // The window comes up modal to the other windows, yet the receive loop goes on:
 // the connection keeps answering the server while the user reads the list.
-void Channel::onListEnd(const IrcMessage&) {
+void Handlers::onListEnd(Channel&, const IrcMessage&) {
     ChannelInfo& info = ChannelInfo::form();
     if (!info.isVisible())
         info.ShowModalAndReturn();
     G().ListRequestFlag = 0;
 }
 
-void Channel::onOnlineBuddies(const IrcMessage& msg) {
+void Handlers::onOnlineBuddies(Channel&, const IrcMessage& msg) {
     BuddyList::form().AddUsers(P(msg, 2));
 }
 
