@@ -97,8 +97,8 @@ void Channel::queueArrived(const QByteArray& data) {
 }
 
 void Channel::showDroppedLine(qsizetype size) {
-    PutColouredText(*DataIn,
-                    Chr3 + QStringLiteral("04* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
+    showInMain(
+                    Colour("04") + QStringLiteral("* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
 }
 
 // The connection's stream has ended: an unfinished line goes, and an over-long
@@ -186,7 +186,7 @@ void Channel::startConnectAttempt() {
     RecvQueue.clear();
     IDENT.Close();
     IDENT.Listen(); // without the ident port the connection goes ahead all the same
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("02Connecting to ") + Chr2 + ServerCaption + Chr2 +
+    showInMain(Colour("02") + QStringLiteral("Connecting to ") + Bold(ServerCaption) +
                                  QStringLiteral(" port ") + Chr2 + QString::number(sock.RemotePort));
     sock.Connect();
     Login& login = Login::form();
@@ -202,7 +202,7 @@ void Channel::cancelConnectAttempt() {
     IDENT.Close();
     Text1->setText(QStringLiteral("6667"));
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("05Connection attempt cancelled"));
+    showInMain(Colour("05") + QStringLiteral("Connection attempt cancelled"));
     login.lockFields(false);
 }
 
@@ -224,7 +224,7 @@ void Channel::sock_Connect() {
     mnu_File_Connect->setEnabled(false);
     mnu_File_Disconnect->setEnabled(true);
     mnu_File_Connect->setText(QStringLiteral("&Connect"));
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("03Attempting To Connect ") + ServerCaption);
+    showInMain(Colour("03") + QStringLiteral("Attempting To Connect ") + ServerCaption);
     Login& login = Login::form();
     SendData(QStringLiteral("NICK ") + login.typedNick());
     // The protocol's four parameters: user, mode, unused, real name.
@@ -251,7 +251,7 @@ void Channel::sock_Error(int number, const QString& description) {
 
 void Channel::onServerClosed() {
     finishReceiving();
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("02Disconnected by SERVER from ") + G().ServerHost);
+    showInMain(Colour("02") + QStringLiteral("Disconnected by SERVER from ") + G().ServerHost);
     sock.Close();
     ClearModes();
     IDENT.Close();
@@ -267,7 +267,7 @@ void Channel::onServerClosed() {
 void Channel::onSocketError(const QString& description) {
     finishReceiving();
     resetConnectionMenus();
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("04ERROR : ") + description);
+    showInMain(Colour("04") + QStringLiteral("ERROR : ") + description);
     clearNickList();
     TotalChatters = 0;
     showChatterCount(QStringLiteral("  "));
@@ -287,7 +287,7 @@ void Channel::Timer1_Timer() {
 void Channel::mnu_File_Disconnect_Click() {
     SendData(QStringLiteral("QUIT :") + G().QuitMsg);
     resetConnectionMenus();
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("05You are Disconnected from ") + ServerCaption);
+    showInMain(Colour("05") + QStringLiteral("You are Disconnected from ") + ServerCaption);
     sock.Close();
     ClearModes();
     Update();

@@ -11,7 +11,7 @@ void Handlers::HandleCTCP(Channel& window, const QString& nick, QString& text) {
     QString command, rest;
     SplitAt(text, QStringLiteral(" "), command, rest);
     const QString word = command.toLower();
-    const QString from = Chr3 + QStringLiteral("05") + Chr2 + nick + Chr2;
+    const QString from = Colour("05") + Bold(nick);
     if (word == u"version") {
         window.showInMain(from + QStringLiteral(" has just requested your version"));
         window.CTCPReply(nick, QStringLiteral("VERSION TazmirKorvu Messenger 1.0"));
@@ -21,7 +21,7 @@ void Handlers::HandleCTCP(Channel& window, const QString& nick, QString& text) {
     } else if (word == u"action") {
         if (QueryWindow* query = QueryAt(FindQueryIndex(nick)))
             PutColouredText(query->DataInPane(),
-                            Chr3 + QStringLiteral("06") + nick + QLatin1Char(' ') + rest);
+                            Colour("06") + nick + QLatin1Char(' ') + rest);
     }
 }
 

@@ -25,12 +25,12 @@ void Channel::IDENT_DataArrival(qint64) {
     const std::optional<IdentAnswer> answer = AnswerIdentQuery(IDENT.GetData(), G().IdentName);
     if (!answer)
         return;
-    PutColouredText(*DataIn, QStringLiteral("*** IDENT : ") + answer->query);
+    showInMain(QStringLiteral("*** IDENT : ") + answer->query);
     IDENT.SendData(EncodeText(answer->reply));
-    PutColouredText(*DataIn, QStringLiteral("*** IDENT reply : ") + answer->reply);
+    showInMain(QStringLiteral("*** IDENT reply : ") + answer->reply);
     IDENT.Close();
 }
 
 void Channel::IDENT_Error(int, const QString& description) {
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("04IDENT Error ") + Chr3 + description);
+    showInMain(Colour("04") + QStringLiteral("IDENT Error ") + Chr3 + description);
 }

@@ -68,8 +68,7 @@ void IgnoreList::cmdAdd_Click() {
         return;
     }
     AddEntry(nick);
-    Channel::form().SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Chr3 +
-                             QStringLiteral("4") + Chr2 + QStringLiteral("You've been ignored by ") +
+    Channel::form().SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Colour("4") + Chr2 + QStringLiteral("You've been ignored by ") +
                              G().MyNick + QStringLiteral("[Zendrin Messenger Xtreme]"));
 }
 

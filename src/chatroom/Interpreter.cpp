@@ -4,6 +4,7 @@
 
 #include "account/Login.h"
 #include "chatroom/LineParameters.h"
+#include "chatroom/Numerics.h"
 #include "chatroom/ServerHandlers.h"
 #include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
@@ -38,43 +39,44 @@ void addRows(QHash<QString, Handler>& table, std::initializer_list<const char*> 
 // a label that is not here gets the default action.
 const QHash<QString, Handler>& dispatchTable() {
     using namespace Handlers;
+    using namespace Numeric;
     static const QHash<QString, Handler> rows = [] {
         QHash<QString, Handler> t;
-        t.insert("001", &onWelcome);
-        addRows(t, {"002", "003", "004", "005"}, &onRegistrationReply);
+        t.insert(kRplWelcome, &onWelcome);
+        addRows(t, {kRplYourHost, kRplCreated, kRplMyInfo, kRplISupport}, &onRegistrationReply);
         t.insert("ping", &answerPing);
         t.insert("join", &onJoin);
         t.insert("privmsg", &onPrivmsg);
         t.insert("nick", &onNick);
         t.insert("part", &onPart);
-        addRows(t, {"367", "346", "348"}, &onListEntry);
-        addRows(t, {"368", "347", "349"}, &onListEnd);
-        t.insert("353", &onNames);
+        addRows(t, {kRplBanList, kRplInviteList, kRplExceptList}, &onListEntry);
+        addRows(t, {kRplEndOfBanList, kRplEndOfInviteList, kRplEndOfExceptList}, &onListEnd);
+        t.insert(kRplNamReply, &onNames);
         t.insert("mode", &onMode);
         t.insert("quit", [](Channel&, const IrcMessage& msg) { HandleQuit(msg.Nick, P(msg, 1)); });
         t.insert("kick", &onKick);
-        t.insert("332", &onTopicReply);
+        t.insert(kRplTopic, &onTopicReply);
         t.insert("topic", &onTopicChange);
-        t.insert("333", &onTopicSetter);
-        t.insert("366", &ignored);
-        t.insert("324", [](Channel&, const IrcMessage& msg) { ParseModeChange(P(msg, 2, 2), P(msg, 3)); });
+        t.insert(kRplTopicWhoTime, &onTopicSetter);
+        t.insert(kRplEndOfNames, &ignored);
+        t.insert(kRplChannelModeIs, [](Channel&, const IrcMessage& msg) { ParseModeChange(P(msg, 2, 2), P(msg, 3)); });
         t.insert("notice", &onNotice);
-        t.insert("433", &onNickInUse);
-        addRows(t, {"372", "375", "376", "422"}, &ignored);
-        addRows(t, {"251", "252", "253", "254", "255", "265", "266"}, shown(Chr3 + QStringLiteral("06")));
-        t.insert("303", &onOnlineBuddies);
-        addRows(t, {"305", "306", "329"}, &ignored);
-        addRows(t, {"484", "482", "461", "412", "403", "421", "401", "481", "402"},
-                shown(Chr3 + QStringLiteral("04* ")));
-        addRows(t, {"471", "473", "474", "475"}, &onCannotJoin);
-        t.insert("321", &ignored);
-        t.insert("322", &onDefault);
-        t.insert("323", &ignored);
-        t.insert("328", &onRoomAddress);
-        t.insert("431", &onNickMissing);
-        t.insert("432", &onNickInvalid);
-        addRows(t, {"301", "307", "311", "312", "313", "317", "319", "320"}, &onWhoisReply);
-        t.insert("318", &ignored);
+        t.insert(kErrNicknameInUse, &onNickInUse);
+        addRows(t, {kRplMotd, kRplMotdStart, kRplEndOfMotd, kErrNoMotd}, &ignored);
+        addRows(t, {kRplLuserClient, kRplLuserOp, kRplLuserUnknown, kRplLuserChannels, kRplLuserMe, kRplLocalUsers, kRplGlobalUsers}, shown(Colour("06")));
+        t.insert(kRplIsOn, &onOnlineBuddies);
+        addRows(t, {kRplUnaway, kRplNowAway, kRplCreationTime}, &ignored);
+        addRows(t, {kErrRestricted, kErrChanOpPrivsNeeded, kErrNeedMoreParams, kErrNoTextToSend, kErrNoSuchChannel, kErrUnknownCommand, kErrNoSuchNick, kErrNoPrivileges, kErrNoSuchServer},
+                shown(Colour("04") + QStringLiteral("* ")));
+        addRows(t, {kErrChannelIsFull, kErrInviteOnlyChan, kErrBannedFromChan, kErrBadChannelKey}, &onCannotJoin);
+        t.insert(kRplListStart, &ignored);
+        t.insert(kRplList, &onDefault);
+        t.insert(kRplListEnd, &ignored);
+        t.insert(kRplChannelUrl, &onRoomAddress);
+        t.insert(kErrNoNicknameGiven, &onNickMissing);
+        t.insert(kErrErroneousNickname, &onNickInvalid);
+        addRows(t, {kRplAway, kRplWhoisRegNick, kRplWhoisUser, kRplWhoisServer, kRplWhoisOperator, kRplWhoisIdle, kRplWhoisChannels, kRplWhoisSpecial}, &onWhoisReply);
+        t.insert(kRplEndOfWhois, &ignored);
         t.insert("kill", &onKill);
         return t;
     }();
@@ -119,7 +121,7 @@ void Handlers::answerPing(Channel& window, const IrcMessage& msg) {
 }
 
 void Handlers::onDefault(Channel& window, const IrcMessage& msg) {
-    window.showInMain(QStringLiteral("*** ") + Chr2 + msg.Command + Chr2 + QLatin1Char(' ') + P(msg, 1));
+    window.showInMain(QStringLiteral("*** ") + Bold(msg.Command) + QLatin1Char(' ') + P(msg, 1));
 }
 
 void Handlers::onWelcome(Channel& window, const IrcMessage& msg) {

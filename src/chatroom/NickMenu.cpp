@@ -72,7 +72,7 @@ void Channel::mnu_blocked_Click() {
     if (blocked.Holds(nick))
         return refuse(QStringLiteral("Are you trying to add same nick?"));
     blocked.AddEntry(nick);
-    SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Chr3 + QStringLiteral("4") + Chr2 +
+    SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Colour("4") + Chr2 +
              QStringLiteral("You've been ignored by ") + G().MyNick +
              QStringLiteral(" [Tazmir Korvu Messenger]"));
 }
@@ -129,8 +129,7 @@ void Channel::socialAction(const QString& text) {
 }
 
 void Channel::mnu_slap_Click() {
-    socialAction(QStringLiteral("/me slaps ") + Chr3 + QStringLiteral("4") + selectedNick() + Chr3 +
-                 QStringLiteral("6 around a bit with a large trout."));
+    socialAction(QStringLiteral("/me slaps ") + Colour("4") + selectedNick() + Colour("6") + QStringLiteral(" around a bit with a large trout."));
 }
 
 void Channel::mnu_hi_Click() {

@@ -3,6 +3,7 @@
 #include "chatroom/Channel.h"
 
 #include "chatroom/LineParameters.h"
+#include "chatroom/Numerics.h"
 #include "chatroom/ServerHandlers.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QString Green = Chr3 + QStringLiteral("03");
+const QString Green = Colour("03");
 
 // A private line that has no conversation window, shown in the room pane with
 // its sender (the server's name where there is no nick).
@@ -48,7 +49,7 @@ void Handlers::onJoin(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     room->AddNick(msg.Nick);
-    PutColouredText(*room->DataIn, Green + Chr2 + msg.Nick + Chr2 + QStringLiteral(" has joined ") + Chr2 +
+    room->showInMain(Green + Bold(msg.Nick) + QStringLiteral(" has joined ") + Chr2 +
                                        room->RoomName());
 }
 
@@ -60,7 +61,7 @@ void Handlers::onPart(Channel& window, const IrcMessage& msg) {
         return;
     room->RemoveNick(msg.Nick);
     PutColouredText(*room->DataIn,
-                    Green + Chr2 + msg.Nick + Chr2 + QStringLiteral(" has left ") + Chr2 + room->RoomName());
+                    Green + Bold(msg.Nick) + QStringLiteral(" has left ") + Chr2 + room->RoomName());
 }
 
 // A names reply is one batch for the list, however many names it holds.
@@ -79,9 +80,9 @@ void Handlers::onKick(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     const QString kicked = P(msg, 2, 2);
-    PutColouredText(*room->DataIn, Chr3 + QStringLiteral("04") + Chr2 + kicked + Chr2 +
-                                       QStringLiteral(" was kicked from ") + Chr2 + P(msg, 1, 1) + Chr2 +
-                                       QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 +
+    room->showInMain(Colour("04") + Bold(kicked) +
+                                       QStringLiteral(" was kicked from ") + Bold(P(msg, 1, 1)) +
+                                       QStringLiteral(" by ") + Bold(msg.Nick) +
                                        QStringLiteral(" [ ") + P(msg, 3) + QStringLiteral(" ]"));
     room->RemoveNick(kicked);
     if (kicked == G().MyNick)
@@ -155,7 +156,7 @@ void Handlers::onMode(Channel& window, const IrcMessage& msg) {
     if (slot == -1 && !own)
         return;
     const QString who = msg.Nick.isEmpty() ? msg.Prefix : msg.Nick;
-    const QString line = Green + Chr2 + who + Chr2 + QStringLiteral(" sets mode: ") + P(msg, 2);
+    const QString line = Green + Bold(who) + QStringLiteral(" sets mode: ") + P(msg, 2);
     if (RoomWindow* room = ChannelAt(slot))
         PutColouredText(room->DataInPane(), line);
     if (own)
@@ -170,14 +171,12 @@ void Handlers::onTopicReply(Channel& window, const IrcMessage& msg) {
     showTopic(*room->rtbTopic, P(msg, 3));
     window.DataIn->setText(QString());
     Pause(0.2);
-    window.showInMain(Chr3 + QStringLiteral("3") + QStringLiteral("You have entered to the chat room"));
-    window.showInMain(Chr3 + QStringLiteral("4") + QStringLiteral("Welcome To ") + Chr2 + Chr3 +
-                      QStringLiteral("12") + QStringLiteral("Tazmir Korvu Messenger") + Chr3 +
+    window.showInMain(Colour("3") + QStringLiteral("You have entered to the chat room"));
+    window.showInMain(Colour("4") + QStringLiteral("Welcome To ") + Chr2 + Colour("12") + QStringLiteral("Tazmir Korvu Messenger") + Chr3 +
                       QStringLiteral("!"));
-    window.showInMain(Chr3 + QStringLiteral("5") + QStringLiteral("Checking Your Internet Connection ") +
-                      Chr3 + QStringLiteral("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
-    PutColouredText(*room->DataIn, Green + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Chr3 +
-                                       QStringLiteral("03") + QChar(34));
+    window.showInMain(Colour("5") + QStringLiteral("Checking Your Internet Connection ") +
+                      Colour("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
+    room->showInMain(Green + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Colour("03") + QChar(34));
     room->rtbTopic->setSelStart(0);
     room->rtbTopic->Tag = QStringLiteral("locked");
 }
@@ -187,7 +186,7 @@ void Handlers::onTopicChange(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     showTopic(*room->rtbTopic, P(msg, 2));
-    PutColouredText(*room->DataIn, Green + QStringLiteral("Topic changed by ") + Chr2 + msg.Nick + Chr2 +
+    room->showInMain(Green + QStringLiteral("Topic changed by ") + Bold(msg.Nick) +
                                        QStringLiteral(" : ") + P(msg, 2));
 }
 
@@ -199,39 +198,37 @@ void Handlers::onTopicSetter(Channel& window, const IrcMessage& msg) {
     bool isNumber = false;
     const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
     const QString when = isNumber ? GeneralDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
-    PutColouredText(*room->DataIn, Green + QStringLiteral("Topic set by ") + Chr2 + P(msg, 3, 3) + Chr2 +
-                                       QStringLiteral(" on ") + Chr2 + when + Chr2);
+    room->showInMain(Green + QStringLiteral("Topic set by ") + Bold(P(msg, 3, 3)) +
+                                       QStringLiteral(" on ") + Bold(when));
 }
 
 void Handlers::onRoomAddress(Channel& window, const IrcMessage& msg) {
     Channel* room = roomOf(window, P(msg, 2, 2));
     if (!room)
         return;
-    PutColouredText(*room->DataIn, Green + QStringLiteral("Channel URL") + Chr3 + Chr31 +
-                                       QStringLiteral(":") + Chr31 + QStringLiteral(" ") + Chr3 +
-                                       QStringLiteral("12") + P(msg, 3) + Chr3);
+    room->showInMain(Green + QStringLiteral("Channel URL") + Chr3 + Underline(QStringLiteral(":")) + QStringLiteral(" ") + Colour("12") + P(msg, 3) + Chr3);
 }
 
 namespace {
 
 // What an away or WHOIS reply shows after the nick it is about; rest is what
-// follows the nick in the "320" reply.
+// follows the nick in the special WHOIS reply.
 using WhoisText = QString (*)(const IrcMessage& msg, const QString& rest);
 
 const QHash<QString, WhoisText>& whoisTexts() {
     static const QHash<QString, WhoisText> texts{
-        {"301", [](const IrcMessage& m, const QString&) { return " is away: " + P(m, 3); }},
-        {"307", [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
-        {"313", [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
-        {"311", [](const IrcMessage& m, const QString&) { return " is " + P(m, 3, 3) + "@" + P(m, 4); }},
-        {"312", [](const IrcMessage& m,
+        {Numeric::kRplAway, [](const IrcMessage& m, const QString&) { return " is away: " + P(m, 3); }},
+        {Numeric::kRplWhoisRegNick, [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
+        {Numeric::kRplWhoisOperator, [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
+        {Numeric::kRplWhoisUser, [](const IrcMessage& m, const QString&) { return " is " + P(m, 3, 3) + "@" + P(m, 4); }},
+        {Numeric::kRplWhoisServer, [](const IrcMessage& m,
                    const QString&) { return " is using: " + P(m, 3, 3) + " ( " + P(m, 4) + " )"; }},
         {"317",
          [](const IrcMessage& m, const QString&) {
              return " " + P(m, 3, 3) + " seconds idle / " + P(m, 4, 4) + " sign-on time";
          }},
-        {"319", [](const IrcMessage& m, const QString&) { return " is on: " + P(m, 3); }},
-        {"320", [](const IrcMessage&, const QString& rest) { return " " + rest; }},
+        {Numeric::kRplWhoisChannels, [](const IrcMessage& m, const QString&) { return " is on: " + P(m, 3); }},
+        {Numeric::kRplWhoisSpecial, [](const IrcMessage&, const QString& rest) { return " " + rest; }},
     };
     return texts;
 }
@@ -245,13 +242,13 @@ void Handlers::onWhoisReply(Channel& window, const IrcMessage& msg) {
         return;
     QString n = P(msg, 2, 2);
     QString rest;
-    if (msg.Command == u"320")
+    if (msg.Command == QLatin1String(Numeric::kRplWhoisSpecial))
         SplitAt(P(msg, 2), QStringLiteral(" "), n, rest);
     RichTextBox* pane = window.DataIn;
     if (G().WhoisToQuery)
         if (QueryWindow* query = QueryAt(FindQueryIndex(n)))
             pane = &query->DataInPane();
-    if (msg.Command == u"311")
+    if (msg.Command == QLatin1String(Numeric::kRplWhoisUser))
         PutColouredText(*pane, QStringLiteral(" "));
-    PutColouredText(*pane, Chr3 + QStringLiteral("05") + Chr2 + n + Chr2 + text(msg, rest));
+    PutColouredText(*pane, Colour("05") + Bold(n) + text(msg, rest));
 }

@@ -25,7 +25,7 @@ void Channel::RemoveNick(const QString& nick) {
 void Channel::ChangeNck(const QString& oldNick, const QString& newNick) {
     if (!Nicks.Rename(oldNick, newNick))
         return;
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("03") + Chr2 + oldNick + Chr2 +
+    showInMain(Colour("03") + Bold(oldNick) +
                                  QStringLiteral(" is now known as ") + Chr2 + newNick);
 }
 

@@ -32,7 +32,7 @@ QColor inputColour(const QString& code) {
 
 // Room text from a user: its nick in colour 12, then two blanks before the text.
 QString roomTextLine(const QString& nick, const QString& text) {
-    return TrimBlanks(Chr3 + QStringLiteral("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 +
+    return TrimBlanks(Colour("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 +
                       QStringLiteral(" ") + QStringLiteral(" ") + text);
 }
 
@@ -65,13 +65,13 @@ void Channel::sendTypedLine() {
     const QString style = outgoingStyle();
     if (s.startsWith(QLatin1Char('!'))) {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + t);
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick +
+        showInMain(Colour("04") + QStringLiteral("<") + G().MyNick +
                                      QStringLiteral("> ") + style + t);
     } else if (s.left(4) == QLatin1String("IRC ")) {
         SendData(s.mid(4));
     } else {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + style + t);
-        PutColouredText(*DataIn, Chr3 + QStringLiteral("04") + QStringLiteral("<") + G().MyNick + Chr2 +
+        showInMain(Colour("04") + QStringLiteral("<") + G().MyNick + Chr2 +
                                      Chr2 + QStringLiteral(">") + style + t);
         DoHistory();
     }
@@ -107,9 +107,9 @@ void Channel::CheckRTF(RichTextBox& rtb, int position, int added) {
 
 void Channel::mnu_options_clear_Click() {
     DataIn->setText(QString());
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("14") + QStringLiteral("- Cleared Chat Screen"));
-    PutColouredText(*DataIn,
-                    Chr3 + QStringLiteral("14") +
+    showInMain(Colour("14") + QStringLiteral("- Cleared Chat Screen"));
+    showInMain(
+                    Colour("14") +
                         QStringLiteral("- You've cleared your chat screen, all previous public messages "
                                        "cleared."));
 }

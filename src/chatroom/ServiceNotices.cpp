@@ -50,12 +50,12 @@ void Handlers::onNotice(Channel& window, const IrcMessage& msg) {
         FormSlot<frmPassword>::unload();
     }
     if (msg.Nick.isEmpty()) {
-        window.showInMain(Chr3 + QStringLiteral("05") + P(msg, 2));
+        window.showInMain(Colour("05") + P(msg, 2));
         return;
     }
     BuddyList::form(); // loads it, hidden, with its refresh cycle
-    window.showInMain(Chr3 + QStringLiteral("05") + Chr2 + QStringLiteral("NOTICE") + Chr2 + Chr3 +
-                      QStringLiteral(" ") + Chr2 + msg.Nick + Chr2 + QStringLiteral(": ") + P(msg, 2));
+    window.showInMain(Colour("05") + Bold(QStringLiteral("NOTICE")) + Chr3 +
+                      QStringLiteral(" ") + Bold(msg.Nick) + QStringLiteral(": ") + P(msg, 2));
 }
 
 // Without an alternative nick to try, the dialog alone asks for another.
@@ -85,8 +85,8 @@ void Handlers::onOwnKick(Channel& window, const IrcMessage& msg) {
     login.showAgain();
     login.offerSignIn();
     login.Login_UnLog();
-    window.showInMain(Chr3 + QStringLiteral("04") + QStringLiteral("You were kicked from ") + Chr2 +
-                      P(msg, 1, 1) + Chr2 + QStringLiteral(" by ") + Chr2 + msg.Nick + Chr2 +
+    window.showInMain(Colour("04") + QStringLiteral("You were kicked from ") + Bold(P(msg, 1, 1)) +
+                      QStringLiteral(" by ") + Bold(msg.Nick) +
                       QStringLiteral(" [ ") + P(msg, 3) + QStringLiteral(" ]"));
     window.sock.Close();
     window.clearNickList();
@@ -100,7 +100,7 @@ void Handlers::onOwnKick(Channel& window, const IrcMessage& msg) {
 
 void Handlers::onKill(Channel& window, const IrcMessage& msg) {
     if (P(msg, 1, 1) != G().MyNick) {
-        ShowInfoLine(Chr2 + P(msg, 1, 1) + Chr2 + QStringLiteral(" was killed [") + P(msg, 2) +
+        ShowInfoLine(Bold(P(msg, 1, 1)) + QStringLiteral(" was killed [") + P(msg, 2) +
                          QStringLiteral("]"),
                      2);
         return;
@@ -112,7 +112,7 @@ void Handlers::onKill(Channel& window, const IrcMessage& msg) {
     window.IDENT.Close();
     window.TotalChatters = 0;
     window.endStay();
-    ShowInfoLine(Chr2 + QStringLiteral("You") + Chr2 + QStringLiteral(" were Killed [") + P(msg, 2) +
+    ShowInfoLine(Bold(QStringLiteral("You")) + QStringLiteral(" were Killed [") + P(msg, 2) +
                      QStringLiteral("]"),
                  2);
 }
@@ -120,7 +120,7 @@ void Handlers::onKill(Channel& window, const IrcMessage& msg) {
 void Handlers::onCannotJoin(Channel& window, const IrcMessage& msg) {
     const QString reason =
         QStringLiteral("You cannot join ") + P(msg, 2, 2) + QStringLiteral(" : ") + P(msg, 3);
-    window.showInMain(Chr3 + QStringLiteral("04") + reason);
+    window.showInMain(Colour("04") + reason);
     Dialogs::MsgBox(reason, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Error"));
     window.mnu_File_Disconnect_Click();
     Login& login = Login::form();

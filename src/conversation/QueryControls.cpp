@@ -143,7 +143,7 @@ void Query::connectControls() {
 void Query::Form_Load() {
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm"));
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("3Chat Started On ") + date + QStringLiteral(" - ") + time);
+    PutColouredText(*DataIn, Colour("3") + QStringLiteral("Chat Started On ") + date + QStringLiteral(" - ") + time);
 }
 
 // The slot is free from here on; the window itself goes once control returns.

@@ -29,7 +29,7 @@ void Query::DataOut_KeyPress(int& keyAscii) {
 void Query::sendTypedLine(const QString& text) {
     Channel& room = Channel::form();
     const QString styled = room.outgoingStyle() + text;
-    PutColouredText(*DataIn, Chr3 + QStringLiteral("4<") + G().MyNick + QStringLiteral("> ") + styled);
+    PutColouredText(*DataIn, Colour("4") + QStringLiteral("<") + G().MyNick + QStringLiteral("> ") + styled);
     room.SendData(QStringLiteral("PRIVMSG ") + windowTitle() + QStringLiteral(" :") + styled);
     DoHistory(text);
     DataOut->clear();

@@ -1,17 +1,11 @@
 #pragma once
 
+#include "support/TextCodes.h"
+
 #include <QString>
 
 class RichTextBox;
 
-// IRC control characters.
-inline const QString Chr1 = QString(QChar(1));   // CTCP delimiter
-inline const QString Chr2 = QString(QChar(2));   // bold
-inline const QString Chr3 = QString(QChar(3));   // colour, followed by its number
-inline const QString Chr15 = QString(QChar(15)); // plain, read like bold
-inline const QString Chr22 = QString(QChar(22)); // reverse
-inline const QString Chr31 = QString(QChar(31)); // underline
-inline const QString CrLf = QStringLiteral("\r\n");
 
 // Appends text as one line (a blank before it, a line end after it) in the
 // configured font, turning the IRC codes into character formats.

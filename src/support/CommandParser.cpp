@@ -66,7 +66,7 @@ QString action(const QString& target, const Words& w) {
     }
     if (!pane)
         return QString();
-    PutColouredText(*pane, Chr3 + QStringLiteral("06") + G().MyNick + QLatin1Char(' ') + w(1, -1));
+    PutColouredText(*pane, Colour("06") + G().MyNick + QLatin1Char(' ') + w(1, -1));
     return QStringLiteral("PRIVMSG ") + target + QStringLiteral(" :") + Chr1 + QStringLiteral("ACTION ") +
            w(1, -1) + Chr1;
 }

@@ -13,7 +13,7 @@ void putIncomingText(RichTextBox& pane, const QString& nick, const QString& text
                      const std::function<void()>& answerVersion) {
     if (text.left(8) == kActionLead) {
         const QString action = DropRight(DropLeft(text, 8), 1); // the closing Chr(1), or the last character
-        PutColouredText(pane, Chr3 + QStringLiteral("06") + nick + QStringLiteral(" ") + action);
+        PutColouredText(pane, Colour("06") + nick + QStringLiteral(" ") + action);
     } else if (text.left(9) == kVersionRequest) {
         answerVersion();
     } else {

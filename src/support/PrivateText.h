@@ -6,6 +6,6 @@
 // A private line as the conversation window shows it: the sender's nick in
 // colour 12 between angle brackets, then the text.
 inline QString PrivateTextLine(const QString& nick, const QString& text) {
-    return TrimBlanks(Chr3 + QStringLiteral("12<") + nick + QStringLiteral(">") + Chr3 + Chr3 +
+    return TrimBlanks(Colour("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 + Chr3 +
                       QStringLiteral(" ") + text);
 }

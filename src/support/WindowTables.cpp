@@ -148,7 +148,7 @@ void UnloadAllQueries() {
 }
 
 void HandleQuit(const QString& nick, const QString& reason) {
-    const QString line = Chr3 + QStringLiteral("02") + Chr2 + nick + Chr2 +
+    const QString line = Colour("02") + Bold(nick) +
                          QStringLiteral(" has Quit IRC ( ") + reason + QStringLiteral(" )");
     for (int k = 1; k <= usedChannelSlots(); ++k) {
         RoomWindow* room = channelSlot(k);
