@@ -49,7 +49,7 @@ void Channel::DataOut_KeyPress(int& keyAscii) {
     font.setPointSize(G().FontSize);
     font.setFamily(G().FontName);
     DataOut->setFont(font);
-    if (keyAscii != KeyEnter)
+    if (keyAscii != kKeyEnter)
         return;
     if (TrimBlanks(DataOut->text()).isEmpty())
         return;
@@ -115,7 +115,7 @@ void Channel::mnu_options_clear_Click() {
 }
 
 void Channel::topicKeyDown(int& keyCode) {
-    if (rtbTopic->Tag == QLatin1String("locked") && (keyCode == KeyBackspace || keyCode == KeyDelete))
+    if (rtbTopic->Tag == QLatin1String("locked") && (keyCode == kKeyBackspace || keyCode == kKeyDelete))
         keyCode = 0;
 }
 
@@ -124,7 +124,7 @@ void Channel::topicKeyPress(int& keyAscii) {
         keyAscii = 0;
         return;
     }
-    if (keyAscii == KeyEnter) {
+    if (keyAscii == kKeyEnter) {
         SendData(QStringLiteral("TOPIC ") + RoomName() + QStringLiteral(" :") + rtbTopic->Text());
         keyAscii = 0;
     }
@@ -161,7 +161,7 @@ void Channel::connectPane() {
         DataOut->setFont(font);
     });
     connect(Image2, &QPushButton::clicked, this, [this] {
-        int key = KeyEnter;
+        int key = kKeyEnter;
         DataOut_KeyPress(key);
     });
 }

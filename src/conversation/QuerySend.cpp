@@ -14,7 +14,7 @@
 void Query::DataOut_KeyPress(int& keyAscii) {
     MarkRead();
     setWindowTitle(m_queryNick);
-    if (keyAscii == KeyEnter) {
+    if (keyAscii == kKeyEnter) {
         const QString text = DataOut->text();
         if (TrimBlanks(text).isEmpty())
             return;
@@ -36,7 +36,7 @@ void Query::sendTypedLine(const QString& text) {
 }
 
 void Query::Image2_Click() {
-    int keyAscii = KeyEnter;
+    int keyAscii = kKeyEnter;
     DataOut_KeyPress(keyAscii);
 }
 

@@ -59,12 +59,12 @@ void ApplyFontSize(QTextCharFormat& format, const CharStyle& style) {
 // Styles in use are few (16 colours, three switches, one font), so the set is
 // simply dropped when it grows past the limit.
 QTextCharFormat FormatOf(const CharStyle& style) {
-    constexpr qsizetype MaxStyles = 1024;
+    constexpr qsizetype kMaxStyles = 1024;
     static QHash<CharStyle, QTextCharFormat> formats;
     const auto found = formats.constFind(style);
     if (found != formats.constEnd())
         return *found;
-    if (formats.size() >= MaxStyles)
+    if (formats.size() >= kMaxStyles)
         formats.clear();
     return *formats.insert(style, formatFor(style));
 }

@@ -4,18 +4,18 @@ namespace {
 
 // Characters that make an Exec argument need quotes, and those that need a
 // backslash inside the quotes.
-const QString NeedsQuotes = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-const QString EscapedInQuotes = QStringLiteral("\"`$\\");
+const QString kNeedsQuotes = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+const QString kEscapedInQuotes = QStringLiteral("\"`$\\");
 
 QString quotedArgument(const QString& argument) {
     bool needsQuotes = argument.isEmpty();
     for (QChar c : argument)
-        needsQuotes = needsQuotes || NeedsQuotes.contains(c);
+        needsQuotes = needsQuotes || kNeedsQuotes.contains(c);
     if (!needsQuotes)
         return argument;
     QString quoted = QStringLiteral("\"");
     for (QChar c : argument) {
-        if (EscapedInQuotes.contains(c))
+        if (kEscapedInQuotes.contains(c))
             quoted += QLatin1Char('\\');
         quoted += c;
     }

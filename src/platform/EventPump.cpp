@@ -8,7 +8,7 @@
 namespace {
 // A frame of a 60 Hz display: events run as often as the screen can show their
 // effect, and a flood of lines is not slowed by drawing that nobody could see.
-constexpr qint64 ThrottleNs = 16'000'000;
+constexpr qint64 kThrottleNs = 16'000'000;
 } // namespace
 
 void DoEvents() {
@@ -19,7 +19,7 @@ void DoEvents() {
 
 void DoEventsThrottled() {
     static QElapsedTimer sinceLast;
-    if (sinceLast.isValid() && sinceLast.nsecsElapsed() < ThrottleNs)
+    if (sinceLast.isValid() && sinceLast.nsecsElapsed() < kThrottleNs)
         return;
     DoEvents();
     sinceLast.start();

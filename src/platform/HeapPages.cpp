@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr const char* Tunables = "GLIBC_TUNABLES";
-constexpr const char* HugeHeap = "glibc.malloc.hugetlb=1";
+constexpr const char* kTunables = "GLIBC_TUNABLES";
+constexpr const char* kHugeHeap = "glibc.malloc.hugetlb=1";
 
 bool kernelGivesHugePagesOnRequest() {
     std::ifstream mode("/sys/kernel/mm/transparent_hugepage/enabled");
@@ -20,14 +20,14 @@ bool kernelGivesHugePagesOnRequest() {
 } // namespace
 
 void StartWithHugeHeapPages(char** argv) {
-    if (const char* set = std::getenv(Tunables)) {
-        if (std::strcmp(set, HugeHeap) == 0)
-            unsetenv(Tunables); // ours, taken at this start: not for child processes
+    if (const char* set = std::getenv(kTunables)) {
+        if (std::strcmp(set, kHugeHeap) == 0)
+            unsetenv(kTunables); // ours, taken at this start: not for child processes
         return;
     }
     if (!kernelGivesHugePagesOnRequest())
         return;
-    setenv(Tunables, HugeHeap, 1);
+    setenv(kTunables, kHugeHeap, 1);
     execv("/proc/self/exe", argv);
-    unsetenv(Tunables); // the start failed: go on as we are
+    unsetenv(kTunables); // the start failed: go on as we are
 }

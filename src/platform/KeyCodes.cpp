@@ -9,19 +9,19 @@ struct KeyCode {
     int virtualKey;
 };
 
-constexpr KeyCode VirtualKeys[] = {
-    {Qt::Key_Backspace, KeyBackspace},
-    {Qt::Key_Tab, KeyTab},
-    {Qt::Key_Backtab, KeyTab},
+constexpr KeyCode kVirtualKeys[] = {
+    {Qt::Key_Backspace, kKeyBackspace},
+    {Qt::Key_Tab, kKeyTab},
+    {Qt::Key_Backtab, kKeyTab},
     {Qt::Key_Clear, 12},
-    {Qt::Key_Return, KeyEnter},
-    {Qt::Key_Enter, KeyEnter},
+    {Qt::Key_Return, kKeyEnter},
+    {Qt::Key_Enter, kKeyEnter},
     {Qt::Key_Shift, 16},
     {Qt::Key_Control, 17},
     {Qt::Key_Alt, 18},
     {Qt::Key_Pause, 19},
     {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, KeyEscape},
+    {Qt::Key_Escape, kKeyEscape},
     {Qt::Key_Space, 32},
     {Qt::Key_PageUp, 33},
     {Qt::Key_PageDown, 34},
@@ -32,7 +32,7 @@ constexpr KeyCode VirtualKeys[] = {
     {Qt::Key_Right, 39},
     {Qt::Key_Down, KeyDown},
     {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, KeyDelete},
+    {Qt::Key_Delete, kKeyDelete},
     {Qt::Key_Exclam, 49},
     {Qt::Key_At, 50},
     {Qt::Key_NumberSign, 51},
@@ -67,7 +67,7 @@ constexpr KeyCode VirtualKeys[] = {
     {Qt::Key_QuoteDbl, 222},
 };
 
-constexpr KeyCode KeypadKeys[] = {
+constexpr KeyCode kKeypadKeys[] = {
     {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},  {Qt::Key_Minus, 109},
     {Qt::Key_Period, 110},   {Qt::Key_Slash, 111},
 };
@@ -87,13 +87,13 @@ int VirtualKeyCode(const QKeyEvent& event) {
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     if (keypad && key >= Qt::Key_0 && key <= Qt::Key_9)
         return 96 + (key - Qt::Key_0);
-    if (keypad && lookUp(KeypadKeys, key) != 0)
-        return lookUp(KeypadKeys, key);
+    if (keypad && lookUp(kKeypadKeys, key) != 0)
+        return lookUp(kKeypadKeys, key);
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key; // same codes as ASCII capitals and digits
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 112 + (key - Qt::Key_F1);
-    return lookUp(VirtualKeys, key);
+    return lookUp(kVirtualKeys, key);
 }
 
 // The character code a key types, 0 when it types none (Delete types none
@@ -102,13 +102,13 @@ int KeyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return KeyEnter;
+        return kKeyEnter;
     case Qt::Key_Backspace:
-        return KeyBackspace;
+        return kKeyBackspace;
     case Qt::Key_Escape:
-        return KeyEscape;
+        return kKeyEscape;
     case Qt::Key_Tab:
-        return KeyTab;
+        return kKeyTab;
     case Qt::Key_Delete:
         return 0;
     default:

@@ -7,13 +7,13 @@ class QKeyEvent;
 // The desktop's key codes: virtual-key codes for key-down events, character
 // codes for typed keys, and the shift and button masks. The keys the windows
 // handle by name have the same number as both codes where they have both.
-inline constexpr int KeyBackspace = 8;
-inline constexpr int KeyTab = 9;
-inline constexpr int KeyEnter = 13;
-inline constexpr int KeyEscape = 27;
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyTab = 9;
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
 inline constexpr int KeyUp = 38;
 inline constexpr int KeyDown = 40;
-inline constexpr int KeyDelete = 46; // a virtual-key code only: Delete types nothing
+inline constexpr int kKeyDelete = 46; // a virtual-key code only: Delete types nothing
 
 int VirtualKeyCode(const QKeyEvent& event);
 int KeyAscii(const QKeyEvent& event);

@@ -39,23 +39,23 @@ bool isSupportedBitCount(int bits) {
 }
 
 bool readDibHeader(ByteView dib, quint16 colourUsage, DibHeader& header) {
-    if (!dib.contains(0, BitmapInfoHeaderBytes))
+    if (!dib.contains(0, kBitmapInfoHeaderBytes))
         return false;
     const quint32 headerBytes = dib.u32(0);
     const qint32 width = dib.i32(4);
     const qint32 height = dib.i32(8);
     header.bitCount = dib.u16(14);
     const quint32 coloursUsed = dib.u32(32);
-    if (headerBytes < BitmapInfoHeaderBytes || dib.u32(16) != BiRgb || !isSupportedBitCount(header.bitCount))
+    if (headerBytes < kBitmapInfoHeaderBytes || dib.u32(16) != kBiRgb || !isSupportedBitCount(header.bitCount))
         return false;
-    if (width < 1 || width > MetafileMaxPictureSide || height == 0 || height < -MetafileMaxPictureSide ||
-        height > MetafileMaxPictureSide)
+    if (width < 1 || width > kMetafileMaxPictureSide || height == 0 || height < -kMetafileMaxPictureSide ||
+        height > kMetafileMaxPictureSide)
         return false;
     header.width = width;
     header.height = height < 0 ? -height : height;
     header.topDown = height < 0;
     const bool indexed = header.bitCount <= 8;
-    if (indexed && colourUsage != DibRgbColours)
+    if (indexed && colourUsage != kDibRgbColours)
         return false; // palette indices into a device palette we do not have
     const qsizetype maxEntries = qsizetype(1) << header.bitCount;
     header.paletteEntries = coloursUsed != 0 ? qsizetype(coloursUsed) : (indexed ? maxEntries : 0);
@@ -108,36 +108,36 @@ QImage readDib(ByteView dib, quint16 colourUsage) {
 }
 
 bool isBitmapRecord(quint16 function) {
-    return function == MetaDibBitBlt || function == MetaDibStretchBlt || function == MetaStretchDib;
+    return function == kMetaDibBitBlt || function == kMetaDibStretchBlt || function == kMetaStretchDib;
 }
 
 // DIBBITBLT and DIBSTRETCHBLT also come without a bitmap (blitting the device
 // onto itself); they are then exactly their parameter words long.
 bool carriesBitmap(ByteView record, quint16 function) {
-    return function == MetaStretchDib || record.size != 2 * ((function >> 8) + MinRecordWords);
+    return function == kMetaStretchDib || record.size != 2 * ((function >> 8) + kMinRecordWords);
 }
 
 QImage readBitmapRecord(ByteView record, quint16 function) {
-    if (function == MetaDibBitBlt)
-        return readDib(record.from(DibBitBltBitmapAt), DibRgbColours);
-    if (function == MetaDibStretchBlt)
-        return readDib(record.from(DibStretchBltBitmapAt), DibRgbColours);
-    if (!record.contains(StretchDibColourUsageAt, 2))
+    if (function == kMetaDibBitBlt)
+        return readDib(record.from(kDibBitBltBitmapAt), kDibRgbColours);
+    if (function == kMetaDibStretchBlt)
+        return readDib(record.from(kDibStretchBltBitmapAt), kDibRgbColours);
+    if (!record.contains(kStretchDibColourUsageAt, 2))
         return {};
-    return readDib(record.from(StretchDibBitmapAt), record.u16(StretchDibColourUsageAt));
+    return readDib(record.from(kStretchDibBitmapAt), record.u16(kStretchDibColourUsageAt));
 }
 
 // The metafile itself, after any placeable header; empty when the header is not
 // a metafile's or the file is shorter than its header says.
 ByteView metafileBody(ByteView file) {
-    const qsizetype start = file.contains(0, 4) && file.u32(0) == PlaceableKey ? PlaceableHeaderBytes : 0;
-    if (!file.contains(start, HeaderBytes))
+    const qsizetype start = file.contains(0, 4) && file.u32(0) == kPlaceableKey ? kPlaceableHeaderBytes : 0;
+    if (!file.contains(start, kHeaderBytes))
         return {};
     const quint16 type = file.u16(start);
     const quint16 version = file.u16(start + 4);
     const qsizetype fileBytes = 2 * qsizetype(file.u32(start + 6));
-    if ((type != MemoryMetafile && type != DiskMetafile) || file.u16(start + 2) != HeaderWords ||
-        (version != Version300 && version != Version100) || !file.contains(start, fileBytes))
+    if ((type != kMemoryMetafile && type != kDiskMetafile) || file.u16(start + 2) != kHeaderWords ||
+        (version != kVersion300 && version != kVersion100) || !file.contains(start, fileBytes))
         return {};
     return file.slice(start, fileBytes);
 }
@@ -146,13 +146,13 @@ ByteView metafileBody(ByteView file) {
 
 QImage ReadBitmapMetafile(const QByteArray& bytes) {
     const ByteView body = metafileBody({reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()});
-    for (qsizetype at = HeaderBytes; body.contains(at, RecordHeaderBytes);) {
+    for (qsizetype at = kHeaderBytes; body.contains(at, kRecordHeaderBytes);) {
         const qsizetype recordBytes = 2 * qsizetype(body.u32(at));
         const quint16 function = body.u16(at + 4);
-        if (recordBytes < 2 * qsizetype(MinRecordWords) || !body.contains(at, recordBytes))
+        if (recordBytes < 2 * qsizetype(kMinRecordWords) || !body.contains(at, recordBytes))
             return {};
         const ByteView record = body.slice(at, recordBytes);
-        if (function == MetaEof)
+        if (function == kMetaEof)
             break;
         if (isBitmapRecord(function) && carriesBitmap(record, function))
             return readBitmapRecord(record, function);

@@ -30,7 +30,7 @@ private:
 // One record; `data` must be a whole number of words.
 QByteArray record(quint16 function, std::initializer_list<quint16> parameters, const QByteArray& data = {}) {
     LittleEndianWriter out;
-    out.u32(quint32(MinRecordWords + parameters.size() + data.size() / 2));
+    out.u32(quint32(kMinRecordWords + parameters.size() + data.size() / 2));
     out.u16(function);
     for (const quint16 word : parameters)
         out.u16(word);
@@ -40,7 +40,7 @@ QByteArray record(quint16 function, std::initializer_list<quint16> parameters, c
 
 // Bottom-up 24-bit BGR rows, as a DIB stores them.
 QByteArray dibPixels(const QImage& rgb) {
-    const qsizetype rowBytes = dibRowBytes(rgb.width(), WrittenBitCount);
+    const qsizetype rowBytes = dibRowBytes(rgb.width(), kWrittenBitCount);
     QByteArray pixels(rowBytes * rgb.height(), '\0');
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(rgb.height() - 1 - y));
@@ -57,12 +57,12 @@ QByteArray dibPixels(const QImage& rgb) {
 QByteArray deviceIndependentBitmap(const QImage& rgb) {
     const QByteArray pixels = dibPixels(rgb);
     LittleEndianWriter out;
-    out.u32(BitmapInfoHeaderBytes);
+    out.u32(kBitmapInfoHeaderBytes);
     out.u32(quint32(rgb.width()));
     out.u32(quint32(rgb.height())); // positive: bottom-up
     out.u16(1);                     // planes
-    out.u16(WrittenBitCount);
-    out.u32(BiRgb);
+    out.u16(kWrittenBitCount);
+    out.u32(kBiRgb);
     out.u32(quint32(pixels.size()));
     out.u32(0); // pixels per metre, x and y: unspecified
     out.u32(0);
@@ -82,9 +82,9 @@ QImage onWhite(const QImage& picture) {
 
 QByteArray metafileHeader(quint32 fileWords, quint32 maxRecordWords) {
     LittleEndianWriter out;
-    out.u16(MemoryMetafile);
-    out.u16(HeaderWords);
-    out.u16(Version300);
+    out.u16(kMemoryMetafile);
+    out.u16(kHeaderWords);
+    out.u16(kVersion300);
     out.u32(fileWords);
     out.u16(0); // objects
     out.u32(maxRecordWords);
@@ -95,19 +95,19 @@ QByteArray metafileHeader(quint32 fileWords, quint32 maxRecordWords) {
 } // namespace
 
 QByteArray WriteBitmapMetafile(const QImage& picture) {
-    if (picture.isNull() || picture.width() > MetafileMaxPictureSide ||
-        picture.height() > MetafileMaxPictureSide)
+    if (picture.isNull() || picture.width() > kMetafileMaxPictureSide ||
+        picture.height() > kMetafileMaxPictureSide)
         return {};
     const auto width = quint16(picture.width());
     const auto height = quint16(picture.height());
     const QByteArray bitmap =
-        record(MetaDibBitBlt,
-               {quint16(RasterSrcCopy & 0xFFFF), quint16(RasterSrcCopy >> 16), 0, 0, height, width, 0, 0},
+        record(kMetaDibBitBlt,
+               {quint16(kRasterSrcCopy & 0xFFFF), quint16(kRasterSrcCopy >> 16), 0, 0, height, width, 0, 0},
                deviceIndependentBitmap(onWhite(picture)));
-    const QByteArray records = record(MetaSetMapMode, {MapModeAnisotropic}) +
-                               record(MetaSetWindowOrg, {0, 0}) + record(MetaSetWindowExt, {height, width}) +
-                               record(MetaSaveDc, {}) + bitmap + record(MetaRestoreDc, {RestoreLastSaved}) +
-                               record(MetaEof, {});
-    const auto fileWords = quint32((HeaderBytes + records.size()) / 2);
+    const QByteArray records = record(kMetaSetMapMode, {kMapModeAnisotropic}) +
+                               record(kMetaSetWindowOrg, {0, 0}) + record(kMetaSetWindowExt, {height, width}) +
+                               record(kMetaSaveDc, {}) + bitmap + record(kMetaRestoreDc, {kRestoreLastSaved}) +
+                               record(kMetaEof, {});
+    const auto fileWords = quint32((kHeaderBytes + records.size()) / 2);
     return metafileHeader(fileWords, quint32(bitmap.size() / 2)) + records;
 }

@@ -20,16 +20,16 @@ namespace {
 
 // Lines without a wrap width are laid out this wide: they break only where the
 // text breaks them.
-constexpr qreal UnwrappedWidth = 1e7;
+constexpr qreal kUnwrappedWidth = 1e7;
 // The background lays out this many paragraphs at a time, when the program would
 // wait for events and the document has not changed for a while: a flood of lines,
 // most of which leave unseen, is not slowed by laying them out.
-constexpr int ParagraphsPerTurn = 200;
-constexpr int RestMs = 100;
+constexpr int kParagraphsPerTurn = 200;
+constexpr int kRestMs = 100;
 
 // A height the document's tree has not been told: every new block starts with
 // a line count of one.
-constexpr int UnmeasuredHeight = 1;
+constexpr int kUnmeasuredHeight = 1;
 
 QTextBlock blockNumbered(const QTextDocument& document, int number) {
     return document.findBlockByNumber(std::clamp(number, 0, document.blockCount() - 1));
@@ -109,7 +109,7 @@ void PaneLayout::layOut(const QTextBlock& block) const {
     qreal height = 0;
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
         line.setLeadingIncluded(true);
-        line.setLineWidth(width > 0 ? width : UnwrappedWidth);
+        line.setLineWidth(width > 0 ? width : kUnwrappedWidth);
         line.setPosition(QPointF(0, height));
         height += line.height();
     }
@@ -117,7 +117,7 @@ void PaneLayout::layOut(const QTextBlock& block) const {
     layout->setPosition(QPointF());
     if (width <= 0)
         m_widest = std::max(m_widest, layout->maximumWidth());
-    const_cast<QTextBlock&>(block).setLineCount(std::max(UnmeasuredHeight + 1, int(std::ceil(height))));
+    const_cast<QTextBlock&>(block).setLineCount(std::max(kUnmeasuredHeight + 1, int(std::ceil(height))));
     ++m_laidOut;
 }
 
@@ -143,7 +143,7 @@ void PaneLayout::documentChanged(int from, int, int charsAdded) {
             budget -= block.lineCount();
         } else {
             leftSome = true;
-            if (block.lineCount() == UnmeasuredHeight)
+            if (block.lineCount() == kUnmeasuredHeight)
                 block.setLineCount(estimate);
         }
         if (block == first)
@@ -170,7 +170,7 @@ void PaneLayout::notePending(int firstChanged, bool leftSome) {
 
 void PaneLayout::whenIdle() {
     if (m_pendingFrom >= 0 && !m_backgroundTimer)
-        m_backgroundTimer = startTimer(std::max<int>(0, RestMs - m_sinceChange.elapsed()));
+        m_backgroundTimer = startTimer(std::max<int>(0, kRestMs - m_sinceChange.elapsed()));
 }
 
 void PaneLayout::timerEvent(QTimerEvent* event) {
@@ -178,7 +178,7 @@ void PaneLayout::timerEvent(QTimerEvent* event) {
         return;
     killTimer(m_backgroundTimer);
     m_backgroundTimer = 0;
-    if (m_sinceChange.hasExpired(RestMs - 1))
+    if (m_sinceChange.hasExpired(kRestMs - 1))
         layOutSome();
 }
 
@@ -187,8 +187,8 @@ void PaneLayout::layOutSome() {
         return;
     int done = 0;
     QTextBlock block = blockNumbered(*document(), m_pendingFrom);
-    for (; block.isValid() && done < ParagraphsPerTurn; block = block.next()) {
-        if (block.lineCount() != UnmeasuredHeight && block.layout()->lineCount() == 0) {
+    for (; block.isValid() && done < kParagraphsPerTurn; block = block.next()) {
+        if (block.lineCount() != kUnmeasuredHeight && block.layout()->lineCount() == 0) {
             layOut(block); // a block not measured yet is still being written: its batch lays it out
             ++done;
         }
@@ -203,7 +203,7 @@ void PaneLayout::layOutSome() {
 void PaneLayout::layOutEnd(qreal height) {
     for (QTextBlock block = document()->lastBlock(); block.isValid() && height > 0;
          block = block.previous()) {
-        if (block.lineCount() == UnmeasuredHeight)
+        if (block.lineCount() == kUnmeasuredHeight)
             continue;
         if (block.layout()->lineCount() == 0)
             layOut(block);
@@ -278,7 +278,7 @@ void PaneLayout::draw(QPainter* painter, const PaintContext& context) {
     for (QTextBlock block = blockAt(clip.top()); block.isValid(); block = block.next()) {
         if (top(block) > clip.bottom())
             break;
-        if (block.lineCount() == UnmeasuredHeight)
+        if (block.lineCount() == kUnmeasuredHeight)
             continue;
         ensureLaidOut(block);
         const QPointF origin(margin(), top(block));

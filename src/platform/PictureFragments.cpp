@@ -18,14 +18,14 @@ struct DecodedPicture {
 // distinct pictures are usual, so the cache is simply dropped when it grows past
 // the limit (the documents keep their own copies).
 DecodedPicture decodedPicture(QStringView hex) {
-    constexpr qsizetype MaxCachedPictures = 256;
+    constexpr qsizetype kMaxCachedPictures = 256;
     static QHash<size_t, DecodedPicture> cache;
     static quint64 lastSerial = 0;
     const size_t key = qHash(hex);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd() && found->hex == hex)
         return *found;
-    if (cache.size() >= MaxCachedPictures)
+    if (cache.size() >= kMaxCachedPictures)
         cache.clear();
     ++lastSerial;
     const QUrl name(QStringLiteral("korvu-picture:%1").arg(lastSerial));
@@ -34,7 +34,7 @@ DecodedPicture decodedPicture(QStringView hex) {
 
 // Goal size in twips, else the picture's extent in HIMETRIC, else its pixels.
 int displaySide(qint64 goalTwips, qint64 himetric, int imageSide) {
-    const auto sane = [](qint64 pixels) { return pixels >= 1 && pixels <= MetafileMaxPictureSide; };
+    const auto sane = [](qint64 pixels) { return pixels >= 1 && pixels <= kMetafileMaxPictureSide; };
     const qint64 fromGoal = TwipsToPicturePixels(goalTwips);
     if (sane(fromGoal))
         return int(fromGoal);
@@ -58,12 +58,12 @@ PreparedPicture prepared(const RtfPicture& picture) {
 } // namespace
 
 const PreparedRtf& PrepareRtf(const QString& rtf) {
-    constexpr qsizetype MaxPrepared = 256;
+    constexpr qsizetype kMaxPrepared = 256;
     static QHash<const QChar*, PreparedRtf> known;
     const auto found = known.constFind(rtf.constData());
     if (found != known.constEnd() && found->rtf.size() == rtf.size())
         return *found;
-    if (known.size() >= MaxPrepared)
+    if (known.size() >= kMaxPrepared)
         known.clear();
     PreparedRtf fragment{rtf, ReadRtf(rtf), {}};
     for (const RtfPiece& piece : fragment.pieces)

@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr qreal StandardDpi = 96;
+constexpr qreal kStandardDpi = 96;
 // Few distinct pictures are usual; the pixmaps are simply made again past this.
-constexpr qsizetype MaxPixmaps = 256;
+constexpr qsizetype kMaxPixmaps = 256;
 
 } // namespace
 
@@ -21,7 +21,7 @@ PictureObjects::PictureObjects(QAbstractTextDocumentLayout* layout) : QObject(la
 QSizeF PictureObjects::intrinsicSize(QTextDocument*, int, const QTextFormat& format) {
     const QTextImageFormat image = format.toImageFormat();
     const QPaintDevice* device = m_layout->paintDevice();
-    const qreal scale = device ? device->logicalDpiY() / StandardDpi : 1;
+    const qreal scale = device ? device->logicalDpiY() / kStandardDpi : 1;
     return QSizeF(image.width(), image.height()) * scale;
 }
 
@@ -43,7 +43,7 @@ QPixmap PictureObjects::pixmapOf(QTextDocument& document, const QString& name) {
                                                                : QPixmap::fromImage(resource.value<QImage>());
     if (pixmap.isNull())
         return pixmap;
-    if (m_pixmaps.size() >= MaxPixmaps)
+    if (m_pixmaps.size() >= kMaxPixmaps)
         m_pixmaps.clear();
     return *m_pixmaps.insert(name, pixmap);
 }

@@ -107,7 +107,7 @@ struct RichTextBox::Private {
     // keeps no positions) and lays none of them out.
     void trimScrollback() {
         QTextDocument* document = q->document();
-        const int excess = document->blockCount() - ScrollbackLines;
+        const int excess = document->blockCount() - kScrollbackLines;
         if (excess <= 0)
             return;
         const QTextBlock kept = document->findBlockByNumber(excess);

@@ -84,7 +84,7 @@ public:
 
     // The box keeps this many lines; older ones leave from the top (reported as a
     // change at position 0), so a busy pane neither fills memory nor slows down.
-    static constexpr int ScrollbackLines = 10000;
+    static constexpr int kScrollbackLines = 10000;
 
     // 0-based index of the character nearest to a point in client pixels.
     int CharFromPos(QPoint clientPixels) const;

@@ -10,12 +10,12 @@
 #include <QMouseEvent>
 
 namespace {
-constexpr int LinkHandPointer = 99;
+constexpr int kLinkHandPointer = 99;
 } // namespace
 
 void RichTextBox::setMousePointer(int pointer) {
     m_mousePointer = pointer;
-    viewport()->setCursor(pointer == LinkHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    viewport()->setCursor(pointer == kLinkHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event) {

@@ -47,7 +47,7 @@ public:
 private:
     enum class Destination : quint8 { Text, Picture, Skipped };
     // Parameters are clamped here; real ones are far smaller.
-    static constexpr qint64 ParameterLimit = 1'000'000'000'000;
+    static constexpr qint64 kParameterLimit = 1'000'000'000'000;
 
     Destination destination() const { return m_groups.empty() ? Destination::Text : m_groups.back(); }
 
@@ -116,7 +116,7 @@ private:
             ++m_at;
         qint64 value = 0;
         for (; m_at < m_rtf.size() && isAsciiDigit(m_rtf[m_at]); ++m_at)
-            if (value < ParameterLimit)
+            if (value < kParameterLimit)
                 value = value * 10 + (m_rtf[m_at].unicode() - u'0');
         return negative ? -value : value;
     }

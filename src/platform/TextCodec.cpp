@@ -4,7 +4,7 @@ namespace {
 
 // Windows-1252 positions 0x80..0x9F; the five unassigned bytes keep their own
 // code points, as the desktop's converter does.
-constexpr char16_t Cp1252High[32] = {
+constexpr char16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
@@ -24,7 +24,7 @@ QString decodeCp1252(const QByteArray& bytes) {
     QChar* out = text.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        *out++ = QChar(b >= 0x80 && b < 0xA0 ? Cp1252High[b - 0x80] : char16_t(b));
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
     }
     return text;
 }

@@ -5,11 +5,11 @@
 #include <QtMath>
 
 namespace {
-constexpr double TwipsPerInch = 1440.0;
-constexpr double HimetricPerPicturePixel = 2540.0 / 96.0;
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kHimetricPerPicturePixel = 2540.0 / 96.0;
 
 double twipsPerPixel(double dpi) {
-    return dpi > 0 ? TwipsPerInch / dpi : DesignTwipsPerPixel; // a 96-DPI screen, when there is none
+    return dpi > 0 ? kTwipsPerInch / dpi : kDesignTwipsPerPixel; // a 96-DPI screen, when there is none
 }
 
 const QScreen* screen() {
@@ -28,12 +28,12 @@ qint64 nearest64(double value) {
 
 double TwipsPerPixelX() {
     const QScreen* s = screen();
-    return s ? twipsPerPixel(s->logicalDotsPerInchX()) : DesignTwipsPerPixel;
+    return s ? twipsPerPixel(s->logicalDotsPerInchX()) : kDesignTwipsPerPixel;
 }
 
 double TwipsPerPixelY() {
     const QScreen* s = screen();
-    return s ? twipsPerPixel(s->logicalDotsPerInchY()) : DesignTwipsPerPixel;
+    return s ? twipsPerPixel(s->logicalDotsPerInchY()) : kDesignTwipsPerPixel;
 }
 
 int TwipsToPixels(int twips) {
@@ -71,17 +71,17 @@ int TwipsToPixelsAtLeastY(int twips) {
 }
 
 qint64 PicturePixelsToTwips(qint64 pixels) {
-    return pixels * DesignTwipsPerPixel;
+    return pixels * kDesignTwipsPerPixel;
 }
 
 qint64 TwipsToPicturePixels(qint64 twips) {
-    return nearest64(double(twips) / DesignTwipsPerPixel);
+    return nearest64(double(twips) / kDesignTwipsPerPixel);
 }
 
 qint64 PicturePixelsToHimetric(qint64 pixels) {
-    return nearest64(double(pixels) * HimetricPerPicturePixel);
+    return nearest64(double(pixels) * kHimetricPerPicturePixel);
 }
 
 qint64 HimetricToPicturePixels(qint64 himetric) {
-    return nearest64(double(himetric) / HimetricPerPicturePixel);
+    return nearest64(double(himetric) / kHimetricPerPicturePixel);
 }

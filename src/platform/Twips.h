@@ -32,7 +32,7 @@ int TwipsToPixelsAtLeastY(int twips);
 // Pictures in the panes' RTF are measured in pixels of a 96-DPI screen whatever
 // the screen (the pane scales them to it): 15 twips or 2540/96 HIMETRIC units
 // (hundredths of a millimetre) a picture pixel. The same rounding rule.
-inline constexpr int DesignTwipsPerPixel = 15;
+inline constexpr int kDesignTwipsPerPixel = 15;
 qint64 PicturePixelsToTwips(qint64 pixels);
 qint64 TwipsToPicturePixels(qint64 twips);
 qint64 PicturePixelsToHimetric(qint64 pixels);

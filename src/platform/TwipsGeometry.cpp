@@ -4,16 +4,16 @@
 #include <QWidget>
 
 namespace {
-constexpr char Property[] = "twipsGeometry";
+constexpr char kProperty[] = "twipsGeometry";
 }
 
 void SetTwipsGeometry(QWidget& control, const TwipsRect& r) {
     control.setGeometry(TwipsToPixels(r));
-    control.setProperty(Property, QRect(r.left, r.top, r.width, r.height));
+    control.setProperty(kProperty, QRect(r.left, r.top, r.width, r.height));
 }
 
 TwipsRect TwipsGeometry(const QWidget& control) {
-    const QVariant kept = control.property(Property);
+    const QVariant kept = control.property(kProperty);
     if (kept.isValid()) {
         const QRect r = kept.toRect();
         const TwipsRect twips{r.x(), r.y(), r.width(), r.height()};

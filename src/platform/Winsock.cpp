@@ -29,9 +29,9 @@ int errorNumber(QAbstractSocket::SocketError error) {
     }
 }
 
-constexpr int ConnectionResetNumber = 10054;
-constexpr int RetireTimeoutMs = 5000;
-constexpr qint64 ReadBufferBytes = 64 * 1024;
+constexpr int kConnectionResetNumber = 10054;
+constexpr int kRetireTimeoutMs = 5000;
+constexpr qint64 kReadBufferBytes = 64 * 1024;
 
 } // namespace
 
@@ -140,7 +140,7 @@ void Winsock::retire(QTcpSocket* socket) {
         return;
     }
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(RetireTimeoutMs, socket, [socket] {
+    QTimer::singleShot(kRetireTimeoutMs, socket, [socket] {
         socket->abort();
         socket->deleteLater();
     });
@@ -150,7 +150,7 @@ void Winsock::retire(QTcpSocket* socket) {
 void Winsock::adopt(QTcpSocket* socket) {
     socket->setParent(this);
     // A flood waits in the network's buffers, not in ours.
-    socket->setReadBufferSize(ReadBufferBytes);
+    socket->setReadBufferSize(kReadBufferBytes);
     m_socket = socket;
     m_failed = false;
     if (socket->state() == QAbstractSocket::ConnectedState)
@@ -178,7 +178,7 @@ void Winsock::onDisconnected() {
     if (m_failed)
         return;
     if (m_end.endedByReset())
-        raiseError(ConnectionResetNumber, QStringLiteral("Connection reset by peer"));
+        raiseError(kConnectionResetNumber, QStringLiteral("Connection reset by peer"));
     else
         emit CloseEvent();
 }

@@ -25,7 +25,7 @@ protected:
     }
     void type(const QString& text) {
         room().DataOut->setText(text);
-        int key = KeyEnter;
+        int key = kKeyEnter;
         room().DataOut_KeyPress(key);
     }
 };

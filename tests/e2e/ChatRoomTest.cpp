@@ -91,7 +91,7 @@ TEST_F(ChatRoomTest, FollowsAnotherUserThroughTheRoom) {
 
 TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
     room().DataOut->setText("hello all");
-    int enter = KeyEnter;
+    int enter = kKeyEnter;
     room().DataOut_KeyPress(enter);
     const QString line = op.waitForLine(relayedFrom(me, "PRIVMSG " + QRegularExpression::escape(roomName)));
     EXPECT_TRUE(line.endsWith(":" + Chr3 + "1 hello all")) << line.toStdString();
@@ -99,7 +99,7 @@ TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
     EXPECT_EQ(room().SentLines, QStringList{"hello all"});
     // A line starting "IRC " goes out raw, without its first four characters.
     room().DataOut->setText("IRC PRIVMSG " + roomName + " :raw line");
-    enter = KeyEnter;
+    enter = kKeyEnter;
     room().DataOut_KeyPress(enter);
     EXPECT_EQ(enter, 0); // the key is used up
     EXPECT_FALSE(op.waitForLine(relayedFrom(me, "PRIVMSG \\S+ :raw line$")).isEmpty());

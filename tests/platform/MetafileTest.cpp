@@ -185,7 +185,7 @@ TEST(MetafileTest, ReadsAMetafileBehindAPlaceableHeader) {
 
 TEST(MetafileTest, WritesNothingForPicturesItCannotCarry) {
     EXPECT_TRUE(WriteBitmapMetafile(QImage()).isEmpty());
-    EXPECT_TRUE(WriteBitmapMetafile(QImage(MetafileMaxPictureSide + 1, 1, QImage::Format_RGB32)).isEmpty());
+    EXPECT_TRUE(WriteBitmapMetafile(QImage(kMetafileMaxPictureSide + 1, 1, QImage::Format_RGB32)).isEmpty());
 }
 
 const QRgb Red = qRgb(255, 0, 0), Blue = qRgb(0, 0, 255), Green = qRgb(0, 255, 0);
@@ -298,8 +298,8 @@ TEST(MetafileTest, SurvivesRandomlyCorruptedMetafiles) {
         for (int k = 0, flips = 1 + int(random.bounded(4)); k < flips; ++k)
             metafile[random.bounded(int(metafile.size()))] = char(random.bounded(256));
         const QImage read = ReadBitmapMetafile(metafile);
-        EXPECT_LE(read.width(), MetafileMaxPictureSide);
-        EXPECT_LE(read.height(), MetafileMaxPictureSide);
+        EXPECT_LE(read.width(), kMetafileMaxPictureSide);
+        EXPECT_LE(read.height(), kMetafileMaxPictureSide);
     }
 }
 

@@ -145,7 +145,7 @@ TEST(PaneLayoutGeometry, TheStandardLooksAreDrawn) {
 TEST_F(PaneLayoutTest, OldLinesLeaveWithoutLayingOutTheOthers) {
     {
         RichTextBox::Batch batch;
-        for (int k = 0; k < RichTextBox::ScrollbackLines; ++k)
+        for (int k = 0; k < RichTextBox::kScrollbackLines; ++k)
             append(QString(" line %1 of a full pane\r\n").arg(k));
     }
     PaneLayout& layout = layoutOf(box);
@@ -154,7 +154,7 @@ TEST_F(PaneLayoutTest, OldLinesLeaveWithoutLayingOutTheOthers) {
     constexpr int Lines = 200;
     for (int k = 0; k < Lines; ++k)
         append(QString(" newer line %1\r\n").arg(k));
-    EXPECT_EQ(box.document()->blockCount(), RichTextBox::ScrollbackLines);
+    EXPECT_EQ(box.document()->blockCount(), RichTextBox::kScrollbackLines);
     EXPECT_LE(layout.paragraphsLaidOut() - before, 3 * Lines) << "the new line, the one after it, the first";
 
     // The lines that stay are stacked without gaps, and the document ends after the last.

@@ -81,10 +81,10 @@ TEST_F(RichTextBoxBatch, OldLinesLeaveFromTheTopAndTheTrimIsReported) {
     QSignalSpy changes(&box, &RichTextBox::Change);
     {
         RichTextBox::Batch batch;
-        for (int k = 0; k < RichTextBox::ScrollbackLines + 5; ++k)
+        for (int k = 0; k < RichTextBox::kScrollbackLines + 5; ++k)
             append(QString(" line %1\r\n").arg(k));
     }
-    EXPECT_EQ(box.document()->blockCount(), RichTextBox::ScrollbackLines);
+    EXPECT_EQ(box.document()->blockCount(), RichTextBox::kScrollbackLines);
     EXPECT_TRUE(box.Text().startsWith(" line 6\n")) << box.TextRange(0, 20).toStdString();
     ASSERT_FALSE(changes.isEmpty());
     EXPECT_EQ(changes.last()[0].toInt(), 0);

@@ -37,18 +37,18 @@ TEST_F(RichTextBoxEvents, KeysReportWindowsKeyCodesAndCharacterCodes) {
     const Case cases[] = {
         {Qt::Key_Up, {}, "", KeyUp, 0, 0},
         {Qt::Key_Down, {}, "", KeyDown, 0, 0},
-        {Qt::Key_Backspace, {}, "\b", KeyBackspace, 0, KeyBackspace},
-        {Qt::Key_Delete, {}, "\x7f", KeyDelete, 0, 0},
-        {Qt::Key_Return, {}, "\r", KeyEnter, 0, KeyEnter},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\r", KeyEnter, 0, KeyEnter},
+        {Qt::Key_Backspace, {}, "\b", kKeyBackspace, 0, kKeyBackspace},
+        {Qt::Key_Delete, {}, "\x7f", kKeyDelete, 0, 0},
+        {Qt::Key_Return, {}, "\r", kKeyEnter, 0, kKeyEnter},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", kKeyEnter, 0, kKeyEnter},
         {Qt::Key_A, {}, "a", 65, 0, 'a'},
         {Qt::Key_A, Qt::ShiftModifier, "A", 65, 1, 'A'},
         {Qt::Key_A, Qt::ControlModifier, "", 65, 2, 1},
         {Qt::Key_5, {}, "5", 53, 0, '5'},
         {Qt::Key_5, Qt::KeypadModifier, "5", 101, 0, '5'},
         {Qt::Key_F1, {}, "", 112, 0, 0},
-        {Qt::Key_Tab, Qt::ControlModifier, "\t", KeyTab, 2, KeyTab},
-        {Qt::Key_Escape, Qt::AltModifier, "\x1b", KeyEscape, 4, KeyEscape},
+        {Qt::Key_Tab, Qt::ControlModifier, "\t", kKeyTab, 2, kKeyTab},
+        {Qt::Key_Escape, Qt::AltModifier, "\x1b", kKeyEscape, 4, kKeyEscape},
     };
     // QSignalSpy cannot record int& arguments.
     std::vector<std::pair<int, int>> downs;
@@ -72,11 +72,11 @@ TEST_F(RichTextBoxEvents, HandlersCancelKeysByClearingTheCode) {
     ASSERT_EQ(box.Text(), "ab");
 
     QObject::connect(&box, &RichTextBox::KeyPress, [](int& keyAscii) {
-        if (keyAscii == 'x' || keyAscii == KeyEnter)
+        if (keyAscii == 'x' || keyAscii == kKeyEnter)
             keyAscii = 0;
     });
     QObject::connect(&box, &RichTextBox::KeyDown, [](int& keyCode, int) {
-        if (keyCode == KeyBackspace)
+        if (keyCode == kKeyBackspace)
             keyCode = 0;
     });
     QTest::keyClicks(&box, "xcx");

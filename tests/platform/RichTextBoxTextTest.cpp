@@ -325,7 +325,7 @@ TEST_F(RichTextBoxText, TheLengthFollowsEveryKindOfEdit) {
         {"old lines leave",
          [&] {
              RichTextBox::Batch batch;
-             for (int k = 0; k < RichTextBox::ScrollbackLines; ++k)
+             for (int k = 0; k < RichTextBox::kScrollbackLines; ++k)
                  append("line\r\n");
          }},
         {"the document is cleared", [&] { box.document()->clear(); }},
