@@ -81,7 +81,7 @@ void emptyPane(RichTextBox& pane) {
 void emptyPanes(Channel& window) {
     emptyPane(*window.DataIn);
     emptyPane(*window.rtbTopic);
-    for (int k = 1; k <= Globals::MaxQueries; ++k)
+    for (int k = 1; k <= Globals::kMaxQueries; ++k)
         if (QueryWindow* query = QueryAt(k))
             emptyPane(query->DataInPane());
 }

@@ -74,10 +74,10 @@ void appendRun(RichTextBox& rtb, QStringView run) {
 // Consumes the colour specification after a Chr(3) starting at pos; returns the
 // colour it names.
 quint32 readColour(QStringView text, qsizetype& pos) {
-    constexpr qsizetype LongestSpec = 5;
+    constexpr qsizetype kLongestSpec = 5;
     const qsizetype start = pos;
     const auto takesNext = [&] { return isColourSpec(text.sliced(start, pos - start + 1)); };
-    while (pos < text.size() && pos - start < LongestSpec && takesNext())
+    while (pos < text.size() && pos - start < kLongestSpec && takesNext())
         ++pos;
     const QStringView taken = text.sliced(start, pos - start);
     if (taken.isEmpty())

@@ -165,7 +165,7 @@ QString ParseCommand(const QString& target, const QString& text) {
 QString ExpandIdentifier(const QString& target, const QString& name) {
     const QString id = name.toLower();
     if (id == u"version")
-        return QStringLiteral("%1.%2%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+        return QStringLiteral("%1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     if (id == u"chan" || id == u"channel" || id == u"ch")
         return target;
     if (id == u"me")

@@ -9,6 +9,6 @@ QString ParseCommand(const QString& target, const QString& text);
 // The value of an identifier (named without its "$"), "" for an unknown one.
 QString ExpandIdentifier(const QString& target, const QString& name);
 
-inline constexpr int VersionMajor = 1;
-inline constexpr int VersionMinor = 0;
-inline constexpr int VersionRevision = 0;
+inline constexpr int kVersionMajor = 1;
+inline constexpr int kVersionMinor = 0;
+inline constexpr int kVersionRevision = 0;

@@ -52,11 +52,11 @@ struct Globals {
     qint16 ListRequestFlag = 0;
 
     // The room windows (slot 1 only) and the conversation windows (slots 1..30).
-    static constexpr int MaxChannels = 1;
-    static constexpr int MaxQueries = 30;
-    std::array<RoomWindow*, MaxChannels + 1> Channels{};
+    static constexpr int kMaxChannels = 1;
+    static constexpr int kMaxQueries = 30;
+    std::array<RoomWindow*, kMaxChannels + 1> Channels{};
     qint32 ChannelCount = 0; // slots asked for so far; never reset, never wraps
-    std::array<QuerySlot, MaxQueries + 1> Queries{};
+    std::array<QuerySlot, kMaxQueries + 1> Queries{};
     qint16 QueryCount = 0; // highest slot ever filled since the connection was made
 
     static Globals& the();

@@ -2,7 +2,7 @@
 
 namespace {
 
-const QChar Blank(u' ');
+const QChar kBlank(u' ');
 
 // Splits the prefix into nick, user and host the way a person's prefix is told
 // from a server's: only a prefix with "!" has a nick.
@@ -25,7 +25,7 @@ void parseParams(const QString& rest, IrcMessage& msg) {
             msg.Params.append(rest.mid(pos + 1));
             return;
         }
-        const qsizetype blank = rest.indexOf(Blank, pos);
+        const qsizetype blank = rest.indexOf(kBlank, pos);
         if (blank < 0) {
             msg.Params.append(rest.mid(pos));
             return;
@@ -43,7 +43,7 @@ QString joinRange(const QStringList& items, int count, int first, int last) {
     QString joined;
     for (int k = first; k <= upper; ++k) {
         if (k > first)
-            joined += Blank;
+            joined += kBlank;
         joined += items[k - 1];
     }
     joined.remove(QChar(13));
@@ -65,7 +65,7 @@ void ParseIrcLine(const QString& line, IrcMessage& msg) {
         SplitAt(rest.mid(1), QStringLiteral(" "), msg.Prefix, rest);
         parsePrefix(msg);
     }
-    if (!rest.contains(Blank)) {
+    if (!rest.contains(kBlank)) {
         msg.Command = rest;
         msg.ParamCount = 0;
         return;
@@ -119,9 +119,9 @@ QString DropRight(const QString& text, int n) {
 QString TrimBlanks(const QString& text) {
     qsizetype start = 0;
     qsizetype end = text.size();
-    while (start < end && text[start] == Blank)
+    while (start < end && text[start] == kBlank)
         ++start;
-    while (end > start && text[end - 1] == Blank)
+    while (end > start && text[end - 1] == kBlank)
         --end;
     return text.mid(start, end - start);
 }

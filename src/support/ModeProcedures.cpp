@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString LettersWithParameter = QStringLiteral("vbohkl");
+const QString kLettersWithParameter = QStringLiteral("vbohkl");
 
 void applyToRoom(RoomWindow& room, bool sign, const QString& letter, const QString& parameter) {
     const bool own = parameter == G().MyNick;
@@ -59,7 +59,7 @@ void ParseModeChange(const QString& target, const QString& modes) {
             sign = true;
         } else if (c == u'-') {
             sign = false;
-        } else if (LettersWithParameter.contains(c)) {
+        } else if (kLettersWithParameter.contains(c)) {
             if (++parameter >= words.size())
                 return;
             ApplyChannelMode(target, sign, QString(c), words[parameter]);

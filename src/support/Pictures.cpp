@@ -12,10 +12,10 @@ namespace {
 
 // Smileys repeat on nearly every line; a handful of distinct pictures is usual,
 // so the memo is simply dropped when it grows past this.
-constexpr qsizetype MaxMemoisedPictures = 256;
+constexpr qsizetype kMaxMemoisedPictures = 256;
 
-constexpr int TempNameLength = 12;
-constexpr QLatin1StringView TempNameCharacters("123567890qwertyuiopasdfghjklzxcvbnm");
+constexpr int kTempNameLength = 12;
+constexpr QLatin1StringView kTempNameCharacters("123567890qwertyuiopasdfghjklzxcvbnm");
 
 QString himetric(int pixels) {
     return QString::number(PicturePixelsToHimetric(pixels));
@@ -34,8 +34,8 @@ QString buildPictureRTF(const QImage& picture) {
 }
 
 QChar randomNameCharacter() {
-    const auto index = QRandomGenerator::global()->bounded(int(TempNameCharacters.size()));
-    return TempNameCharacters[index];
+    const auto index = QRandomGenerator::global()->bounded(int(kTempNameCharacters.size()));
+    return kTempNameCharacters[index];
 }
 
 } // namespace
@@ -46,7 +46,7 @@ QString PictureToRTF(const QImage& picture) {
     const auto found = memo.constFind(picture.cacheKey());
     if (found != memo.constEnd())
         return *found;
-    if (memo.size() >= MaxMemoisedPictures)
+    if (memo.size() >= kMaxMemoisedPictures)
         memo.clear();
     return *memo.insert(picture.cacheKey(), buildPictureRTF(picture));
 }
@@ -57,7 +57,7 @@ void InsertPicture(const QImage& picture, RichTextBox& rtb) {
 
 QString MakeTempFileName(const QString& extension) {
     QString name = QStringLiteral("T");
-    while (name.size() < TempNameLength - extension.size() - 1)
+    while (name.size() < kTempNameLength - extension.size() - 1)
         name += randomNameCharacter();
     return QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('.') + extension;
 }

@@ -38,7 +38,7 @@ void ReceiveBuffer::holdTail(QList<QByteArray>& pieces) {
     if (m_tail.endsWith('\r')) {
         pieces.append(std::move(m_tail));
         m_tail.clear();
-    } else if (m_tail.size() > Limit) {
+    } else if (m_tail.size() > kLimit) {
         m_dropped = m_tail.size();
         m_tail.clear();
         m_discarding = true;

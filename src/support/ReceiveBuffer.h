@@ -10,11 +10,11 @@
 // it, so a stream gives the same pieces however it is cut into chunks and each
 // piece keeps its shape (a CR before the LF stays).
 //
-// The tail is bounded: an unfinished line longer than Limit is dropped up to and
+// The tail is bounded: an unfinished line longer than kLimit is dropped up to and
 // including its LF, and its whole size is told once, when it ends.
 class ReceiveBuffer {
 public:
-    static constexpr qsizetype Limit = 1 << 20;
+    static constexpr qsizetype kLimit = 1 << 20;
 
     // Adds a chunk: appends to pieces what is ready, and to droppedLines the size
     // of the over-long line that ended in it. Such a line can only end before

@@ -12,13 +12,13 @@
 // line dropped there, the end of the connection), so that a handler waiting in
 // a box sees neither told before the lines that came first.
 //
-// The queue is bounded in bytes: once it holds Limit, the server's data is left
+// The queue is bounded in bytes: once it holds kLimit, the server's data is left
 // in the network until the queue drains. While a line's handler waits, the
 // server's keep-alive requests in the queue can be answered out of their turn;
 // such a line is marked so that its turn does not answer it again.
 class ReceiveQueue {
 public:
-    static constexpr qsizetype Limit = qsizetype(16) << 20;
+    static constexpr qsizetype kLimit = qsizetype(16) << 20;
 
     struct Line {
         QByteArray bytes;
@@ -41,7 +41,7 @@ public:
     bool empty() const { return m_turns.empty(); }
     std::size_t size() const { return m_turns.size(); }
     qsizetype bytes() const { return m_bytes; }
-    bool full() const { return m_bytes >= Limit; }
+    bool full() const { return m_bytes >= kLimit; }
     void clear();
 
     // Calls answer for every PING among the lines not looked at before, and marks it.

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int MaxValueLength = 254; // the reader's buffer holds 255 with its NUL
+constexpr int kMaxValueLength = 254; // the reader's buffer holds 255 with its NUL
 
 QString configFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -43,7 +43,7 @@ QString SettingsFilePath() {
 }
 
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const QString value = ProfileFile(SettingsFilePath()).read(section, key).value_or(defaultValue).left(MaxValueLength);
+    const QString value = ProfileFile(SettingsFilePath()).read(section, key).value_or(defaultValue).left(kMaxValueLength);
     if (!value.isEmpty())
         return value;
     WriteSetting(section, key, defaultValue);

@@ -6,8 +6,8 @@
 
 namespace {
 
-const std::array<SettingRow, 18> RoomRows{{
-    {"connect", "server", DefaultServerHost, &Globals::ServerHost},
+const std::array<SettingRow, 18> kRoomRows{{
+    {"connect", "server", kDefaultServerHost, &Globals::ServerHost},
     {"connect", "nick", nullptr, &Globals::MyNick},
     {"connect", "fullname", "Tazmir Tazmir Tazmir Tazmir Korvu Messenger V 1.0", &Globals::FullName},
     {"connect", "ident", "QVD", &Globals::IdentName},
@@ -27,7 +27,7 @@ const std::array<SettingRow, 18> RoomRows{{
     {"irc", "quitmsg", "Tazmir Korvu Messenger v 1.0", &Globals::QuitMsg},
 }};
 
-const std::array<SettingRow, 4> SignInRows{{
+const std::array<SettingRow, 4> kSignInRows{{
     {"NickName", "bremnick", "true", &Globals::bRemNick},
     {"irc", "Password", "false", &Globals::bRemPass},
     {"load", "startup", "true", &Globals::bStartup},
@@ -37,11 +37,11 @@ const std::array<SettingRow, 4> SignInRows{{
 } // namespace
 
 std::span<const SettingRow> RoomSettingRows() {
-    return RoomRows;
+    return kRoomRows;
 }
 
 std::span<const SettingRow> SignInSettingRows() {
-    return SignInRows;
+    return kSignInRows;
 }
 
 void LoadSetting(const SettingRow& row, const QString& callerDefault) {

@@ -22,4 +22,4 @@ std::span<const SettingRow> SignInSettingRows();
 void LoadSetting(const SettingRow& row, const QString& callerDefault = QString());
 
 // The server our settings point at until the user sets one.
-inline constexpr const char* DefaultServerHost = "127.0.0.1";
+inline constexpr const char* kDefaultServerHost = "127.0.0.1";

@@ -19,7 +19,7 @@ struct SmileyCode {
 };
 
 // In index order: a lower index is tried first, so ":))" wins over ":)".
-constexpr SmileyCode Codes[] = {
+constexpr SmileyCode kCodes[] = {
     {0, u":))"},   {1, u":(("},     {2, u";)"},    {3, u":D"},   {4, u";;)"},   {5, u":-/"},
     {6, u":X"},    {7, u":\">"},    {8, u":P"},    {9, u":*"},   {10, u":O"},   {11, u"X-("},
     {12, u":>"},   {13, u"B-)"},    {14, u":-S"},  {15, u">:)"}, {16, u"ps2"},  {18, u":|"},
@@ -36,15 +36,15 @@ constexpr SmileyCode Codes[] = {
     {81, u"(c)"},  {82, u"(b)"},    {83, u"brb"},  {86, u":)"},  {87, u":("},   {88, u"(?)"},
     {89, u"(K)"},
 };
-constexpr int CodeCount = int(std::size(Codes));
-constexpr int LongestCode = 6;
-constexpr int IndexWithoutToolTip = 83;
+constexpr int kCodeCount = int(std::size(kCodes));
+constexpr int kLongestCode = 6;
+constexpr int kIndexWithoutToolTip = 83;
 
 // Characters scanned and looked at while weighing candidates, since the start.
 qint64 work = 0;
 
-// Which codes a stretch of text holds at some position, as ordinals into Codes.
-using CodeSet = std::bitset<CodeCount>;
+// Which codes a stretch of text holds at some position, as ordinals into kCodes.
+using CodeSet = std::bitset<kCodeCount>;
 
 // Looks codes up by their first two characters (all codes are ASCII and at least
 // two long): most text holds no such pair, so it is passed over at one table
@@ -85,23 +85,23 @@ public:
     bool leadsIntoCodes(QChar c) const { return has(m_beforeLast, c); }
 
 private:
-    static constexpr int AsciiRange = 128;
-    using CharacterSet = std::bitset<AsciiRange>;
+    static constexpr int kAsciiRange = 128;
+    using CharacterSet = std::bitset<kAsciiRange>;
 
     static int pairKey(QChar first, QChar second) {
         const char16_t a = first.unicode();
         const char16_t b = second.unicode();
-        return a < AsciiRange && b < AsciiRange ? a * AsciiRange + b : 0; // pair 0 holds no code
+        return a < kAsciiRange && b < kAsciiRange ? a * kAsciiRange + b : 0; // pair 0 holds no code
     }
 
     static bool has(const CharacterSet& set, QChar c) {
-        return c.unicode() < AsciiRange && set.test(c.unicode());
+        return c.unicode() < kAsciiRange && set.test(c.unicode());
     }
 
     CodeMatcher() {
         m_candidates.emplace_back(); // slot 0: no code
-        for (int ordinal = 0; ordinal < CodeCount; ++ordinal) {
-            const QString code = QString::fromUtf16(Codes[ordinal].code);
+        for (int ordinal = 0; ordinal < kCodeCount; ++ordinal) {
+            const QString code = QString::fromUtf16(kCodes[ordinal].code);
             m_codes.push_back(code);
             addToPairSlot(code, ordinal);
             for (qsizetype k = 0; k < code.size(); ++k) {
@@ -123,7 +123,7 @@ private:
     }
 
     std::vector<QString> m_codes;
-    std::array<quint8, AsciiRange * AsciiRange> m_slotOfPair{};
+    std::array<quint8, kAsciiRange * kAsciiRange> m_slotOfPair{};
     std::vector<std::vector<int>> m_candidates;
     CharacterSet m_inCodes;
     CharacterSet m_afterFirst;
@@ -192,7 +192,7 @@ std::vector<Occurrence> replacementsInScanOrder(std::vector<Occurrence> found, i
             continue;
         taken.take(candidate);
         chosen.push_back(candidate);
-        if (candidate.position < LongestCode)
+        if (candidate.position < kLongestCode)
             break;
     }
     return chosen;
@@ -217,7 +217,7 @@ struct Stretch {
 
 // The first characters of each box as last seen, so that a change at the start
 // can tell which codes stopped beginning the text.
-constexpr char LeadingTextProperty[] = "korvuSmileyLeadingText";
+constexpr char kLeadingTextProperty[] = "korvuSmileyLeadingText";
 
 // Text of the document and where it starts.
 struct Window {
@@ -235,7 +235,7 @@ public:
     CodeReplacement(RichTextBox& rtb, int position, int added)
         : m_rtb(rtb), m_document(*rtb.document()), m_changed{std::max(position, 0),
                                                              std::max(position, 0) + std::max(added, 0)},
-          m_touchesStart(m_changed.start < LongestCode) {}
+          m_touchesStart(m_changed.start < kLongestCode) {}
 
     void run() {
         if (m_touchesStart)
@@ -243,7 +243,7 @@ public:
         while (replaceNextCodes()) {
         }
         if (m_touchesStart)
-            m_rtb.setProperty(LeadingTextProperty, leadingText());
+            m_rtb.setProperty(kLeadingTextProperty, leadingText());
     }
 
 private:
@@ -263,7 +263,7 @@ private:
         const int lengthBefore = m_rtb.TextLength();
         const bool asPictures = replaceLeftToRight(chosen);
         const bool shortened = m_rtb.TextLength() < lengthBefore; // anything else might never end
-        if (chosen.back().position >= LongestCode)
+        if (chosen.back().position >= kLongestCode)
             return shortened && !asPictures; // a picture that did not go in joined its neighbours
         m_touchesStart = true;
         noteLeadingCodes(leading);
@@ -284,12 +284,12 @@ private:
         Window window{m_changed.start, changed};
         if ((changed.isEmpty() || codes.continuesCodes(changed.front())) && m_changed.start > 0 &&
             codes.leadsIntoCodes(m_document.characterAt(m_changed.start - 1))) {
-            window.start = std::max(0, m_changed.start - (LongestCode - 1));
+            window.start = std::max(0, m_changed.start - (kLongestCode - 1));
             window.text.prepend(m_rtb.TextRange(window.start, m_changed.start - window.start));
         }
         if ((changed.isEmpty() || codes.leadsIntoCodes(changed.back())) &&
             codes.continuesCodes(m_document.characterAt(m_changed.end))) // the last separator is none
-            window.text += m_rtb.TextRange(m_changed.end, LongestCode - 1);
+            window.text += m_rtb.TextRange(m_changed.end, kLongestCode - 1);
         return window;
     }
 
@@ -336,8 +336,8 @@ private:
         return *m_leading;
     }
 
-    QString leadingText() const { return m_rtb.TextRange(0, LongestCode); }
-    QString rememberedLeadingText() const { return m_rtb.property(LeadingTextProperty).toString(); }
+    QString leadingText() const { return m_rtb.TextRange(0, kLongestCode); }
+    QString rememberedLeadingText() const { return m_rtb.property(kLeadingTextProperty).toString(); }
 
     RichTextBox& m_rtb;
     const QTextDocument& m_document;
@@ -368,7 +368,7 @@ private:
 Smiley smileyOf(const SmileyCode& entry) {
     const QString code = QString::fromUtf16(entry.code);
     return {entry.index, code, SmileyPicture(entry.index),
-            entry.index == IndexWithoutToolTip ? QString() : code};
+            entry.index == kIndexWithoutToolTip ? QString() : code};
 }
 
 } // namespace
@@ -376,7 +376,7 @@ Smiley smileyOf(const SmileyCode& entry) {
 const std::vector<Smiley>& SmileyTable() {
     static const std::vector<Smiley> table = [] {
         std::vector<Smiley> smileys;
-        for (const SmileyCode& entry : Codes)
+        for (const SmileyCode& entry : kCodes)
             smileys.push_back(smileyOf(entry));
         return smileys;
     }();

@@ -20,20 +20,20 @@ bool sameNick(const QString& a, const QString& b) {
 // The table holds one room window; a count raised past it (a second room
 // joined) must not make every later lookup fail.
 int usedChannelSlots() {
-    return std::clamp<int>(G().ChannelCount, 0, Globals::MaxChannels);
+    return std::clamp<int>(G().ChannelCount, 0, Globals::kMaxChannels);
 }
 
 int usedQuerySlots() {
-    return std::clamp<int>(G().QueryCount, 0, Globals::MaxQueries);
+    return std::clamp<int>(G().QueryCount, 0, Globals::kMaxQueries);
 }
 
 // Every index into a table goes through these, so none reaches outside it.
 RoomWindow* channelSlot(int k) {
-    return k >= 1 && k <= Globals::MaxChannels ? G().Channels[static_cast<std::size_t>(k)] : nullptr;
+    return k >= 1 && k <= Globals::kMaxChannels ? G().Channels[static_cast<std::size_t>(k)] : nullptr;
 }
 
 QuerySlot* querySlot(int k) {
-    return k >= 1 && k <= Globals::MaxQueries ? &G().Queries[static_cast<std::size_t>(k)] : nullptr;
+    return k >= 1 && k <= Globals::kMaxQueries ? &G().Queries[static_cast<std::size_t>(k)] : nullptr;
 }
 
 QueryWindow* queryWindow(int k) {
@@ -68,7 +68,7 @@ int NewChannelSlot(const QString& name) {
     if (G().ChannelCount < std::numeric_limits<qint32>::max())
         G().ChannelCount += 1;
     const int slot = G().ChannelCount;
-    if (slot < 1 || slot > Globals::MaxChannels)
+    if (slot < 1 || slot > Globals::kMaxChannels)
         throw TableFull();
     RoomWindow& room = Windows::Room();
     G().Channels[static_cast<std::size_t>(slot)] = &room;
@@ -121,7 +121,7 @@ int OpenQuery(const QString& nick, const QString& prefix) {
         return 0;
     int k = freeQuerySlot();
     if (k == -1) {
-        if (G().QueryCount >= Globals::MaxQueries)
+        if (G().QueryCount >= Globals::kMaxQueries)
             throw TableFull();
         k = ++G().QueryCount;
     }

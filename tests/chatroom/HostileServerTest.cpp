@@ -141,7 +141,7 @@ TEST_P(TurnTest, TheStreamIsToldInItsTurnAfterTheLinesBeforeIt) {
     whileBoxOpen = [&] {
         if (c.end == TurnCase::None) {
             // Its end comes once the client holds more than the bound of it.
-            server.write(":s NOTICE me :queued\r\n" + QByteArray(ReceiveBuffer::Limit + 100, 'x'));
+            server.write(":s NOTICE me :queued\r\n" + QByteArray(ReceiveBuffer::kLimit + 100, 'x'));
             ASSERT_TRUE(waitUntil([this] { return server.unsent() == 0; }));
             waitUntil([] { return false; }, 300);
             server.write("\nPING :taken\r\n");
@@ -214,7 +214,7 @@ TEST_F(HostileServerTest, EndingTheProgramInAPauseEndsTheTalkAtOnce) {
 TEST_F(HostileServerTest, TheQueueStopsReadingAtItsBoundUntilItDrains) {
     const QByteArray filler = (":s 366 me #r :" + QByteArray(1000, 'x') + "\r\n").repeated(1024);
     whileBoxOpen = [&] {
-        for (qsizetype sent = 0; sent < ReceiveQueue::Limit * 3 / 2; sent += filler.size())
+        for (qsizetype sent = 0; sent < ReceiveQueue::kLimit * 3 / 2; sent += filler.size())
             server.write(filler);
         server.write("PING :last\r\n:s NOTICE me :end\r\n");
         ASSERT_TRUE(waitUntil([this] { return room().RecvQueue.full(); }, 20000));
@@ -222,7 +222,7 @@ TEST_F(HostileServerTest, TheQueueStopsReadingAtItsBoundUntilItDrains) {
         // bounded while, in which the network could deliver more if it were read.
         for (int k = 0; k < 50; ++k)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        EXPECT_LE(room().RecvQueue.bytes(), ReceiveQueue::Limit + 2 * 64 * 1024);
+        EXPECT_LE(room().RecvQueue.bytes(), ReceiveQueue::kLimit + 2 * 64 * 1024);
         EXPECT_GT(server.unsent(), 0); // held back by the network
         EXPECT_EQ(server.count("PONG :last"), 0);
     };

@@ -46,7 +46,7 @@ TEST(ReceiveBuffer, EveryChunkBoundaryGivesTheSamePieces) {
 TEST(ReceiveBuffer, BoundedWithoutLosingCompleteLines) {
     ReceiveBuffer buffer;
     QByteArray flood;
-    while (flood.size() <= ReceiveBuffer::Limit)
+    while (flood.size() <= ReceiveBuffer::kLimit)
         flood += "PRIVMSG #r :spam spam spam\r\n";
     flood += "PARTIAL";
     QList<qsizetype> dropped;
@@ -69,14 +69,14 @@ TEST(ReceiveBuffer, ALineLongerThanTheLimitIsDroppedAndToldOnceWhenItEnds) {
         buffer.append(piece, pieces, dropped);
     EXPECT_TRUE(pieces.isEmpty());
     EXPECT_TRUE(dropped.isEmpty());
-    EXPECT_LE(buffer.pending().size(), ReceiveBuffer::Limit);
+    EXPECT_LE(buffer.pending().size(), ReceiveBuffer::kLimit);
     EXPECT_EQ(feed(buffer, {"zz\r\nPING :ok\n"}, &dropped), (QList<QByteArray>{"PING :ok", ""}));
     EXPECT_EQ(dropped, QList<qsizetype>{sent + 4});
 
     // Cut off by the end of the stream, it is told by finish().
-    feed(buffer, {QByteArray(ReceiveBuffer::Limit + 10, 'y'), "yy"}, &dropped);
+    feed(buffer, {QByteArray(ReceiveBuffer::kLimit + 10, 'y'), "yy"}, &dropped);
     EXPECT_TRUE(dropped.isEmpty());
-    EXPECT_EQ(buffer.finish(), ReceiveBuffer::Limit + 12);
+    EXPECT_EQ(buffer.finish(), ReceiveBuffer::kLimit + 12);
     EXPECT_EQ(buffer.finish(), 0);
     EXPECT_EQ(feed(buffer, {"PING :next\n"}), (QList<QByteArray>{"PING :next", ""}));
 }

@@ -29,7 +29,7 @@ TEST_F(SettingsTest, NoFileGivesEveryDefaultAndCreatesNothing) {
     for (const SettingRow& row : SignInSettingRows())
         LoadSetting(row);
     EXPECT_FALSE(QFile::exists(SettingsFilePath()));
-    EXPECT_EQ(G().ServerHost, DefaultServerHost);
+    EXPECT_EQ(G().ServerHost, kDefaultServerHost);
     EXPECT_EQ(G().MyNick, "typed");
     EXPECT_EQ(G().FullName, "Tazmir Tazmir Tazmir Tazmir Korvu Messenger V 1.0");
     EXPECT_EQ(G().IdentName, "QVD");

@@ -108,7 +108,7 @@ public:
         });
     }
     ~StandInWindows() {
-        for (int k = 1; k <= Globals::MaxQueries; ++k)
+        for (int k = 1; k <= Globals::kMaxQueries; ++k)
             delete G().Queries[k].object.data();
         Globals::Reset();
         Windows::SetRoomLoader(nullptr);
