@@ -46,7 +46,7 @@ Query::Query() {
     QWidget* client = NewDesignClient(this);
     buildControls(client);
     connectControls();
-    setMinimumSize(TwipsToPixels(QueryDesign::ClientWidth), TwipsToPixels(QueryDesign::ClientHeight));
+    setMinimumSize(TwipsToPixels(QueryDesign::kClientWidth), TwipsToPixels(QueryDesign::kClientHeight));
     resize(minimumSize());
     flsh.setInterval(FlashIntervalMs);
     connect(&flsh, &QTimer::timeout, this, &Query::flsh_Timer);

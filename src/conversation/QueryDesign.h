@@ -29,16 +29,16 @@ inline constexpr TwipsRect Image1{7440, 4800, 195, 1545};
 inline constexpr TwipsRect snd1{120, 4800, 195, 1545};
 
 // The client area at design size.
-inline constexpr int ClientWidth = 7710;
-inline constexpr int ClientHeight = 6585;
+inline constexpr int kClientWidth = 7710;
+inline constexpr int kClientHeight = 6585;
 // The frame the design's outer sizes include: the smallest outer size is the
 // design client area plus this frame.
 inline constexpr int FrameWidth = 120;
 inline constexpr int FrameHeight = 480;
-inline constexpr int MinWidth = ClientWidth + FrameWidth;    // 7830
-inline constexpr int MinHeight = ClientHeight + FrameHeight; // 7065
+inline constexpr int MinWidth = kClientWidth + FrameWidth;    // 7830
+inline constexpr int MinHeight = kClientHeight + FrameHeight; // 7065
 
-inline const QColor Background = DialogBackground;
+inline const QColor Background = kDialogBackground;
 inline const QColor NickColour(27, 58, 154);
 inline const QColor ActionColour(0, 0, 192);
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QColor LinkColour(20, 70, 200);
+const QColor kLinkColour(20, 70, 200);
 
 QLabel* textLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -31,7 +31,7 @@ void makeLink(QLabel* label) {
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, LinkColour);
+    palette.setColor(QPalette::WindowText, kLinkColour);
     label->setPalette(palette);
     label->setCursor(Qt::PointingHandCursor);
 }

@@ -7,7 +7,7 @@
 void ApplyDialogLook(QWidget* client) {
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, DialogBackground);
+    palette.setColor(QPalette::Window, kDialogBackground);
     client->setPalette(palette);
 }
 

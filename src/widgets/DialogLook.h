@@ -5,7 +5,7 @@
 class QMainWindow;
 class QWidget;
 
-inline const QColor DialogBackground(214, 225, 245);
+inline const QColor kDialogBackground(214, 225, 245);
 
 // The light blue face of the program's own small windows (the conversation
 // window and the nickname dialogs share it).

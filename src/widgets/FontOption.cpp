@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr TwipsRect LabelPlace{480, 150, 600, 240};
-constexpr TwipsRect NamePlace{1320, 120, 2085, 315};
-constexpr TwipsRect SizePlace{3480, 120, 675, 315};
-constexpr int ButtonLeft = 4440;
-constexpr int ButtonTop = 120;
+constexpr TwipsRect kLabelPlace{480, 150, 600, 240};
+constexpr TwipsRect kNamePlace{1320, 120, 2085, 315};
+constexpr TwipsRect kSizePlace{3480, 120, 675, 315};
+constexpr int kButtonLeft = 4440;
+constexpr int kButtonTop = 120;
 
 QFont labelFont() {
     QFont font = DesignFace(); // Arial 8.25 pt
@@ -64,25 +64,25 @@ FontOption::FontOption() {
 
     Label1 = new QLabel(QStringLiteral("Font:"), client);
     Label1->setFont(labelFont());
-    Label1->setGeometry(TwipsToPixels(LabelPlace));
+    Label1->setGeometry(TwipsToPixels(kLabelPlace));
 
     cmbFontName = new QComboBox(client);
-    cmbFontName->setGeometry(TwipsToPixels(NamePlace));
+    cmbFontName->setGeometry(TwipsToPixels(kNamePlace));
 
     // Typed sizes stay as typed: no completion, and Enter adds nothing to the list.
     cmbFontSize = new QComboBox(client);
     cmbFontSize->setEditable(true);
     cmbFontSize->setInsertPolicy(QComboBox::NoInsert);
     cmbFontSize->setCompleter(nullptr);
-    cmbFontSize->setGeometry(TwipsToPixels(SizePlace));
+    cmbFontSize->setGeometry(TwipsToPixels(kSizePlace));
 
     command1 = new xpButton(QStringLiteral("command1"), client);
     command1->setButtonSize(xpButton::Small);
     command1->setCaption(QStringLiteral("Ok"));
-    command1->move(TwipsToPixels(ButtonLeft), TwipsToPixelsY(ButtonTop));
+    command1->move(TwipsToPixels(kButtonLeft), TwipsToPixelsY(kButtonTop));
     connect(command1, &xpButton::Click, this, &FontOption::command1_Click);
 
-    setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixelsY(ClientHeight));
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixelsY(kClientHeight));
 }
 
 void FontOption::Form_Load() {

@@ -31,8 +31,8 @@ public:
     QComboBox* cmbFontSize = nullptr; // takes typed text too
     xpButton* command1 = nullptr;     // "Ok"
 
-    static constexpr int ClientWidth = 5610; // twips
-    static constexpr int ClientHeight = 540;
+    static constexpr int kClientWidth = 5610; // twips
+    static constexpr int kClientHeight = 540;
 };
 
 // The font size a typed text gives: the number rounded to the nearest whole

@@ -8,15 +8,15 @@
 
 namespace {
 
-const QString HookName = QStringLiteral("pichook");
+const QString kHookName = QStringLiteral("pichook");
 
 // The tip as the record holds it: at most 63 characters, a NUL, blanks to 64.
 QString tipField(const QString& text) {
-    QString tip = text.left(clsSysTray::TipLength);
+    QString tip = text.left(clsSysTray::kTipLength);
     if (!tip.isEmpty() && tip.back().isHighSurrogate())
         tip.chop(1); // never half a character
     tip += QChar(0);
-    return tip.leftJustified(clsSysTray::TipLength + 1, QLatin1Char(' '));
+    return tip.leftJustified(clsSysTray::kTipLength + 1, QLatin1Char(' '));
 }
 
 QString tipText(const QString& field) {
@@ -25,16 +25,16 @@ QString tipText(const QString& field) {
 
 // The mouse messages the desktop's reports stand for, in the order they come.
 std::span<const int> messagesOf(QSystemTrayIcon::ActivationReason reason) {
-    static constexpr int DoubleClick[] = {clsSysTray::LeftButtonDoubleClick};
-    static constexpr int Trigger[] = {clsSysTray::LeftButtonDown, clsSysTray::LeftButtonUp};
-    static constexpr int Context[] = {clsSysTray::RightButtonDown, clsSysTray::RightButtonUp};
+    static constexpr int kDoubleClick[] = {clsSysTray::LeftButtonDoubleClick};
+    static constexpr int kTrigger[] = {clsSysTray::LeftButtonDown, clsSysTray::LeftButtonUp};
+    static constexpr int kContext[] = {clsSysTray::RightButtonDown, clsSysTray::RightButtonUp};
     switch (reason) {
     case QSystemTrayIcon::DoubleClick:
-        return DoubleClick;
+        return kDoubleClick;
     case QSystemTrayIcon::Trigger:
-        return Trigger;
+        return kTrigger;
     case QSystemTrayIcon::Context:
-        return Context;
+        return kContext;
     default:
         return {};
     }
@@ -59,10 +59,10 @@ void clsSysTray::setSourceWindow(QWidget* window) {
 // A hidden child of the source window stands for the icon's hook. A window
 // that has one already keeps it.
 void clsSysTray::CreateHook() {
-    if (!m_sourceWindow || m_sourceWindow->findChild<QWidget*>(HookName, Qt::FindDirectChildrenOnly))
+    if (!m_sourceWindow || m_sourceWindow->findChild<QWidget*>(kHookName, Qt::FindDirectChildrenOnly))
         return;
     m_pichook = new QWidget(m_sourceWindow);
-    m_pichook->setObjectName(HookName);
+    m_pichook->setObjectName(kHookName);
     m_pichook->hide();
     m_pichook->setWindowIcon(m_sourceWindow->windowIcon());
     m_record.hWnd = reinterpret_cast<quintptr>(m_pichook.data());

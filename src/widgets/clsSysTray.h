@@ -28,7 +28,7 @@ struct TrayIconRecord {
 class clsSysTray : public QObject {
     Q_OBJECT
 public:
-    static constexpr int TipLength = 63; // characters a tip keeps before its NUL
+    static constexpr int kTipLength = 63; // characters a tip keeps before its NUL
 
     // The mouse messages the icon reports to its hook.
     enum MouseMessage {

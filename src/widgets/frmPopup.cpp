@@ -11,11 +11,11 @@
 #include <QScreen>
 
 namespace {
-constexpr int Step = 55;
-constexpr int BottomGap = 450;  // the lower edge stays this far above the screen's
-constexpr int TopWhenUp = 2190; // BottomGap + FullHeightTwips
-constexpr int SlideMs = 11;
-constexpr int HoldMs = 4000;
+constexpr int kStep = 55;
+constexpr int kBottomGap = 450;  // the lower edge stays this far above the screen's
+constexpr int kTopWhenUp = 2190; // kBottomGap + kFullHeightTwips
+constexpr int kSlideMs = 11;
+constexpr int kHoldMs = 4000;
 
 // A window is never less than a pixel high.
 QRect twipsToPixels(int left, int top, int width, int height) {
@@ -57,14 +57,14 @@ void frmPopup::Form_Load() {
     DoEvents();
     m_height = 0;
     m_rising = true;
-    m_top = ScreenHeightTwips() - BottomGap;
-    m_left = ScreenWidthTwips() - (WidthTwips + 200);
+    m_top = ScreenHeightTwips() - kBottomGap;
+    m_left = ScreenWidthTwips() - (kWidthTwips + 200);
     place();
     Timer1.start();
 }
 
 void frmPopup::Timer1_Timer() {
-    Timer1.setInterval(SlideMs);
+    Timer1.setInterval(kSlideMs);
     if (m_rising)
         rise();
     else
@@ -77,33 +77,33 @@ void frmPopup::showMessage(const QString& text) {
 }
 
 void frmPopup::rise() {
-    m_top -= Step;
-    if (ScreenHeightTwips() - BottomGap >= m_top)
-        m_height += Step;
-    if (ScreenHeightTwips() - TopWhenUp >= m_top) {
-        m_top = ScreenHeightTwips() - TopWhenUp;
-        m_height = FullHeightTwips;
-        Timer1.setInterval(HoldMs);
+    m_top -= kStep;
+    if (ScreenHeightTwips() - kBottomGap >= m_top)
+        m_height += kStep;
+    if (ScreenHeightTwips() - kTopWhenUp >= m_top) {
+        m_top = ScreenHeightTwips() - kTopWhenUp;
+        m_height = kFullHeightTwips;
+        Timer1.setInterval(kHoldMs);
         m_rising = false;
     }
     place();
 }
 
 void frmPopup::sink() {
-    if (m_height - Step < 0) {
+    if (m_height - kStep < 0) {
         DoEvents();
         hide();
         Timer1.stop();
         Unload();
         return;
     }
-    m_height -= Step;
-    m_top += Step;
+    m_height -= kStep;
+    m_top += kStep;
     place();
 }
 
 void frmPopup::place() {
-    setGeometry(twipsToPixels(m_left, m_top, WidthTwips, m_height));
+    setGeometry(twipsToPixels(m_left, m_top, kWidthTwips, m_height));
 }
 
 void frmPopup::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -119,7 +119,7 @@ bool frmPopup::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPopup::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QLinearGradient face(0, 0, 0, TwipsToPixelsY(FullHeightTwips));
+    QLinearGradient face(0, 0, 0, TwipsToPixelsY(kFullHeightTwips));
     face.setColorAt(0, QColor(40, 80, 160));
     face.setColorAt(0.25, QColor(120, 160, 230));
     face.setColorAt(1, QColor(230, 238, 250));

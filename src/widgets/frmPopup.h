@@ -34,8 +34,8 @@ public:
     static int ScreenHeightTwips();
     static int ScreenWidthTwips();
 
-    static constexpr int WidthTwips = 2715;
-    static constexpr int FullHeightTwips = 1740;
+    static constexpr int kWidthTwips = 2715;
+    static constexpr int kFullHeightTwips = 1740;
 
 signals:
     void chatRoomAsked();

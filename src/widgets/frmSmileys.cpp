@@ -20,109 +20,109 @@ struct Place {
     int height = 270;
 };
 
-constexpr int Row1 = 105, Row2 = 465, Row3 = 825, Row4 = 1185, Row5 = 1545, Row6 = 1905, Row7 = 2265,
-              Row8 = 2625, Row9 = 3000;
+constexpr int kRow1 = 105, kRow2 = 465, kRow3 = 825, kRow4 = 1185, kRow5 = 1545, kRow6 = 1905, kRow7 = 2265,
+              kRow8 = 2625, kRow9 = 3000;
 
-constexpr Place Places[] = {
-    {86, 60, Row1},
-    {87, 435, Row1},
-    {2, 780, Row1},
-    {3, 1140, Row1},
-    {4, 1500, Row1},
-    {5, 1860, Row1},
-    {6, 2220, Row1},
-    {59, 2640, Row1},
-    {60, 3000, Row1},
-    {61, 3360, Row1},
-    {62, 3720, Row1},
+constexpr Place kPlaces[] = {
+    {86, 60, kRow1},
+    {87, 435, kRow1},
+    {2, 780, kRow1},
+    {3, 1140, kRow1},
+    {4, 1500, kRow1},
+    {5, 1860, kRow1},
+    {6, 2220, kRow1},
+    {59, 2640, kRow1},
+    {60, 3000, kRow1},
+    {61, 3360, kRow1},
+    {62, 3720, kRow1},
 
-    {7, 60, Row2},
-    {8, 435, Row2},
-    {9, 780, Row2},
-    {10, 1140, Row2},
-    {11, 1500, Row2},
-    {12, 1860, Row2},
-    {13, 2220, Row2},
-    {66, 2640, Row2, 330},
-    {67, 3000, Row2, 285},
-    {68, 3360, Row2, 315},
-    {69, 3720, Row2, 345},
+    {7, 60, kRow2},
+    {8, 435, kRow2},
+    {9, 780, kRow2},
+    {10, 1140, kRow2},
+    {11, 1500, kRow2},
+    {12, 1860, kRow2},
+    {13, 2220, kRow2},
+    {66, 2640, kRow2, 330},
+    {67, 3000, kRow2, 285},
+    {68, 3360, kRow2, 315},
+    {69, 3720, kRow2, 345},
 
-    {14, 60, Row3},
-    {15, 435, Row3},
-    {1, 780, Row3, 330},
-    {0, 1140, Row3},
-    {18, 1500, Row3},
-    {19, 1860, Row3},
-    {21, 2220, Row3},
-    {70, 2640, Row3},
-    {71, 3000, Row3, 345},
-    {72, 3360, Row3, 285},
-    {73, 3720, Row3},
+    {14, 60, kRow3},
+    {15, 435, kRow3},
+    {1, 780, kRow3, 330},
+    {0, 1140, kRow3},
+    {18, 1500, kRow3},
+    {19, 1860, kRow3},
+    {21, 2220, kRow3},
+    {70, 2640, kRow3},
+    {71, 3000, kRow3, 345},
+    {72, 3360, kRow3, 285},
+    {73, 3720, kRow3},
 
-    {20, 60, Row4, 360},
-    {22, 435, Row4},
-    {23, 780, Row4},
-    {24, 1140, Row4},
-    {25, 1500, Row4},
-    {26, 1860, Row4},
-    {27, 2220, Row4},
-    {74, 2640, Row4},
-    {75, 3000, Row4, 300},
-    {76, 3360, Row4, 300, 285},
-    {77, 3720, Row4},
+    {20, 60, kRow4, 360},
+    {22, 435, kRow4},
+    {23, 780, kRow4},
+    {24, 1140, kRow4},
+    {25, 1500, kRow4},
+    {26, 1860, kRow4},
+    {27, 2220, kRow4},
+    {74, 2640, kRow4},
+    {75, 3000, kRow4, 300},
+    {76, 3360, kRow4, 300, 285},
+    {77, 3720, kRow4},
 
-    {28, 60, Row5},
-    {29, 435, Row5},
-    {30, 780, Row5},
-    {31, 1140, Row5},
-    {32, 1500, Row5},
-    {33, 1860, Row5},
-    {34, 2220, Row5},
-    {78, 2640, Row5, 495},
-    {79, 3240, Row5, 315},
+    {28, 60, kRow5},
+    {29, 435, kRow5},
+    {30, 780, kRow5},
+    {31, 1140, kRow5},
+    {32, 1500, kRow5},
+    {33, 1860, kRow5},
+    {34, 2220, kRow5},
+    {78, 2640, kRow5, 495},
+    {79, 3240, kRow5, 315},
     {80, 3600, 1560, 480},
 
-    {35, 60, Row6},
-    {36, 435, Row6},
-    {37, 780, Row6},
-    {38, 1140, Row6},
-    {39, 1500, Row6},
-    {40, 1860, Row6},
+    {35, 60, kRow6},
+    {36, 435, kRow6},
+    {37, 780, kRow6},
+    {38, 1140, kRow6},
+    {39, 1500, kRow6},
+    {40, 1860, kRow6},
     {81, 2280, 1920, 285, 285},
-    {57, 2640, Row6, 330},
-    {65, 3000, Row6, 450},
-    {56, 3600, Row6, 330},
+    {57, 2640, kRow6, 330},
+    {65, 3000, kRow6, 450},
+    {56, 3600, kRow6, 330},
 
-    {42, 60, Row7, 255},
-    {43, 435, Row7},
-    {44, 780, Row7},
-    {45, 1140, Row7},
-    {46, 1860, Row7},
-    {47, 2220, Row7},
-    {55, 2520, Row7, 330},
-    {58, 3000, Row7, 630},
-    {89, 3720, Row7, 300},
+    {42, 60, kRow7, 255},
+    {43, 435, kRow7},
+    {44, 780, kRow7},
+    {45, 1140, kRow7},
+    {46, 1860, kRow7},
+    {47, 2220, kRow7},
+    {55, 2520, kRow7, 330},
+    {58, 3000, kRow7, 630},
+    {89, 3720, kRow7, 300},
 
-    {48, 60, Row8},
-    {49, 435, Row8},
-    {50, 780, Row8},
-    {51, 1140, Row8},
-    {52, 1500, Row8, 330},
-    {53, 1860, Row8},
-    {54, 2220, Row8},
-    {83, 2640, Row8, 255},
-    {16, 3000, Row8, 1035, 240},
+    {48, 60, kRow8},
+    {49, 435, kRow8},
+    {50, 780, kRow8},
+    {51, 1140, kRow8},
+    {52, 1500, kRow8, 330},
+    {53, 1860, kRow8},
+    {54, 2220, kRow8},
+    {83, 2640, kRow8, 255},
+    {16, 3000, kRow8, 1035, 240},
 
-    {82, 1320, Row9, 285, 285},
-    {64, 1680, Row9, 855, 225},
-    {88, 2640, Row9, 300},
+    {82, 1320, kRow9, 285, 285},
+    {64, 1680, kRow9, 855, 225},
+    {88, 2640, kRow9, 300},
 };
 
 // The help text fills the foot of the window, beside and under the last row.
-constexpr TwipsRect HelpPlace{60, 3330, 4005, 600};
+constexpr TwipsRect kHelpPlace{60, 3330, 4005, 600};
 
-const QString HelpText =
+const QString kHelpText =
     QStringLiteral("Click on the smiley or type the code into the long box at the bottom of "
                    "the main window (Drag Your Mouse to the smileys to see the code)");
 
@@ -141,18 +141,18 @@ frmSmileys::frmSmileys() {
     ApplyDialogLook(client);
     client->setFont(DesignFace());
     setCentralWidget(client);
-    Label1 = new QLabel(HelpText, client);
+    Label1 = new QLabel(kHelpText, client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(TwipsToPixels(HelpPlace));
+    Label1->setGeometry(TwipsToPixels(kHelpPlace));
     buildPictures(client);
-    setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixelsY(ClientHeight));
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixelsY(kClientHeight));
 }
 
 void frmSmileys::buildPictures(QWidget* client) {
-    for (const Place& place : Places) {
+    for (const Place& place : kPlaces) {
         const Smiley* smiley = smileyWithIndex(place.index);
         if (!smiley)
             continue;

@@ -24,8 +24,8 @@ public:
     QLabel* Label1 = nullptr;        // the help text
     QMap<int, PickerLabel*> imgicon; // the pictures, by the smiley's index
 
-    static constexpr int ClientWidth = 4125; // twips
-    static constexpr int ClientHeight = 3975;
+    static constexpr int kClientWidth = 4125; // twips
+    static constexpr int kClientHeight = 3975;
 
 signals:
     void smileyChosen(const QString& code);

@@ -16,9 +16,9 @@ struct Swatch {
     int top;
 };
 
-constexpr int SwatchSize = 255;
+constexpr int kSwatchSize = 255;
 
-constexpr Swatch Swatches[frmcolor::SwatchCount] = {
+constexpr Swatch kSwatches[frmcolor::kSwatchCount] = {
     {"Black", qRgb(0, 0, 0), 240, 120},
     {"Dark Blue", qRgb(0, 0, 128), 1320, 480},
     {"Green", qRgb(0, 128, 0), 1320, 120},
@@ -39,7 +39,7 @@ constexpr Swatch Swatches[frmcolor::SwatchCount] = {
 PickerLabel* newSwatch(QWidget* client, int number, const Swatch& swatch) {
     auto* label = new PickerLabel(client);
     label->setObjectName(QStringLiteral("lblcin%1").arg(number));
-    label->setGeometry(TwipsToPixels(TwipsRect{swatch.left, swatch.top, SwatchSize, SwatchSize}));
+    label->setGeometry(TwipsToPixels(TwipsRect{swatch.left, swatch.top, kSwatchSize, kSwatchSize}));
     label->setToolTip(QString::fromLatin1(swatch.toolTip));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -56,17 +56,17 @@ frmcolor::frmcolor() {
     auto* client = new QWidget(this);
     ApplyDialogLook(client);
     setCentralWidget(client);
-    for (int number = 1; number <= SwatchCount; ++number) {
-        lblcin[number] = newSwatch(client, number, Swatches[number - 1]);
+    for (int number = 1; number <= kSwatchCount; ++number) {
+        lblcin[number] = newSwatch(client, number, kSwatches[number - 1]);
         connect(lblcin[number], &PickerLabel::Click, this, [this, number] { lblcin_Click(number); });
     }
-    setFixedSize(TwipsToPixels(ClientWidth), TwipsToPixelsY(ClientHeight));
+    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixelsY(kClientHeight));
 }
 
 // The picker stays visible: the receiver moves the focus to its input line,
 // which hides the picker.
 void frmcolor::lblcin_Click(int number) {
-    if (number >= 1 && number <= SwatchCount)
+    if (number >= 1 && number <= kSwatchCount)
         emit colourChosen(QString::number(number));
 }
 

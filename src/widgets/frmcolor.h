@@ -20,11 +20,11 @@ public:
     // number: 1 to 15; any other does nothing.
     void lblcin_Click(int number);
 
-    static constexpr int SwatchCount = 15;
-    std::array<PickerLabel*, SwatchCount + 1> lblcin{}; // lblcin[1] .. lblcin[15]
+    static constexpr int kSwatchCount = 15;
+    std::array<PickerLabel*, kSwatchCount + 1> lblcin{}; // lblcin[1] .. lblcin[15]
 
-    static constexpr int ClientWidth = 1830; // twips
-    static constexpr int ClientHeight = 1950;
+    static constexpr int kClientWidth = 1830; // twips
+    static constexpr int kClientHeight = 1950;
 
 signals:
     void colourChosen(const QString& colourNumber);

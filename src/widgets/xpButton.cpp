@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int HoverIntervalMs = 1;
+constexpr int kHoverIntervalMs = 1;
 
 QFont captionFont() {
     QFont font(QStringLiteral("Tahoma"), 9);
@@ -28,7 +28,7 @@ xpButton::xpButton(const QString& name, QWidget* parent) : QWidget(parent) {
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents); // a click on the caption is one on the face
     Label1->setFont(captionFont());
-    Timer1.setInterval(HoverIntervalMs);
+    Timer1.setInterval(kHoverIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &xpButton::Timer1_Timer);
     m_caption = name;
     RefreshButton();
@@ -129,7 +129,7 @@ void xpButton::applySize(int size) {
 // Centred on the face; a caption wider than the face starts left of it and is clipped.
 void xpButton::LayoutCaption() {
     QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, m_enabled ? m_foreColor : WorkspaceGrey);
+    palette.setColor(QPalette::WindowText, m_enabled ? m_foreColor : kWorkspaceGrey);
     Label1->setPalette(palette);
     Label1->setText(m_caption);
     Label1->resize(Label1->sizeHint());

@@ -58,7 +58,7 @@ public:
     QTimer Timer1;            // hover
 
     // The application-workspace colour: the caption of a disabled button.
-    static inline const QColor WorkspaceGrey = QColor(171, 171, 171);
+    static inline const QColor kWorkspaceGrey = QColor(171, 171, 171);
 
 signals:
     void Click();

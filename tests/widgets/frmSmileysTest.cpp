@@ -89,8 +89,8 @@ TEST_P(PlaceTest, ThePictureSitsAtItsDesignPlace) {
 INSTANTIATE_TEST_SUITE_P(, PlaceTest, testing::ValuesIn(Places), RowName());
 
 TEST_F(frmSmileysTest, TheGridHasItsDesignSize) {
-    EXPECT_EQ(PixelsToTwips(picker().centralWidget()->width()), frmSmileys::ClientWidth);
-    EXPECT_EQ(PixelsToTwipsY(picker().centralWidget()->height()), frmSmileys::ClientHeight);
+    EXPECT_EQ(PixelsToTwips(picker().centralWidget()->width()), frmSmileys::kClientWidth);
+    EXPECT_EQ(PixelsToTwipsY(picker().centralWidget()->height()), frmSmileys::kClientHeight);
 }
 
 // A misplaced row would hide one picture under another or under the help text.

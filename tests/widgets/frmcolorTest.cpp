@@ -31,7 +31,7 @@ protected:
 
 TEST_F(frmcolorTest, EachSwatchSendsItsNumberAtEveryClick) {
     QSignalSpy chosen(&picker(), &frmcolor::colourChosen);
-    for (int number = 1; number <= frmcolor::SwatchCount; ++number) {
+    for (int number = 1; number <= frmcolor::kSwatchCount; ++number) {
         SCOPED_TRACE(number);
         ASSERT_EQ(picker().lblcin[number]->objectName(), QStringLiteral("lblcin%1").arg(number));
         QTest::mouseClick(picker().lblcin[number], Qt::LeftButton);
@@ -84,9 +84,9 @@ INSTANTIATE_TEST_SUITE_P(, SwatchTest, testing::ValuesIn(SwatchLooks), RowName()
 
 TEST_F(frmcolorTest, EverySwatchHasAColourOfItsOwn) {
     QSet<QRgb> fills;
-    for (int number = 1; number <= frmcolor::SwatchCount; ++number)
+    for (int number = 1; number <= frmcolor::kSwatchCount; ++number)
         fills.insert(picker().lblcin[number]->palette().color(QPalette::Window).rgb());
-    EXPECT_EQ(fills.size(), frmcolor::SwatchCount);
+    EXPECT_EQ(fills.size(), frmcolor::kSwatchCount);
 }
 
 } // namespace

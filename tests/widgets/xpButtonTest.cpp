@@ -113,7 +113,7 @@ TEST_F(xpButtonTest, DisablingShowsTheDisabledFaceAndAGreyCaption) {
     button.setEnabled(false);
     EXPECT_EQ(button.Face(), xpButton::Box::Disabled);
     EXPECT_TRUE(samePicture(button.FacePicture(), button.disabledBox));
-    EXPECT_EQ(button.Label1->palette().color(QPalette::WindowText), xpButton::WorkspaceGrey);
+    EXPECT_EQ(button.Label1->palette().color(QPalette::WindowText), xpButton::kWorkspaceGrey);
     button.FollowHover(false); // the timer leaves a disabled face alone
     button.FollowHover(true);
     EXPECT_EQ(button.Face(), xpButton::Box::Disabled);
