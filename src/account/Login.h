@@ -143,8 +143,8 @@ public:
     clsSysTray* gSysTray = nullptr;
 
     // The title the start-at-login entry carries, and the entry's file.
-    static inline const QString ProgramTitle = QStringLiteral("TazmirKorvu Messenger");
-    static inline const QString StartupEntry = QStringLiteral("tazmir-korvu.desktop");
+    static inline const QString kProgramTitle = QStringLiteral("TazmirKorvu Messenger");
+    static inline const QString kStartupEntry = QStringLiteral("tazmir-korvu.desktop");
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

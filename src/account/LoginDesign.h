@@ -31,12 +31,12 @@ inline constexpr TwipsRect Label8{1807, 7450, 1800, 195};
 
 // The outer size at design, which is also the smallest: the client area plus
 // the frame (title bar, menu bar and borders) that the design's sizes include.
-inline constexpr int MinWidth = 5415;
-inline constexpr int MinHeight = 8790;
-inline constexpr int FrameWidth = 120;
-inline constexpr int FrameHeight = 750;
+inline constexpr int kMinWidth = 5415;
+inline constexpr int kMinHeight = 8790;
+inline constexpr int kFrameWidth = 120;
+inline constexpr int kFrameHeight = 750;
 
 // Where the second banner picture starts, right behind the first.
-inline constexpr int Picture2Left = 14040;
+inline constexpr int kPicture2Left = 14040;
 
 } // namespace LoginDesign

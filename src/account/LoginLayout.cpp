@@ -17,17 +17,17 @@
 
 namespace {
 
-constexpr int Keep = INT_MIN; // a measure the row leaves as it is
-constexpr int BannerStep = 720;
+constexpr int kKeep = INT_MIN; // a measure the row leaves as it is
+constexpr int kBannerStep = 720;
 
 void place(QWidget* control, int left, int top, int width, int height) {
     const TwipsRect now = TwipsGeometry(*control);
-    SetTwipsGeometry(*control, {left == Keep ? now.left : left, top == Keep ? now.top : top,
-                                width == Keep ? now.width : width, height == Keep ? now.height : height});
+    SetTwipsGeometry(*control, {left == kKeep ? now.left : left, top == kKeep ? now.top : top,
+                                width == kKeep ? now.width : width, height == kKeep ? now.height : height});
 }
 
 void setLeft(QWidget* control, int left) {
-    place(control, left, Keep, Keep, Keep);
+    place(control, left, kKeep, kKeep, kKeep);
 }
 
 // The system's long time format without its time zone: the time with seconds.
@@ -47,19 +47,19 @@ QString timeText(const QTime& time) {
 } // namespace
 
 int Login::WidthTwips() const {
-    return PixelsToTwips(width()) + LoginDesign::FrameWidth;
+    return PixelsToTwips(width()) + LoginDesign::kFrameWidth;
 }
 
 int Login::HeightTwips() const {
-    return PixelsToTwipsY(height() - menuBar()->sizeHint().height()) + LoginDesign::FrameHeight;
+    return PixelsToTwipsY(height() - menuBar()->sizeHint().height()) + LoginDesign::kFrameHeight;
 }
 
 void Login::setWidthTwips(int width) {
-    resize(TwipsToPixels(width - LoginDesign::FrameWidth), height());
+    resize(TwipsToPixels(width - LoginDesign::kFrameWidth), height());
 }
 
 void Login::setHeightTwips(int height) {
-    resize(width(), TwipsToPixelsY(height - LoginDesign::FrameHeight) + menuBar()->sizeHint().height());
+    resize(width(), TwipsToPixelsY(height - LoginDesign::kFrameHeight) + menuBar()->sizeHint().height());
 }
 
 void Login::resizeEvent(QResizeEvent* event) {
@@ -75,10 +75,10 @@ void Login::Form_Resize() {
     m_resizing = true;
     TimerGame();
     if (!isMinimized()) {
-        if (WidthTwips() < LoginDesign::MinWidth)
-            setWidthTwips(LoginDesign::MinWidth);
-        if (HeightTwips() < LoginDesign::MinHeight)
-            setHeightTwips(LoginDesign::MinHeight);
+        if (WidthTwips() < LoginDesign::kMinWidth)
+            setWidthTwips(LoginDesign::kMinWidth);
+        if (HeightTwips() < LoginDesign::kMinHeight)
+            setHeightTwips(LoginDesign::kMinHeight);
         layOut();
     }
     m_resizing = false;
@@ -89,10 +89,10 @@ void Login::Form_Resize() {
 void Login::TimerGame() {
     if (isMinimized() || isMaximized() || !Timer1.isActive())
         return;
-    if (WidthTwips() != LoginDesign::MinWidth)
-        setWidthTwips(LoginDesign::MinWidth);
-    if (HeightTwips() != LoginDesign::MinHeight)
-        setHeightTwips(LoginDesign::MinHeight);
+    if (WidthTwips() != LoginDesign::kMinWidth)
+        setWidthTwips(LoginDesign::kMinWidth);
+    if (HeightTwips() != LoginDesign::kMinHeight)
+        setHeightTwips(LoginDesign::kMinHeight);
 }
 
 // The layout table, row by row: W and T are read again for every row.
@@ -102,30 +102,30 @@ void Login::layOut() {
     place(TopD, 0, 0, W(), 750);
     setLeft(Label2, 150);
     setLeft(Label6, W() / 2 - 800);
-    place(Frame2, 0, TwipsGeometry(*TopD).height + 1700, W() / 2 - 50, Keep);
-    place(Frame1, W() / 2 + 500, T(), W() / 2 + 4500, Keep);
-    place(Image2, TwipsGeometry(*Frame2).width, T() - 25, TwipsGeometry(*Frame1).left + 1, Keep);
-    place(Picture1, Keep, TwipsGeometry(*Frame1).top, Keep, Keep);
-    place(Picture2, Keep, TwipsGeometry(*Picture1).top, Keep, Keep);
-    place(Label3, W() / 2 - 2400, T() + 1100, Keep, Keep);
-    place(Label4, W() / 2 - 2400, T() + 1700, Keep, Keep);
-    place(Text1, W() / 2 - 1400, T() + 1400, Keep, Keep);
-    place(Text2, W() / 2 - 1400, T() + 2000, Keep, Keep);
-    place(check2, W() / 2 - 1000, T() + 2500, Keep, Keep);
-    place(Check3, W() / 2 - 1000, T() + 2775, Keep, Keep);
-    place(check1, W() / 2 - 1000, T() + 3050, Keep, Keep);
-    place(ChkStartUp, W() / 2 - 1000, T() + 3325, Keep, Keep);
-    place(cmdSignIn, W() / 2 - 700, T() + 4075, Keep, Keep);
-    place(Label5, W() / 2 - 700, T() + 4600, Keep, Keep);
-    place(Label7, W() / 2 - 1500, T() + 4800, Keep, Keep);
-    place(Label8, W() / 2 - 900, T() + 5000, Keep, Keep);
+    place(Frame2, 0, TwipsGeometry(*TopD).height + 1700, W() / 2 - 50, kKeep);
+    place(Frame1, W() / 2 + 500, T(), W() / 2 + 4500, kKeep);
+    place(Image2, TwipsGeometry(*Frame2).width, T() - 25, TwipsGeometry(*Frame1).left + 1, kKeep);
+    place(Picture1, kKeep, TwipsGeometry(*Frame1).top, kKeep, kKeep);
+    place(Picture2, kKeep, TwipsGeometry(*Picture1).top, kKeep, kKeep);
+    place(Label3, W() / 2 - 2400, T() + 1100, kKeep, kKeep);
+    place(Label4, W() / 2 - 2400, T() + 1700, kKeep, kKeep);
+    place(Text1, W() / 2 - 1400, T() + 1400, kKeep, kKeep);
+    place(Text2, W() / 2 - 1400, T() + 2000, kKeep, kKeep);
+    place(check2, W() / 2 - 1000, T() + 2500, kKeep, kKeep);
+    place(Check3, W() / 2 - 1000, T() + 2775, kKeep, kKeep);
+    place(check1, W() / 2 - 1000, T() + 3050, kKeep, kKeep);
+    place(ChkStartUp, W() / 2 - 1000, T() + 3325, kKeep, kKeep);
+    place(cmdSignIn, W() / 2 - 700, T() + 4075, kKeep, kKeep);
+    place(Label5, W() / 2 - 700, T() + 4600, kKeep, kKeep);
+    place(Label7, W() / 2 - 1500, T() + 4800, kKeep, kKeep);
+    place(Label8, W() / 2 - 900, T() + 5000, kKeep, kKeep);
 }
 
 // The banner: both pictures move left; one that has left the window goes
 // right behind the other, so the strip runs on without end.
 void Login::Timer1_Timer() {
-    setLeft(Picture1, TwipsGeometry(*Picture1).left - BannerStep);
-    setLeft(Picture2, TwipsGeometry(*Picture2).left - BannerStep);
+    setLeft(Picture1, TwipsGeometry(*Picture1).left - kBannerStep);
+    setLeft(Picture2, TwipsGeometry(*Picture2).left - kBannerStep);
     const TwipsRect first = TwipsGeometry(*Picture1);
     if (first.left <= -first.width)
         setLeft(Picture1, TwipsGeometry(*Picture2).left + TwipsGeometry(*Picture2).width);

@@ -16,14 +16,14 @@
 
 namespace {
 
-const QString CredentialsApp = QStringLiteral("TazmirKorvu");
-const QString CredentialsSection = QStringLiteral("main");
-const QString NickKey = QStringLiteral("name");
-const QString PasswordKey = QStringLiteral("pass");
+const QString kCredentialsApp = QStringLiteral("TazmirKorvu");
+const QString kCredentialsSection = QStringLiteral("main");
+const QString kNickKey = QStringLiteral("name");
+const QString kPasswordKey = QStringLiteral("pass");
 
-constexpr int Unticked = 0;
-constexpr int Ticked = 1;
-constexpr int Greyed = 2;
+constexpr int kUnticked = 0;
+constexpr int kTicked = 1;
+constexpr int kGreyed = 2;
 
 const SettingRow& rowOf(bool Globals::*flag) {
     for (const SettingRow& row : SignInSettingRows())
@@ -35,7 +35,7 @@ const SettingRow& rowOf(bool Globals::*flag) {
 // A box's value as the flag, stored in the settings file as "True" or "False".
 void saveFlag(const QCheckBox* box, bool Globals::*flag) {
     const SettingRow& row = rowOf(flag);
-    G().*flag = Login::CheckValue(box) != Unticked;
+    G().*flag = Login::CheckValue(box) != kUnticked;
     WriteSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key), BoolText(G().*flag));
 }
 
@@ -44,18 +44,18 @@ void saveFlag(const QCheckBox* box, bool Globals::*flag) {
 int Login::CheckValue(const QCheckBox* box) {
     switch (box->checkState()) {
     case Qt::Checked:
-        return Ticked;
+        return kTicked;
     case Qt::PartiallyChecked:
-        return Greyed;
+        return kGreyed;
     default:
-        return Unticked;
+        return kUnticked;
     }
 }
 
 void Login::SetCheckValue(QCheckBox* box, int value) {
-    box->setTristate(value == Greyed); // a click never greys a box
-    box->setCheckState(value == Ticked   ? Qt::Checked
-                       : value == Greyed ? Qt::PartiallyChecked
+    box->setTristate(value == kGreyed); // a click never greys a box
+    box->setCheckState(value == kTicked   ? Qt::Checked
+                       : value == kGreyed ? Qt::PartiallyChecked
                                          : Qt::Unchecked);
 }
 
@@ -71,19 +71,19 @@ void Login::readOptions() {
     SetCheckValue(check2, BoolToCheck(G().bGuest));
     SetCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
     SetCheckValue(check1, BoolToCheck(G().bRemPass));
-    SetCheckValue(Check3, Ticked); // whatever bRemNick says
+    SetCheckValue(Check3, kTicked); // whatever bRemNick says
     if (Text2->text().isEmpty())
-        SetCheckValue(check1, Unticked);
+        SetCheckValue(check1, kUnticked);
 }
 
 void Login::Check3_Click() {
     switch (CheckValue(Check3)) {
-    case Ticked:
-        Text1->setText(GetSetting(CredentialsApp, CredentialsSection, NickKey, QString()));
-        Text2->setText(GetSetting(CredentialsApp, CredentialsSection, PasswordKey, QString()));
-        SetCheckValue(check1, Ticked);
+    case kTicked:
+        Text1->setText(GetSetting(kCredentialsApp, kCredentialsSection, kNickKey, QString()));
+        Text2->setText(GetSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, QString()));
+        SetCheckValue(check1, kTicked);
         break;
-    case Unticked:
+    case kUnticked:
         Text1->clear();
         break;
     default:
@@ -93,12 +93,12 @@ void Login::Check3_Click() {
 
 void Login::check2_Click() {
     switch (CheckValue(check2)) {
-    case Ticked:
+    case kTicked:
         Text1->setText(QStringLiteral("Guest"));
         Text2->setEnabled(false);
         Label4->setEnabled(false);
         break;
-    case Unticked:
+    case kUnticked:
         Text2->setEnabled(true);
         Label4->setEnabled(true);
         Text1->clear();
@@ -110,23 +110,23 @@ void Login::check2_Click() {
 
 // A failure to write or remove the entry is silent here.
 void Login::ChkStartUp_Click() {
-    if (CheckValue(ChkStartUp) == Ticked)
+    if (CheckValue(ChkStartUp) == kTicked)
         writeStartupEntry();
     else
         removeStartupEntry();
 }
 
 bool Login::writeStartupEntry() {
-    return StartAtLogin::WriteEntry(StartupEntry, ProgramTitle, QCoreApplication::applicationFilePath());
+    return StartAtLogin::WriteEntry(kStartupEntry, kProgramTitle, QCoreApplication::applicationFilePath());
 }
 
 void Login::removeStartupEntry() {
-    StartAtLogin::RemoveEntry(StartupEntry);
+    StartAtLogin::RemoveEntry(kStartupEntry);
 }
 
 void Login::storeCredentials(const QString& nick, const QString& password) {
-    SaveSetting(CredentialsApp, CredentialsSection, NickKey, nick);
-    SaveSetting(CredentialsApp, CredentialsSection, PasswordKey, password);
+    SaveSetting(kCredentialsApp, kCredentialsSection, kNickKey, nick);
+    SaveSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, password);
 }
 
 void Login::SaveConnect() {

@@ -18,10 +18,10 @@ void Login::cmdSignIn_Click() {
         frmPopup::form().show();
         return;
     }
-    if (WidthTwips() != LoginDesign::MinWidth)
-        setWidthTwips(LoginDesign::MinWidth);
-    if (HeightTwips() != LoginDesign::MinHeight)
-        setHeightTwips(LoginDesign::MinHeight);
+    if (WidthTwips() != LoginDesign::kMinWidth)
+        setWidthTwips(LoginDesign::kMinWidth);
+    if (HeightTwips() != LoginDesign::kMinHeight)
+        setHeightTwips(LoginDesign::kMinHeight);
     DoSignIn();
 }
 

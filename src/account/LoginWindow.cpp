@@ -21,11 +21,11 @@
 
 namespace {
 
-constexpr int BannerIntervalMs = 32;
-constexpr int ClockIntervalMs = 500;
-const QString ProgramName = QStringLiteral("tazmir-korvu"); // names the instance lock
-const QColor TitleColour(255, 255, 255);
-const QColor CreditColour(70, 84, 120);
+constexpr int kBannerIntervalMs = 32;
+constexpr int kClockIntervalMs = 500;
+const QString kProgramName = QStringLiteral("tazmir-korvu"); // names the instance lock
+const QColor kTitleColour(255, 255, 255);
+const QColor kCreditColour(70, 84, 120);
 
 QLabel* newLabel(QWidget* client, const QString& text, const TwipsRect& design,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -64,17 +64,17 @@ QFont withBold(QFont font, qreal scale) {
 
 } // namespace
 
-Login::Login() : m_instance(ProgramName) {
+Login::Login() : m_instance(kProgramName) {
     setWindowTitle(QStringLiteral("TazmirKorvu Messenger"));
     setWindowIcon(ProgramIcon());
     QWidget* client = NewDesignClient(this);
     buildControls(client);
     buildMenus();
     connectControls();
-    Timer1.setInterval(BannerIntervalMs);
-    Timer2.setInterval(ClockIntervalMs);
-    setMinimumSize(TwipsToPixels(LoginDesign::MinWidth - LoginDesign::FrameWidth),
-                   TwipsToPixelsY(LoginDesign::MinHeight - LoginDesign::FrameHeight) +
+    Timer1.setInterval(kBannerIntervalMs);
+    Timer2.setInterval(kClockIntervalMs);
+    setMinimumSize(TwipsToPixels(LoginDesign::kMinWidth - LoginDesign::kFrameWidth),
+                   TwipsToPixelsY(LoginDesign::kMinHeight - LoginDesign::kFrameHeight) +
                        menuBar()->sizeHint().height());
     resize(minimumSize());
 }
@@ -86,7 +86,7 @@ void Login::buildControls(QWidget* client) {
     TopD = newPicture(client, ProgramPicture(QStringLiteral("topd")), D::TopD, true);
     Label2 = newLabel(client, QStringLiteral("TazmirKorvu Messenger Alpha 1.0a"), D::Label2);
     Label2->setFont(withBold(client->font(), 1.2));
-    setTextColour(Label2, TitleColour);
+    setTextColour(Label2, kTitleColour);
     Image3 = newPicture(client, ProgramIcon().pixmap(64, 64), D::Image3, false);
     Image3->setCursor(Qt::PointingHandCursor);
 
@@ -128,7 +128,7 @@ void Login::buildControls(QWidget* client) {
     Label7 = newLabel(client, QString(), D::Label7, Qt::AlignCenter);
     Label8 = newLabel(client, QString(), D::Label8, Qt::AlignCenter);
     for (QLabel* credit : {Label7, Label8})
-        setTextColour(credit, CreditColour);
+        setTextColour(credit, kCreditColour);
 }
 
 void Login::buildMenus() {
@@ -170,7 +170,7 @@ void Login::Form_Load() {
     Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture2->setAttribute(Qt::WA_TransparentForMouseEvents);
     TwipsRect second = TwipsGeometry(*Picture2);
-    second.left = LoginDesign::Picture2Left;
+    second.left = LoginDesign::kPicture2Left;
     second.top = TwipsGeometry(*Picture1).top;
     SetTwipsGeometry(*Picture2, second);
     createTrayIcon();

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int FlashIntervalMs = 1200;
+constexpr int kFlashIntervalMs = 1200;
 }
 
 frmPassword::frmPassword() {
@@ -57,7 +57,7 @@ frmPassword::frmPassword() {
     connect(cmdOK, &xpButton::Click, this, &frmPassword::cmdOK_Click);
     connect(cmdChange, &xpButton::Click, this, &frmPassword::cmdChange_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &frmPassword::cmdOK_Click);
-    flsh.setInterval(FlashIntervalMs);
+    flsh.setInterval(kFlashIntervalMs);
     connect(&flsh, &QTimer::timeout, this, &frmPassword::flsh_Timer);
     flsh.start();
 }

@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr int ShowMs = 2000;
-constexpr TwipsRect Client{0, 0, 7095, 3255};
-constexpr TwipsRect ProductName{2760, 480, 4200, 420};
-constexpr TwipsRect Features{2760, 1080, 4200, 1050};
-constexpr TwipsRect Credits{2760, 2400, 4200, 600};
+constexpr int kShowMs = 2000;
+constexpr TwipsRect kClient{0, 0, 7095, 3255};
+constexpr TwipsRect kProductName{2760, 480, 4200, 420};
+constexpr TwipsRect kFeatures{2760, 1080, 4200, 1050};
+constexpr TwipsRect kCredits{2760, 2400, 4200, 600};
 
 QLabel* newText(QWidget* parent, const QString& text, const TwipsRect& place, const QFont& font) {
     auto* label = new QLabel(text, parent);
@@ -35,7 +35,7 @@ frmSplash::frmSplash() {
     setCentralWidget(client);
     Picture1 = new QLabel(client);
     Picture1->setPixmap(ProgramPicture(QStringLiteral("splash")));
-    SetTwipsGeometry(*Picture1, Client);
+    SetTwipsGeometry(*Picture1, kClient);
 
     QFont face(QStringLiteral("Arial"));
     face.setStyleHint(QFont::SansSerif);
@@ -45,15 +45,15 @@ frmSplash::frmSplash() {
     title.setPointSizeF(12.5);
     QFont small = face;
     small.setPointSizeF(7.5);
-    lblProductName = newText(client, QStringLiteral("TazmirKorvu Instant Messenger!"), ProductName, title);
+    lblProductName = newText(client, QStringLiteral("TazmirKorvu Instant Messenger!"), kProductName, title);
     lblFeatures = newText(client,
                           QStringLiteral("Chat with everyone in the Korvu room\n"
                                          "Private conversations, smileys and colours\n"
                                          "Your buddies, always one click away"),
-                          Features, face);
-    lblCredits = newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), Credits, small);
-    setFixedSize(TwipsToPixels(Client).size());
-    Timer1.setInterval(ShowMs);
+                          kFeatures, face);
+    lblCredits = newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), kCredits, small);
+    setFixedSize(TwipsToPixels(kClient).size());
+    Timer1.setInterval(kShowMs);
     Timer1.setTimerType(Qt::PreciseTimer); // a coarse one may end the two seconds 100 ms early
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 }

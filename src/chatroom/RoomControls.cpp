@@ -108,8 +108,8 @@ void Channel::buildWindow() {
     listPlacedControls();
     for (std::size_t k = 0; k < m_placed.size(); ++k)
         m_placed[k]->setGeometry(TwipsToPixels(m_geometry[k]));
-    client->setMinimumSize(TwipsToPixelsAtLeast(D::MinWidth - D::FrameWidth),
-                           TwipsToPixelsAtLeastY(D::MinHeight - D::FrameHeight));
+    client->setMinimumSize(TwipsToPixelsAtLeast(D::kMinWidth - D::kFrameWidth),
+                           TwipsToPixelsAtLeastY(D::kMinHeight - D::kFrameHeight));
     resize(client->minimumSize());
 }
 

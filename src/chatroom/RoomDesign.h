@@ -63,12 +63,12 @@ inline constexpr TwipsRect Image9{120, 960, 345, 450};
 inline constexpr TwipsRect cmdCount{360, 540, 3600, 255};
 
 // The window is never smaller than this (outer size).
-inline constexpr int MinWidth = 11500;
-inline constexpr int MinHeight = 7650;
+inline constexpr int kMinWidth = 11500;
+inline constexpr int kMinHeight = 7650;
 // The caption, menu bar and borders that the outer size includes beyond the
 // client area: with them the banner and the tab strip, which the layout ends
 // 100 and 705 twips short of the outer edges, reach the client's edges.
-inline constexpr int FrameWidth = 100;
-inline constexpr int FrameHeight = 705;
+inline constexpr int kFrameWidth = 100;
+inline constexpr int kFrameHeight = 705;
 
 } // namespace RoomDesign

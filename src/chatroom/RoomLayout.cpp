@@ -139,17 +139,17 @@ void Channel::resizeEvent(QResizeEvent* event) {
 }
 
 int Channel::OuterWidth() const {
-    return PixelsToTwips(centralWidget()->width()) + D::FrameWidth;
+    return PixelsToTwips(centralWidget()->width()) + D::kFrameWidth;
 }
 
 int Channel::OuterHeight() const {
-    return PixelsToTwipsY(centralWidget()->height()) + D::FrameHeight;
+    return PixelsToTwipsY(centralWidget()->height()) + D::kFrameHeight;
 }
 
 void Channel::setOuterSize(int width, int height) {
     const QSize frame = size() - centralWidget()->size();
-    resize(TwipsToPixelsAtLeast(width - D::FrameWidth) + frame.width(),
-           TwipsToPixelsAtLeastY(height - D::FrameHeight) + frame.height());
+    resize(TwipsToPixelsAtLeast(width - D::kFrameWidth) + frame.width(),
+           TwipsToPixelsAtLeastY(height - D::kFrameHeight) + frame.height());
 }
 
 // The resize this causes, and any that the final pump brings, run the handler
@@ -170,10 +170,10 @@ void Channel::Form_Resize() {
 // A window below the minimum is made that size; the rows then use it whether
 // or not the window system has answered yet.
 void Channel::enforceMinimumSize(int& W, int& H) {
-    if (W >= D::MinWidth && H >= D::MinHeight)
+    if (W >= D::kMinWidth && H >= D::kMinHeight)
         return;
-    W = qMax(W, D::MinWidth);
-    H = qMax(H, D::MinHeight);
+    W = qMax(W, D::kMinWidth);
+    H = qMax(H, D::kMinHeight);
     setOuterSize(W, H);
 }
 

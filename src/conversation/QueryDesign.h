@@ -33,10 +33,10 @@ inline constexpr int kClientWidth = 7710;
 inline constexpr int kClientHeight = 6585;
 // The frame the design's outer sizes include: the smallest outer size is the
 // design client area plus this frame.
-inline constexpr int FrameWidth = 120;
-inline constexpr int FrameHeight = 480;
-inline constexpr int MinWidth = kClientWidth + FrameWidth;    // 7830
-inline constexpr int MinHeight = kClientHeight + FrameHeight; // 7065
+inline constexpr int kFrameWidth = 120;
+inline constexpr int kFrameHeight = 480;
+inline constexpr int kMinWidth = kClientWidth + kFrameWidth;    // 7830
+inline constexpr int kMinHeight = kClientHeight + kFrameHeight; // 7065
 
 inline const QColor Background = kDialogBackground;
 inline const QColor NickColour(27, 58, 154);

@@ -35,8 +35,8 @@ void Query::Form_Resize() {
     namespace D = QueryDesign;
     if (isMinimized())
         return;
-    const int W = std::max(D::MinWidth, PixelsToTwips(width()) + D::FrameWidth);
-    const int H = std::max(D::MinHeight, PixelsToTwipsY(height()) + D::FrameHeight);
+    const int W = std::max(D::kMinWidth, PixelsToTwips(width()) + D::kFrameWidth);
+    const int H = std::max(D::kMinHeight, PixelsToTwipsY(height()) + D::kFrameHeight);
 
     const int image11Left = W - 600;
     place(Image11, moved(D::Image11, image11Left, D::Image11.top));

@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     room.move(20, 20);
     room.show();
     fillRoom(room);
-    room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
+    room.setOuterSize(RoomDesign::kMinWidth, RoomDesign::kMinHeight);
     ok = Shots::save(room, folder.filePath(QStringLiteral("room-window.png"))) && ok;
     room.setOuterSize(16500, 11000);
     ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-large.png"))) && ok;
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
     Shots::waitUntilDrawn(*room.Home);
     ok = Shots::save(room, folder.filePath(QStringLiteral("room-window-home.png"))) && ok;
     room.TBar->setCurrentIndex(1);
-    room.setOuterSize(RoomDesign::MinWidth, RoomDesign::MinHeight);
+    room.setOuterSize(RoomDesign::kMinWidth, RoomDesign::kMinHeight);
 
     if (QWidget* conversation = fillConversation(room)) {
         conversation->move(860, 60);
