@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int FlashIntervalMs = 500;
+constexpr int kFlashIntervalMs = 500;
 
 bool isLeftClick(QEvent* event) {
     return event->type() == QEvent::MouseButtonRelease &&
@@ -48,7 +48,7 @@ Query::Query() {
     connectControls();
     setMinimumSize(TwipsToPixels(QueryDesign::kClientWidth), TwipsToPixels(QueryDesign::kClientHeight));
     resize(minimumSize());
-    flsh.setInterval(FlashIntervalMs);
+    flsh.setInterval(kFlashIntervalMs);
     connect(&flsh, &QTimer::timeout, this, &Query::flsh_Timer);
     flsh.start();
 }
@@ -92,9 +92,9 @@ void Query::buildLabels(QWidget* client) {
     // Nicks are longer than the design's "Chatter": the label reaches to the host's.
     lblNick->resize(TwipsToPixels(QueryDesign::lblHost.left - QueryDesign::lblNick.left), lblNick->height());
     lblNick->raise(); // over the badge, which reaches under its start
-    setTextColour(lblNick, QueryDesign::NickColour);
+    setTextColour(lblNick, QueryDesign::kNickColour);
     lblHost = newLabel(client, QStringLiteral("user@host"), QueryDesign::lblHost);
-    setTextColour(lblHost, QueryDesign::NickColour);
+    setTextColour(lblHost, QueryDesign::kNickColour);
     QFont hostFont(QStringLiteral("MS Sans Serif"));
     hostFont.setStyleHint(QFont::SansSerif);
     hostFont.setPointSizeF(8.25);
@@ -105,7 +105,7 @@ void Query::buildLabels(QWidget* client) {
     Label7 = newLabel(client, QStringLiteral("Font Settings"), QueryDesign::Label7);
     Label8 = newLabel(client, QStringLiteral("Colour Settings"), QueryDesign::Label8);
     LabelAction = newLabel(client, QStringLiteral("Own Action"), QueryDesign::LabelAction);
-    setTextColour(LabelAction, QueryDesign::ActionColour);
+    setTextColour(LabelAction, QueryDesign::kActionColour);
     Label5 = newLabel(client, QStringLiteral("Author"), QueryDesign::Label5);
     Label4 = newLabel(client, QStringLiteral("Close"), QueryDesign::Label4);
 }

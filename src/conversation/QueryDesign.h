@@ -38,8 +38,8 @@ inline constexpr int kFrameHeight = 480;
 inline constexpr int kMinWidth = kClientWidth + kFrameWidth;    // 7830
 inline constexpr int kMinHeight = kClientHeight + kFrameHeight; // 7065
 
-inline const QColor Background = kDialogBackground;
-inline const QColor NickColour(27, 58, 154);
-inline const QColor ActionColour(0, 0, 192);
+inline const QColor kBackground = kDialogBackground;
+inline const QColor kNickColour(27, 58, 154);
+inline const QColor kActionColour(0, 0, 192);
 
 } // namespace QueryDesign

@@ -13,8 +13,8 @@
 #include <QLineEdit>
 
 namespace {
-constexpr int ArrowPointer = 1;
-constexpr int LinkPointer = 99;
+constexpr int kArrowPointer = 1;
+constexpr int kLinkPointer = 99;
 } // namespace
 
 // The pane finishes its own handling of the release (the selection) first.
@@ -35,7 +35,7 @@ void Query::DataIn_DblClick() {
 
 void Query::DataIn_MouseMove(int, int, int x, int y) {
     UnreadFlag = 0;
-    const int pointer = IsPointerWord(WordAtPoint(*DataIn, x, y)) ? LinkPointer : ArrowPointer;
+    const int pointer = IsPointerWord(WordAtPoint(*DataIn, x, y)) ? kLinkPointer : kArrowPointer;
     if (DataIn->MousePointer() != pointer)
         DataIn->setMousePointer(pointer);
 }

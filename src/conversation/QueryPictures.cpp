@@ -7,9 +7,9 @@
 
 namespace {
 
-const QColor Deep(40, 80, 160);
-const QColor Mid(120, 160, 230);
-const QColor Light(230, 238, 250);
+const QColor kDeep(40, 80, 160);
+const QColor kMid(120, 160, 230);
+const QColor kLight(230, 238, 250);
 
 QPixmap blank(QSize size) {
     QPixmap picture(size);
@@ -20,8 +20,8 @@ QPixmap blank(QSize size) {
 // The header band is light, so the dark blue nick and host read on it.
 QLinearGradient band(const QRectF& r) {
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, Light);
-    gradient.setColorAt(1, Mid);
+    gradient.setColorAt(0, kLight);
+    gradient.setColorAt(1, kMid);
     return gradient;
 }
 
@@ -43,12 +43,12 @@ QPixmap QueryPictures::Badge(QSize size) {
     path.setFillRule(Qt::WindingFill);
     QLinearGradient fill(bubble.topLeft(), bubble.bottomLeft());
     fill.setColorAt(0, Qt::white);
-    fill.setColorAt(1, Mid);
-    painter.setPen(QPen(Deep, 1.2));
+    fill.setColorAt(1, kMid);
+    painter.setPen(QPen(kDeep, 1.2));
     painter.setBrush(fill);
     painter.drawPath(path.simplified());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Deep);
+    painter.setBrush(kDeep);
     const qreal dot = bubble.height() * 0.14;
     for (int k = 1; k <= 3; ++k)
         painter.drawEllipse(QPointF(bubble.left() + bubble.width() * k / 4.0, bubble.center().y()), dot, dot);
@@ -81,9 +81,9 @@ QPixmap QueryPictures::SendButton(QSize size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF face = QRectF(picture.rect()).adjusted(2, 2, -2, -2);
     QRadialGradient fill(face.center() - QPointF(face.width() / 5, face.height() / 5), face.width() * 0.7);
-    fill.setColorAt(0, Light);
-    fill.setColorAt(1, Deep);
-    painter.setPen(QPen(Deep.darker(130), 1.5));
+    fill.setColorAt(0, kLight);
+    fill.setColorAt(1, kDeep);
+    painter.setPen(QPen(kDeep.darker(130), 1.5));
     painter.setBrush(fill);
     painter.drawEllipse(face);
     const qreal w = face.width();
@@ -103,9 +103,9 @@ QPixmap QueryPictures::EdgeStrip(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     QLinearGradient fill(0, 0, size.width(), 0);
-    fill.setColorAt(0, Mid);
-    fill.setColorAt(0.5, Light);
-    fill.setColorAt(1, Mid);
+    fill.setColorAt(0, kMid);
+    fill.setColorAt(0.5, kLight);
+    fill.setColorAt(1, kMid);
     painter.fillRect(picture.rect(), fill);
     return picture;
 }
@@ -114,10 +114,10 @@ QPixmap QueryPictures::InputArea(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     QLinearGradient fill(0, 0, 0, size.height());
-    fill.setColorAt(0, Light);
+    fill.setColorAt(0, kLight);
     fill.setColorAt(1, QColor(190, 208, 240));
     painter.fillRect(picture.rect(), fill);
-    painter.setPen(Mid);
+    painter.setPen(kMid);
     painter.drawLine(0, 0, size.width(), 0);
     return picture;
 }
