@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int RefreshIntervalMs = 60000;
-constexpr int TicksPerRefresh = 2;
+constexpr int kRefreshIntervalMs = 60000;
+constexpr int kTicksPerRefresh = 2;
 } // namespace
 
 BuddyList::BuddyList() {
@@ -27,7 +27,7 @@ BuddyList::BuddyList() {
     setCentralWidget(client);
     resize(300, 320);
     showSetup(false);
-    tmrRefresh.setInterval(RefreshIntervalMs);
+    tmrRefresh.setInterval(kRefreshIntervalMs);
     connect(&tmrRefresh, &QTimer::timeout, this, &BuddyList::tmrRefresh_Timer);
     tmrRefresh.start();
 }
@@ -97,7 +97,7 @@ void BuddyList::cmdRefresh_Click() {
 }
 
 void BuddyList::tmrRefresh_Timer() {
-    if (++m_ticks < TicksPerRefresh)
+    if (++m_ticks < kTicksPerRefresh)
         return;
     m_ticks = 0;
     cmdRefresh_Click();

@@ -4,12 +4,12 @@
 
 namespace {
 
-const QString App = QStringLiteral("Listsetup");
-const QString Section = QStringLiteral("Sect");
-const QString CountKey = QStringLiteral("boty1");
+const QString kApp = QStringLiteral("Listsetup");
+const QString kSection = QStringLiteral("Sect");
+const QString kCountKey = QStringLiteral("boty1");
 
 QString entryKey(int index) {
-    return CountKey + QString::number(index);
+    return kCountKey + QString::number(index);
 }
 
 } // namespace
@@ -18,10 +18,10 @@ QString entryKey(int index) {
 // entries stored (a hand-edited file) loads the entries there are.
 QStringList LoadBuddies() {
     qint32 count = 0;
-    ConvertSetting(GetSetting(App, Section, CountKey), count);
+    ConvertSetting(GetSetting(kApp, kSection, kCountKey), count);
     QStringList nicks;
     for (int i = 0; i < count; ++i) {
-        const QString nick = GetSetting(App, Section, entryKey(i));
+        const QString nick = GetSetting(kApp, kSection, entryKey(i));
         if (nick.isNull())
             break;
         nicks << nick;
@@ -31,6 +31,6 @@ QStringList LoadBuddies() {
 
 void SaveBuddies(const QStringList& nicks) {
     for (int i = 0; i < nicks.size(); ++i)
-        SaveSetting(App, Section, entryKey(i), nicks[i]);
-    SaveSetting(App, Section, CountKey, QString::number(nicks.size()));
+        SaveSetting(kApp, kSection, entryKey(i), nicks[i]);
+    SaveSetting(kApp, kSection, kCountKey, QString::number(nicks.size()));
 }

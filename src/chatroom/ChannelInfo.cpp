@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int MaskColumnTwips = 2040;
-constexpr int ColumnTwips = 1440;
+constexpr int kMaskColumnTwips = 2040;
+constexpr int kColumnTwips = 1440;
 
 enum Column { MaskColumn = 0, ByColumn = 1, WhenColumn = 2 };
 
@@ -29,12 +29,12 @@ struct MaskList {
     QLatin1String letter;
 };
 
-const MaskList Bans{QLatin1String("Bans"), QLatin1String("b")};
-const MaskList Excepts{QLatin1String("Excepts"), QLatin1String("e")};
-const MaskList Invites{QLatin1String("Invites"), QLatin1String("I")};
+const MaskList kBans{QLatin1String("Bans"), QLatin1String("b")};
+const MaskList kExcepts{QLatin1String("Excepts"), QLatin1String("e")};
+const MaskList kInvites{QLatin1String("Invites"), QLatin1String("I")};
 
 const MaskList* listNamed(const QString& header) {
-    for (const MaskList* list : {&Bans, &Invites, &Excepts})
+    for (const MaskList* list : {&kBans, &kInvites, &kExcepts})
         if (header == list->header)
             return list;
     return nullptr;
@@ -76,9 +76,9 @@ void ChannelInfo::buildList(QWidget* client) {
     lvBans->setUniformRowHeights(true);
     lvBans->setSelectionMode(QAbstractItemView::SingleSelection);
     lvBans->header()->setSectionsMovable(false);
-    lvBans->setColumnWidth(MaskColumn, TwipsToPixels(MaskColumnTwips));
-    lvBans->setColumnWidth(ByColumn, TwipsToPixels(ColumnTwips));
-    lvBans->setColumnWidth(WhenColumn, TwipsToPixels(ColumnTwips));
+    lvBans->setColumnWidth(MaskColumn, TwipsToPixels(kMaskColumnTwips));
+    lvBans->setColumnWidth(ByColumn, TwipsToPixels(kColumnTwips));
+    lvBans->setColumnWidth(WhenColumn, TwipsToPixels(kColumnTwips));
 }
 
 // Pending events run between the row and its details: a click may clear the
@@ -105,15 +105,15 @@ void ChannelInfo::ShowModalAndReturn() {
 }
 
 void ChannelInfo::cmdBans_Click() {
-    requestList(Bans.header, Bans.letter);
+    requestList(kBans.header, kBans.letter);
 }
 
 void ChannelInfo::cmdExcepts_Click() {
-    requestList(Excepts.header, Excepts.letter);
+    requestList(kExcepts.header, kExcepts.letter);
 }
 
 void ChannelInfo::cmdInvites_Click() {
-    requestList(Invites.header, Invites.letter);
+    requestList(kInvites.header, kInvites.letter);
 }
 
 void ChannelInfo::requestList(const QString& header, const QString& letter) {

@@ -26,8 +26,8 @@
 #include <QSysInfo>
 
 namespace {
-constexpr int ReconnectIntervalMs = 20000;
-constexpr int ComputerNameBuffer = 50; // the name fits a buffer of 50 with its NUL
+constexpr int kReconnectIntervalMs = 20000;
+constexpr int kComputerNameBuffer = 50; // the name fits a buffer of 50 with its NUL
 } // namespace
 
 Channel::Channel() {
@@ -38,7 +38,7 @@ Channel::Channel() {
     connectPane();
     connectFrame();
     connectLayout();
-    Timer1.setInterval(ReconnectIntervalMs);
+    Timer1.setInterval(kReconnectIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &Channel::Timer1_Timer);
     IDENT.LocalPort = 113;
     m_ctcpClock.start();
@@ -59,7 +59,7 @@ void Channel::connectSockets() {
 
 void Channel::Form_Load() {
     Text1->setText(QStringLiteral("6667"));
-    Label7->setText(QSysInfo::machineHostName().left(ComputerNameBuffer - 1));
+    Label7->setText(QSysInfo::machineHostName().left(kComputerNameBuffer - 1));
     Pause(0.01);
     const auto rows = RoomSettingRows();
     const QString typedNick = Login::form().typedNick();
@@ -88,7 +88,7 @@ void Channel::Form_Unload(bool& cancel) {
 }
 
 void Channel::mnu_terminate_Click() {
-    constexpr int FinalPumps = 16;
+    constexpr int kFinalPumps = 16;
     SendData(QStringLiteral("QUIT :") + G().QuitMsg);
     IDENT.Close();
     sock.Close();
@@ -98,7 +98,7 @@ void Channel::mnu_terminate_Click() {
         if (window)
             window->Unload();
     unloadOpenConversations();
-    for (int k = 0; k < FinalPumps; ++k)
+    for (int k = 0; k < kFinalPumps; ++k)
         DoEvents();
     // The icon goes with the program rather than lingering until the desktop
     // notices the process is gone.

@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr qint64 BatchMs = 100;
+constexpr qint64 kBatchMs = 100;
 
 // A line never carries its own line end: whatever follows a CR or LF inside it
 // would reach the server as a command of its own.
@@ -124,7 +124,7 @@ void Channel::runReceiveLoop() {
             interpretQueued();
             if (sock.BytesAvailable() > 0)
                 queueArrived(sock.GetData());
-        } while (!RecvQueue.empty() && batchTime.elapsed() < BatchMs && !ProgramEnding());
+        } while (!RecvQueue.empty() && batchTime.elapsed() < kBatchMs && !ProgramEnding());
     }
     m_receiving = false;
 }

@@ -17,7 +17,7 @@ DebugWin::DebugWin() {
 }
 
 void DebugWin::Append(const QString& text) {
-    if (txtDataIn->document()->characterCount() + text.size() > MaxLogLength)
+    if (txtDataIn->document()->characterCount() + text.size() > kMaxLogLength)
         txtDataIn->clear();
     QTextCursor end(txtDataIn->document());
     end.movePosition(QTextCursor::End);

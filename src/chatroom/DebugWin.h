@@ -20,5 +20,5 @@ public:
 
     QPlainTextEdit* txtDataIn = nullptr;
 
-    static constexpr int MaxLogLength = 60000;
+    static constexpr int kMaxLogLength = 60000;
 };

@@ -5,21 +5,21 @@
 #include "support/IrcText.h"
 
 namespace {
-constexpr qsizetype MaxQueryBytes = 1000; // a query is two port numbers
-const QString UserIdPart = QStringLiteral(" : USERID : UNIX : ");
+constexpr qsizetype kMaxQueryBytes = 1000; // a query is two port numbers
+const QString kUserIdPart = QStringLiteral(" : USERID : UNIX : ");
 } // namespace
 
 std::optional<IdentAnswer> AnswerIdentQuery(const QByteArray& received, const QString& identName) {
-    const QString query = DecodeText(received.left(MaxQueryBytes));
+    const QString query = DecodeText(received.left(kMaxQueryBytes));
     if (!query.contains(QStringLiteral(", ")))
         return std::nullopt;
     IdentAnswer answer;
     answer.query = DropRight(query, 2);
-    answer.reply = answer.query + UserIdPart + identName;
+    answer.reply = answer.query + kUserIdPart + identName;
     return answer;
 }
 
 QString IdentGreeting(long localPort, long remotePort, const QString& identName) {
-    return QString::number(localPort) + QStringLiteral(", ") + QString::number(remotePort) + UserIdPart + identName +
+    return QString::number(localPort) + QStringLiteral(", ") + QString::number(remotePort) + kUserIdPart + identName +
            CrLf;
 }

@@ -9,14 +9,14 @@
 #include "support/Globals.h"
 
 namespace {
-constexpr int PumpsBeforeClosing = 500;
+constexpr int kPumpsBeforeClosing = 500;
 }
 
 void Channel::IDENT_ConnectionRequest(long requestID) {
     IDENT.Close();
     IDENT.Accept(requestID);
     IDENT.SendData(EncodeText(IdentGreeting(IDENT.LocalPort, IDENT.RemotePort, G().IdentName)));
-    for (int k = 0; k < PumpsBeforeClosing; ++k)
+    for (int k = 0; k < kPumpsBeforeClosing; ++k)
         DoEvents();
     IDENT.Close();
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr QStringView Ranks = u"~&@%+";
+constexpr QStringView kRanks = u"~&@%+";
 constexpr QStringView Modes = u"@+";
 
 } // namespace
@@ -56,7 +56,7 @@ void NickIndex::unfileMember(RoomMember* member) {
 
 void NickIndex::fileItem(Item* item) {
     QString spare;
-    const QStringView bare = TextWithout(item->text, Ranks, spare);
+    const QStringView bare = TextWithout(item->text, kRanks, spare);
     fileItemIn(slotOf(bare), bare, item);
 }
 
@@ -74,14 +74,14 @@ void NickIndex::fileMemberAndItem(RoomMember* member, Item* item) {
     Slot& slot = slotOf(member->entry.Nick);
     fileMemberIn(slot, member);
     QString spare;
-    const QStringView bare = TextWithout(item->text, Ranks, spare);
+    const QStringView bare = TextWithout(item->text, kRanks, spare);
     fileItemIn(bare == member->entry.Nick ? slot : slotOf(bare), bare, item);
 }
 
 void NickIndex::unfileItem(Item* item) {
     QString spare[3];
     const QStringView stripped = TextWithout(item->text, Modes, spare[0]);
-    unfile(TextWithout(item->text, Ranks, spare[1]), &Slot::itemsWithoutRanks, item);
+    unfile(TextWithout(item->text, kRanks, spare[1]), &Slot::itemsWithoutRanks, item);
     unfile(stripped, &Slot::itemsWithoutModes, item);
     unfile(FoldedNick(stripped, spare[2]), &Slot::foldedItems, item);
 }

@@ -26,9 +26,9 @@ namespace {
 
 namespace D = RoomDesign;
 
-const QColor Ink(27, 58, 154);        // captions on the light face
-const QColor ActionColour(0, 0, 192); // the clickable "Own Action"
-const QColor PanelBorder(120, 160, 230);
+const QColor kInk(27, 58, 154);        // captions on the light face
+const QColor kActionColour(0, 0, 192); // the clickable "Own Action"
+const QColor kPanelBorder(120, 160, 230);
 
 // A picture drawn at its design size; the control stretches it when resized.
 QLabel* newPicture(QWidget* client, QPixmap (*draw)(QSize), const TwipsRect& design) {
@@ -50,7 +50,7 @@ QLabel* newLabel(QWidget* client, const QString& caption, const QColor& colour) 
 }
 
 QLabel* newClickableLabel(QWidget* client, const QString& caption) {
-    QLabel* label = newLabel(client, caption, ActionColour);
+    QLabel* label = newLabel(client, caption, kActionColour);
     label->setCursor(Qt::PointingHandCursor);
     QFont font = label->font();
     font.setUnderline(true);
@@ -63,7 +63,7 @@ QFrame* newShape(QWidget* client) {
     auto* shape = new QFrame(client);
     shape->setStyleSheet(
         QStringLiteral("QFrame { background: white; border: 1px solid %1; border-radius: 3px; }")
-            .arg(PanelBorder.name()));
+            .arg(kPanelBorder.name()));
     return shape;
 }
 
@@ -86,7 +86,7 @@ struct LabelClick {
     QLabel* Channel::*label;
     void (Channel::*handler)();
 };
-constexpr LabelClick LabelClicks[] = {
+constexpr LabelClick kLabelClicks[] = {
     {&Channel::Label1, &Channel::Label1_Click},
     {&Channel::Label4, &Channel::Label4_Click},
     {&Channel::Label5, &Channel::Label5_Click},
@@ -131,10 +131,10 @@ void Channel::buildPictures(QWidget* client) {
 }
 
 void Channel::buildRoomControls(QWidget* client) {
-    Label6 = newLabel(client, QStringLiteral("Korvu ChatRoom"), Ink);
+    Label6 = newLabel(client, QStringLiteral("Korvu ChatRoom"), kInk);
     Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setBold(Label6);
-    Label2 = newLabel(client, QStringLiteral("Topic:"), Ink);
+    Label2 = newLabel(client, QStringLiteral("Topic:"), kInk);
     setBold(Label2);
     rtbTopic = new RichTextBox(client);
     rtbTopic->setReadOnly(false);
@@ -152,7 +152,7 @@ void Channel::buildRoomControls(QWidget* client) {
     lstNicks->setModel(&Nicks.model());
     lstNicks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstNicks->viewport()->installEventFilter(this);
-    cmdCount = newLabel(client, QString(), Ink);
+    cmdCount = newLabel(client, QString(), kInk);
     setBold(cmdCount);
     cmdCount->setGeometry(TwipsToPixels(D::cmdCount));
     Text1 = new QLineEdit(client);
@@ -187,7 +187,7 @@ void Channel::buildInputControls(QWidget* client) {
     Image2->setIcon(QueryPictures::SendButton(send.size()));
     Image2->setIconSize(send.size());
     Label3 = newLabel(client,
-                      QStringLiteral("Type your message above and press Enter to send it to the room."), Ink);
+                      QStringLiteral("Type your message above and press Enter to send it to the room."), kInk);
     Label4 = newClickableLabel(client, QStringLiteral("About"));
     Label5 = newClickableLabel(client, QStringLiteral("Author"));
     for (QLabel* small : {Label4, Label5}) { // their design widths fit a smaller face
@@ -269,7 +269,7 @@ bool Channel::eventFilter(QObject* watched, QEvent* event) {
             lstNicks_DblClick();
     }
     if (isLeftClick(event))
-        for (const LabelClick& click : LabelClicks)
+        for (const LabelClick& click : kLabelClicks)
             if (watched == this->*click.label)
                 (this->*click.handler)();
     return Form::eventFilter(watched, event);

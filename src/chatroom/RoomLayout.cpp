@@ -14,7 +14,7 @@
 namespace {
 
 namespace D = RoomDesign;
-constexpr int PaneWrapDelayMs = 150; // a pause in resizing this long ends it
+constexpr int kPaneWrapDelayMs = 150; // a pause in resizing this long ends it
 using Geometry = std::array<TwipsRect, D::PlacedCount>;
 
 // What a rule sees: the outer size and the controls' current values.
@@ -39,7 +39,7 @@ struct Row {
 using P = Property;
 
 // In order: each row sees the values the rows before it set.
-constexpr Row Rows[] = {
+constexpr Row kRows[] = {
     {D::Image4, P::Width, [](const Values& v) { return v.W - v.left(D::Image4) - 100; }},
     {D::Label6, P::Left, [](const Values& v) { return v.W - v.width(D::Label6) - 350; }},
     {D::Image7, P::Left, [](const Values& v) { return v.W - v.width(D::Image7) - 110; }},
@@ -197,12 +197,12 @@ void Channel::followPaneWidth() {
 
 void Channel::connectLayout() {
     m_paneWrap.setSingleShot(true);
-    m_paneWrap.setInterval(PaneWrapDelayMs);
+    m_paneWrap.setInterval(kPaneWrapDelayMs);
     connect(&m_paneWrap, &QTimer::timeout, this, &Channel::followPaneWidth);
 }
 
 void Channel::placeControls(int W, int H) {
-    for (const Row& row : Rows)
+    for (const Row& row : kRows)
         assign(m_geometry[row.control], row.property, row.rule(Values{m_geometry, W, H}));
     for (std::size_t k = 0; k < m_placed.size(); ++k)
         m_placed[k]->setGeometry(TwipsToPixels(m_geometry[k]));

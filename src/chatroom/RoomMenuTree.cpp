@@ -32,7 +32,7 @@ struct Item {
 
 using C = Channel;
 
-constexpr Item Items[] = {
+constexpr Item kItems[] = {
     {0, "mnu_File", "&File", Plain, &C::mnu_File, nullptr, nullptr},
     {1, "mnu_File_Connect", "&Connect", Plain, nullptr, &C::mnu_File_Connect, &C::mnu_File_Connect_Click},
     {1, "mnu_File_Disconnect", "&Disconnect", Disabled, nullptr, &C::mnu_File_Disconnect,
@@ -115,7 +115,7 @@ constexpr Item Items[] = {
 void Channel::buildMenus() {
     std::vector<QMenu*> parents; // the open menu of each level above the row
     QActionGroup* pair = nullptr;
-    for (const Item& item : Items) {
+    for (const Item& item : kItems) {
         parents.resize(item.level);
         const QString caption = QString::fromLatin1(item.caption);
         QAction* action = nullptr;

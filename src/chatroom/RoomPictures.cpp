@@ -9,10 +9,10 @@
 
 namespace {
 
-const QColor Deep(40, 80, 160);
-const QColor Light(230, 238, 250);
-const QColor Green(40, 140, 70);
-const QColor Red(200, 40, 40);
+const QColor kDeep(40, 80, 160);
+const QColor kLight(230, 238, 250);
+const QColor kGreen(40, 140, 70);
+const QColor kRed(200, 40, 40);
 
 using Drawing = std::function<void(QPainter&, const QRectF&)>;
 
@@ -58,7 +58,7 @@ void roundFace(QPainter& p, const QRectF& r, const QColor& colour) {
 
 // A white arrow across a round face; direction 1 points right, -1 left.
 void arrowFace(QPainter& p, const QRectF& r, int direction) {
-    roundFace(p, r, Deep);
+    roundFace(p, r, kDeep);
     const QPointF c = r.center();
     const qreal w = r.width() * 0.3 * direction;
     const qreal h = r.height() * 0.28;
@@ -72,7 +72,7 @@ void arrowFace(QPainter& p, const QRectF& r, int direction) {
 }
 
 void stopFace(QPainter& p, const QRectF& r) {
-    roundFace(p, r, Red);
+    roundFace(p, r, kRed);
     const QRectF cross =
         r.adjusted(r.width() * 0.32, r.height() * 0.32, -r.width() * 0.32, -r.height() * 0.32);
     p.setPen(QPen(Qt::white, r.width() / 8, Qt::SolidLine, Qt::RoundCap));
@@ -81,7 +81,7 @@ void stopFace(QPainter& p, const QRectF& r) {
 }
 
 void refreshFace(QPainter& p, const QRectF& r) {
-    roundFace(p, r, Green);
+    roundFace(p, r, kGreen);
     const QRectF ring =
         r.adjusted(r.width() * 0.27, r.height() * 0.27, -r.width() * 0.27, -r.height() * 0.27);
     p.setPen(QPen(Qt::white, r.width() / 9, Qt::SolidLine, Qt::FlatCap));
@@ -103,13 +103,13 @@ void homeFace(QPainter& p, const QRectF& r) {
     roof << QPointF(r.left() + w * 0.02, r.top() + h * 0.5) << QPointF(r.center().x(), r.top() + h * 0.06)
          << QPointF(r.right() - w * 0.02, r.top() + h * 0.5);
     const QRectF body(r.left() + w * 0.18, r.top() + h * 0.44, w * 0.64, h * 0.52);
-    p.setPen(QPen(Deep.darker(130), qMax(1.0, w / 16)));
-    p.setBrush(Light);
+    p.setPen(QPen(kDeep.darker(130), qMax(1.0, w / 16)));
+    p.setBrush(kLight);
     p.drawRect(body);
     p.setBrush(QColor(210, 80, 50));
     p.drawPolygon(roof);
     p.setPen(Qt::NoPen);
-    p.setBrush(Deep);
+    p.setBrush(kDeep);
     p.drawRect(
         QRectF(r.center().x() - w * 0.09, body.top() + body.height() * 0.4, w * 0.18, body.height() * 0.6));
 }
@@ -117,9 +117,9 @@ void homeFace(QPainter& p, const QRectF& r) {
 void searchFace(QPainter& p, const QRectF& r) {
     const qreal w = r.width();
     const QRectF lens(r.left() + w * 0.08, r.top() + w * 0.08, w * 0.56, w * 0.56);
-    p.setPen(QPen(Deep.darker(120), w / 7, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kDeep.darker(120), w / 7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(lens.center() + QPointF(w * 0.2, w * 0.2), r.bottomRight() - QPointF(w * 0.1, w * 0.1));
-    p.setPen(QPen(Deep, w / 10));
+    p.setPen(QPen(kDeep, w / 10));
     QRadialGradient glass(lens.center() - QPointF(w * 0.08, w * 0.08), w * 0.3);
     glass.setColorAt(0, Qt::white);
     glass.setColorAt(1, QColor(170, 200, 240));
@@ -133,7 +133,7 @@ void fontFace(QPainter& p, const QRectF& r) {
     font.setBold(true);
     font.setPixelSize(qMax(6, qRound(r.height() * 0.95)));
     p.setFont(font);
-    p.setPen(Deep);
+    p.setPen(kDeep);
     p.drawText(r, Qt::AlignCenter, QStringLiteral("A"));
 }
 
@@ -156,7 +156,7 @@ void smileyFace(QPainter& p, const QRectF& r) {
 }
 
 void blockFace(QPainter& p, const QRectF& r) {
-    roundFace(p, r, Red);
+    roundFace(p, r, kRed);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawRect(QRectF(r.left() + r.width() * 0.2, r.center().y() - r.height() * 0.09, r.width() * 0.6,
@@ -211,7 +211,7 @@ QPixmap RoomPictures::People(QSize size) {
     const qreal h = size.height();
     // The one behind, then the one in front.
     const std::pair<QPointF, QColor> figures[] = {{{w * 0.62, h * 0.3}, QColor(120, 160, 230)},
-                                                  {{w * 0.4, h * 0.38}, Deep}};
+                                                  {{w * 0.4, h * 0.38}, kDeep}};
     for (const auto& [head, colour] : figures) {
         const qreal r = qMin(w, h) * 0.16;
         p.setPen(QPen(Qt::white, 1));

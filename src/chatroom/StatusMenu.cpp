@@ -7,8 +7,8 @@
 #include <QAction>
 
 namespace {
-const QString AwayCaption = QStringLiteral("&..:Away [Own Reason]:..");
-const QString OnlineCaption = QStringLiteral("&..:Online:..");
+const QString kAwayCaption = QStringLiteral("&..:Away [Own Reason]:..");
+const QString kOnlineCaption = QStringLiteral("&..:Online:..");
 } // namespace
 
 // Marks the user away with a fixed text and tells the room.
@@ -16,7 +16,7 @@ void Channel::setFixedStatus(const QString& awayText, const QString& action) {
     if (sock.State() != Winsock::sckConnected)
         return;
     SendData(QStringLiteral("AWAY :") + awayText);
-    mnu_status_away->setText(OnlineCaption);
+    mnu_status_away->setText(kOnlineCaption);
     sendAction(action);
 }
 
@@ -50,16 +50,16 @@ void Channel::mnu_status_away_Click() {
     if (sock.State() != Winsock::sckConnected)
         return;
     const QString caption = mnu_status_away->text();
-    if (caption == AwayCaption) {
+    if (caption == kAwayCaption) {
         const QString reason =
             Dialogs::InputBox(QStringLiteral("Type Your Away Message"), QStringLiteral("Away Message"));
         SendData(QStringLiteral("AWAY :") + reason);
         sendAction(QStringLiteral("/me has changed status: ") + reason);
-        mnu_status_away->setText(OnlineCaption);
-    } else if (caption == OnlineCaption) {
+        mnu_status_away->setText(kOnlineCaption);
+    } else if (caption == kOnlineCaption) {
         SendData(QStringLiteral("AWAY "));
         sendAction(QStringLiteral("/me is online now: I'm Online."));
-        mnu_status_away->setText(AwayCaption);
+        mnu_status_away->setText(kAwayCaption);
     }
 }
 
