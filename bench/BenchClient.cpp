@@ -33,7 +33,7 @@ double peakResidentMiB() {
 // until the server has played the workload and sent its figures.
 QByteArray playedFigures(const ServerProcess& server) {
     RegisterWindows();
-    Login::form().Text1->setText(QString::fromLatin1(BenchNick));
+    Login::form().Text1->setText(QString::fromLatin1(kBenchNick));
     Channel& room = Channel::form();
     room.show();
     G().ServerHost = QStringLiteral("127.0.0.1");
@@ -59,16 +59,16 @@ QByteArray playedFigures(const ServerProcess& server) {
 double lookupMicroseconds() {
     const Channel& room = Channel::form();
     const QStringList nicks{"CASEVARIANTNICK", "casevariantNICK", "member19999", "nobody"};
-    constexpr int Rounds = 2000;
+    constexpr int kRounds = 2000;
     QElapsedTimer clock;
     clock.start();
     int found = 0;
-    for (int k = 0; k < Rounds; ++k) {
+    for (int k = 0; k < kRounds; ++k) {
         const QString& nick = nicks[k % nicks.size()];
         found += room.isOp(nick) + room.isVoice(nick) + room.isHalfOp(nick);
     }
     std::fprintf(stderr, "flags found: %d\n", found);
-    return static_cast<double>(clock.nsecsElapsed()) / 1e3 / Rounds;
+    return static_cast<double>(clock.nsecsElapsed()) / 1e3 / kRounds;
 }
 
 } // namespace

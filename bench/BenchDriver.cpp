@@ -15,7 +15,7 @@ namespace {
 
 using Result = QHash<QString, double>; // the figures of one RESULT line
 
-constexpr double MinLinesForTenths = 10000;
+constexpr double kMinLinesForTenths = 10000;
 
 double median(std::vector<double> values) {
     if (values.empty())
@@ -69,7 +69,7 @@ QString tableRow(const QString& title, const std::vector<Result>& runs) {
     const double lines = med("lines");
     // A tenth of a short workload lasts a few milliseconds: about as long as the
     // client may hold an answer before sending it, so no rate can be read from it.
-    const bool tenths = lines >= MinLinesForTenths;
+    const bool tenths = lines >= kMinLinesForTenths;
     const double first = med("first_rate");
     const double last = med("last_rate");
     return QStringLiteral("| %1 | %2 | %3 ms | %4 ms | %5 | %6 | %7 | %8 | %9 MiB |")

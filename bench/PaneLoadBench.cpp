@@ -211,19 +211,19 @@ void oneLine(const QByteArray& text) {
 }
 
 void roomText() {
-    const int Tenth = scaled(10000);
-    const int Lines = Tenth * 10;
+    const int tenth = scaled(10000);
+    const int lineCount = tenth * 10;
     clearPane();
     double total = 0;
     for (int part = 0; part < 10; ++part) {
-        const double seconds = timedRun(chatLines(Tenth, part * Tenth));
+        const double seconds = timedRun(chatLines(tenth, part * tenth));
         total += seconds;
         if (part == 0)
-            report("first_tenth_lines_per_s", Tenth / seconds);
+            report("first_tenth_lines_per_s", tenth / seconds);
         if (part == 9)
-            report("last_tenth_lines_per_s", Tenth / seconds);
+            report("last_tenth_lines_per_s", tenth / seconds);
     }
-    report("lines_per_s", Lines / total);
+    report("lines_per_s", lineCount / total);
     settle();
     report("peak_rss_MiB", mebibytes(statusKiB("VmHWM")));
     report("rss_MiB", mebibytes(statusKiB("VmRSS")));
@@ -233,8 +233,8 @@ void membersComingAndGoing() {
     clearPane();
     server().run(namesReply(1000));
     clearPane();
-    const int Lines = scaled(50000);
-    report("lines_per_s", Lines / timedRun(memberLines(Lines)));
+    const int lineCount = scaled(50000);
+    report("lines_per_s", lineCount / timedRun(memberLines(lineCount)));
     report("members", Channel::form().NickCount());
 }
 
@@ -255,16 +255,16 @@ QList<QByteArray> floodLines(int count, int first) {
 
 // Sent in runs of 1,000 lines, as a server streams them: what grows is the client's.
 void flood() {
-    const int Step = scaled(100000);
-    constexpr int Run = 1000;
+    const int step = scaled(100000);
+    constexpr int kRun = 1000;
     clearPane();
     for (int part = 1; part <= 10; ++part) {
-        for (int sent = 0; sent < Step; sent += Run)
+        for (int sent = 0; sent < step; sent += kRun)
             server().run(qEnvironmentVariableIsSet("KORVU_BENCH_CHAT_FLOOD")
-                             ? chatLines(Run, (part - 1) * Step + sent)
-                             : floodLines(Run, (part - 1) * Step + sent));
+                             ? chatLines(kRun, (part - 1) * step + sent)
+                             : floodLines(kRun, (part - 1) * step + sent));
         settle();
-        report(QByteArray("rss_MiB_at_" + QByteArray::number(part * Step) + "_lines").constData(),
+        report(QByteArray("rss_MiB_at_" + QByteArray::number(part * step) + "_lines").constData(),
                mebibytes(statusKiB("VmRSS")));
     }
     report("peak_rss_MiB", mebibytes(statusKiB("VmHWM")));
@@ -323,13 +323,13 @@ int lastFloodLine() {
 // A million flood lines from a server of its own process at 30,000 lines a second:
 // resident memory as the lines go by.
 void stream() {
-    constexpr int Rate = 30000;
+    constexpr int kRate = 30000;
     const int lines = scaled(1000000);
     const int step = lines / 10;
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
-                {"--serve", QString::number(lines), QString::number(Rate)});
+                {"--serve", QString::number(lines), QString::number(kRate)});
     child.waitForReadyRead(-1);
     const int port = child.readLine().trimmed().toInt();
     Channel& room = Channel::form();
@@ -350,7 +350,7 @@ void stream() {
             sinceFirst.start();
         if (shown > 0 && sinceFirst.isValid())
             mostBehind =
-                std::max(mostBehind, std::min<double>(lines, sinceFirst.elapsed() * Rate / 1000.0) - shown);
+                std::max(mostBehind, std::min<double>(lines, sinceFirst.elapsed() * kRate / 1000.0) - shown);
         if (lastFloodLine() + 1 >= nextReport) {
             report(QByteArray("rss_MiB_at_" + QByteArray::number(nextReport) + "_lines").constData(),
                    mebibytes(statusKiB("VmRSS")));
@@ -435,11 +435,11 @@ std::map<QString, double> runChild(const QString& program, const QString& worklo
 }
 
 int runAll(const QString& program) {
-    constexpr int Runs = 3;
-    std::printf("platform %s, medians of %d\n", qgetenv("QT_QPA_PLATFORM").constData(), Runs);
+    constexpr int kRuns = 3;
+    std::printf("platform %s, medians of %d\n", qgetenv("QT_QPA_PLATFORM").constData(), kRuns);
     for (const auto& [workload, run] : workloads()) {
         std::map<QString, std::vector<double>> samples;
-        for (int k = 0; k < Runs; ++k)
+        for (int k = 0; k < kRuns; ++k)
             for (const auto& [name, value] : runChild(program, workload))
                 samples[name].push_back(value);
         for (auto& [name, values] : samples) {

@@ -79,7 +79,7 @@ Figures playTimed(LoopbackServer& server, const Workload& work, pid_t client) {
 [[noreturn]] void serve(LoopbackServer& server, const QString& name, double scale, pid_t client, int out) {
     Figures figures;
     const QByteArray welcome =
-        ":irc.bench 001 " + BenchNick + " :Welcome\r\n:" + BenchNick + "!u@h JOIN :" + BenchRoom + "\r\n";
+        ":irc.bench 001 " + kBenchNick + " :Welcome\r\n:" + kBenchNick + "!u@h JOIN :" + kBenchRoom + "\r\n";
     if (server.accept() && playUntimed(server, welcome)) {
         const Workload work = MakeWorkload(name, scale);
         if (work.untimed.empty() || playUntimed(server, joined(work.untimed))) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int MaxLineBytes = 510; // without CR LF
+constexpr int kMaxLineBytes = 510; // without CR LF
 
 QByteArray number(int n) {
     return QByteArray::number(n);
@@ -54,7 +54,7 @@ std::vector<QByteArray> leaving(const std::vector<QByteArray>& names) {
     for (std::size_t k = 0; k < names.size(); ++k) {
         const QByteArray nick = bare(names[k]);
         lines.push_back(k % 2 ? ":" + nick + "!u@host QUIT :gone"
-                              : ":" + nick + "!u@host PART " + BenchRoom + " :bye");
+                              : ":" + nick + "!u@host PART " + kBenchRoom + " :bye");
     }
     return lines;
 }
@@ -68,11 +68,11 @@ std::vector<QByteArray> comingAndGoing(int count, int roomSize) {
         const QByteArray visitor = "visitor" + number(b);
         const QByteArray renamed = "renamed" + number(b);
         const QByteArray member = "member" + number((b / 2) % roomSize);
-        lines.push_back(":" + visitor + "!v@host JOIN :" + BenchRoom);
+        lines.push_back(":" + visitor + "!v@host JOIN :" + kBenchRoom);
         lines.push_back(":" + visitor + "!v@host NICK :" + renamed);
         lines.push_back(b % 2 ? ":" + renamed + "!v@host QUIT :gone"
-                              : ":" + renamed + "!v@host PART " + BenchRoom + " :bye");
-        lines.push_back(b % 2 ? ":" + member + "!m@host JOIN :" + BenchRoom
+                              : ":" + renamed + "!v@host PART " + kBenchRoom + " :bye");
+        lines.push_back(b % 2 ? ":" + member + "!m@host JOIN :" + kBenchRoom
                               : ":" + member + "!m@host QUIT :back soon");
     }
     lines.resize(static_cast<std::size_t>(count));
@@ -93,7 +93,7 @@ std::vector<QByteArray> roomText(int count) {
     std::vector<QByteArray> lines;
     lines.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k)
-        lines.push_back(":user" + number(k % 500) + "!u@host PRIVMSG " + BenchRoom + " :" + texts[k % 4]);
+        lines.push_back(":user" + number(k % 500) + "!u@host PRIVMSG " + kBenchRoom + " :" + texts[k % 4]);
     return lines;
 }
 
@@ -149,11 +149,11 @@ const std::vector<std::pair<QString, Maker>>& makers() {
 } // namespace
 
 std::vector<QByteArray> NamesReply(const std::vector<QByteArray>& names) {
-    const QByteArray head = ":irc.bench 353 " + BenchNick + " = " + BenchRoom + " :";
+    const QByteArray head = ":irc.bench 353 " + kBenchNick + " = " + kBenchRoom + " :";
     std::vector<QByteArray> lines;
     QByteArray line = head;
     for (const QByteArray& name : names) {
-        if (line.size() > head.size() && line.size() + 1 + name.size() > MaxLineBytes) {
+        if (line.size() > head.size() && line.size() + 1 + name.size() > kMaxLineBytes) {
             lines.push_back(line);
             line = head;
         }
@@ -163,7 +163,7 @@ std::vector<QByteArray> NamesReply(const std::vector<QByteArray>& names) {
     }
     if (line.size() > head.size())
         lines.push_back(line);
-    lines.push_back(":irc.bench 366 " + BenchNick + " " + BenchRoom + " :End of NAMES list");
+    lines.push_back(":irc.bench 366 " + kBenchNick + " " + kBenchRoom + " :End of NAMES list");
     return lines;
 }
 

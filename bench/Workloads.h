@@ -17,8 +17,8 @@ struct Workload {
 };
 
 // The room every workload plays in, and the nick the client registers with.
-inline const QByteArray BenchRoom = "#bench";
-inline const QByteArray BenchNick = "me";
+inline const QByteArray kBenchRoom = "#bench";
+inline const QByteArray kBenchNick = "me";
 
 // scale shrinks every workload (for a quick look under a profiler).
 Workload MakeWorkload(const QString& name, double scale);
