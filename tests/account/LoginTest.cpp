@@ -37,15 +37,15 @@
 
 namespace {
 
-const QString Credentials = QStringLiteral("TazmirKorvu");
+const QString kCredentials = QStringLiteral("TazmirKorvu");
 
 QString stored(const QString& key) {
-    return GetSetting(Credentials, "main", key, "<none>");
+    return GetSetting(kCredentials, "main", key, "<none>");
 }
 
 void store(const QString& nick, const QString& password) {
-    SaveSetting(Credentials, "main", "name", nick);
-    SaveSetting(Credentials, "main", "pass", password);
+    SaveSetting(kCredentials, "main", "name", nick);
+    SaveSetting(kCredentials, "main", "pass", password);
 }
 
 QString entryPath() {

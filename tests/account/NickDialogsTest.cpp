@@ -35,7 +35,7 @@ struct OkWay {
     void (*sayOk)(QLineEdit* box, xpButton* ok);
 };
 
-const OkWay OkWays[] = {
+const OkWay kOkWays[] = {
     {"Button", [](QLineEdit*, xpButton* ok) { QTest::mouseClick(ok, Qt::LeftButton); }},
     {"Enter", [](QLineEdit* box, xpButton*) { QTest::keyClick(box, Qt::Key_Return); }},
 };
@@ -91,7 +91,7 @@ TEST_P(OkWayTest, FrmchangeTakesTheNewNickOrSaysNoneWasGiven) {
     EXPECT_EQ(boxes.size(), 1u) << way;
 }
 
-INSTANTIATE_TEST_SUITE_P(, OkWayTest, testing::ValuesIn(OkWays), RowName());
+INSTANTIATE_TEST_SUITE_P(, OkWayTest, testing::ValuesIn(kOkWays), RowName());
 
 TEST_F(NickDialogsTest, ClosingFrmchangeEnablesTheRoom) {
     frmchange::form().close();
@@ -125,7 +125,7 @@ struct PasswordCaption {
     bool changing;
 };
 
-const PasswordCaption PasswordCaptions[] = {
+const PasswordCaption kPasswordCaptions[] = {
     {"ChangeForTheOwnNick", "Change Your Password For me", true},
     {"ChangeForAnotherNick", "Change Your Password For someone", false},
     {"ChangeInOtherCase", "change your password for me", false},
@@ -139,7 +139,7 @@ TEST_P(PasswordCaptionTest, IsTheModeOfFrmPassword) {
     EXPECT_EQ(frmPassword::form().IsChangeMode(), GetParam().changing) << GetParam().caption;
 }
 
-INSTANTIATE_TEST_SUITE_P(, PasswordCaptionTest, testing::ValuesIn(PasswordCaptions), RowName());
+INSTANTIATE_TEST_SUITE_P(, PasswordCaptionTest, testing::ValuesIn(kPasswordCaptions), RowName());
 
 TEST_F(NickDialogsTest, ClosingFrmPasswordEnablesTheRoomAndItsList) {
     room().lstNicks->setEnabled(false);

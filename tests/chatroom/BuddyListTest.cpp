@@ -75,7 +75,7 @@ struct BuddyAdd {
     QStringList after;
 };
 
-const BuddyAdd BuddyAdds[] = {
+const BuddyAdd kBuddyAdds[] = {
     {"Nothing", {}, "", {}},
     {"Blanks", {}, "   ", {}},
     {"ANick", {}, "bob", {"bob"}},
@@ -101,7 +101,7 @@ TEST_P(BuddyAddTest, TakesANickOnceWithoutBlanks) {
     EXPECT_EQ(boxes.back().defaultText, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(, BuddyAddTest, testing::ValuesIn(BuddyAdds), RowName());
+INSTANTIATE_TEST_SUITE_P(, BuddyAddTest, testing::ValuesIn(kBuddyAdds), RowName());
 
 // Every change is stored at once, so the list survives an exit that runs no
 // unload handler.
@@ -160,7 +160,7 @@ struct StoredCount {
     QStringList loaded;
 };
 
-const StoredCount StoredCounts[] = {
+const StoredCount kStoredCounts[] = {
     {"Missing", nullptr, {}},
     {"NotANumber", "x", {}},
     {"Negative", "-2", {}},
@@ -180,7 +180,7 @@ TEST_P(StoredCountTest, LoadsNoMoreThanIsStored) {
     EXPECT_EQ(LoadBuddies(), c.loaded) << (c.count ? c.count : "missing");
 }
 
-INSTANTIATE_TEST_SUITE_P(, StoredCountTest, testing::ValuesIn(StoredCounts), RowName());
+INSTANTIATE_TEST_SUITE_P(, StoredCountTest, testing::ValuesIn(kStoredCounts), RowName());
 
 // The server's answer to ISON, and the online list it leaves in place of the
 // one shown before.
@@ -190,7 +190,7 @@ struct OnlineAnswer {
     QStringList online;
 };
 
-const OnlineAnswer OnlineAnswers[] = {
+const OnlineAnswer kOnlineAnswers[] = {
     {"TwoNicks", ":s 303 me :alice bob", {"alice", "bob"}},
     {"ExtraBlanks", ":s 303 me :carol  dave ", {"carol", "dave"}},
     {"Nobody", ":s 303 me :", {}},
@@ -209,7 +209,7 @@ TEST_P(OnlineAnswerTest, ReplacesTheOnlineList) {
     EXPECT_FALSE(BuddyList::form().isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(, OnlineAnswerTest, testing::ValuesIn(OnlineAnswers), RowName());
+INSTANTIATE_TEST_SUITE_P(, OnlineAnswerTest, testing::ValuesIn(kOnlineAnswers), RowName());
 
 TEST_F(BuddyListTest, DoubleClickOpensAConversation) {
     BuddyList& buddies = BuddyList::form();

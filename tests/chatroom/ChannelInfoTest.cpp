@@ -67,7 +67,7 @@ struct ListLine {
     QStringList row; // empty: no row
 };
 
-const ListLine ListLines[] = {
+const ListLine kListLines[] = {
     {"Ban",
      ":s 367 me #r a!*@* bob 1700000000",
      {"a!*@*", "bob", GeneralDateText(UnixTimeToDate(1700000000))}},
@@ -96,16 +96,16 @@ TEST_P(ListLineTest, BecomesARowWhileAListIsAskedFor) {
     EXPECT_EQ(G().ListRequestFlag, -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(, ListLineTest, testing::ValuesIn(ListLines), RowName());
+INSTANTIATE_TEST_SUITE_P(, ListLineTest, testing::ValuesIn(kListLines), RowName());
 
 TEST_F(ChannelInfoTest, EachListLineAddsARowBelowTheOthers) {
     G().ListRequestFlag = -1;
-    feed(ListLines[0].line);
-    feed(ListLines[1].line);
+    feed(kListLines[0].line);
+    feed(kListLines[1].line);
     const ChannelInfo& info = ChannelInfo::form();
     ASSERT_EQ(info.lvBans->topLevelItemCount(), 2);
-    EXPECT_EQ(rowAt(info, 0), ListLines[0].row);
-    EXPECT_EQ(rowAt(info, 1), ListLines[1].row);
+    EXPECT_EQ(rowAt(info, 0), kListLines[0].row);
+    EXPECT_EQ(rowAt(info, 1), kListLines[1].row);
 }
 
 // The interpreter does not wait for the user to close the window.
@@ -139,7 +139,7 @@ struct List {
     const char* letter;
 };
 
-const List Lists[] = {
+const List kLists[] = {
     {"Bans", &ChannelInfo::cmdBans_Click, "ban!*@*", "b"},
     {"Excepts", &ChannelInfo::cmdExcepts_Click, "ex!*@*", "e"},
     {"Invites", &ChannelInfo::cmdInvites_Click, "inv!*@*", "I"},
@@ -160,7 +160,7 @@ TEST_P(ListRequestTest, NamesTheListAndEmptiesTheRows) {
     EXPECT_EQ(G().ListRequestFlag, -1) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(, ListRequestTest, testing::ValuesIn(Lists), RowName());
+INSTANTIATE_TEST_SUITE_P(, ListRequestTest, testing::ValuesIn(kLists), RowName());
 
 class ChannelInfoServerTest : public ClientTest {
 protected:
@@ -195,7 +195,7 @@ protected:
         ASSERT_TRUE(op.connectAndRegister(server, opNick));
         op.send("JOIN " + roomName);
         op.waitForLine(QRegularExpression(" 366 "));
-        for (const List& list : Lists)
+        for (const List& list : kLists)
             op.send("MODE " + roomName + " +" + list.letter + " " + list.mask);
         op.waitForLine(QRegularExpression(" MODE " + roomName + " \\+I inv"));
         connectLogged(roomName, nick, server);
@@ -235,7 +235,7 @@ TEST_P(ServerListTest, ShowsTheListAndRemovesItsMask) {
     EXPECT_FALSE(first.contains(list.mask)) << first.toStdString(); // the end of an empty list
 }
 
-INSTANTIATE_TEST_SUITE_P(, ServerListTest, testing::ValuesIn(Lists), RowName());
+INSTANTIATE_TEST_SUITE_P(, ServerListTest, testing::ValuesIn(kLists), RowName());
 
 // The server pings a silent client after 5 s and drops it when no answer comes
 // within 5 s more: while the list window is up, the client still answers.

@@ -68,7 +68,7 @@ struct OddQuery {
     const char* query;
 };
 
-const OddQuery OddQueries[] = {
+const OddQuery kOddQueries[] = {
     {"Nothing", "", false, ""},
     {"WithLineEnd", "113, 40000\r\n", true, "113, 40000"},
     {"WithoutLineEnd", "113, 40000", true, "113, 400"}, // without its line end it still loses two characters
@@ -89,6 +89,6 @@ TEST_P(IdentQueryTest, AnswersWhatItCanOfAnOddQuery) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, IdentQueryTest, testing::ValuesIn(OddQueries), RowName());
+INSTANTIATE_TEST_SUITE_P(, IdentQueryTest, testing::ValuesIn(kOddQueries), RowName());
 
 } // namespace

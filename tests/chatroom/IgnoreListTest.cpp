@@ -37,7 +37,7 @@ struct Block {
     const char* refusal; // "" when added
 };
 
-const Block Blocks[] = {
+const Block kBlocks[] = {
     {"Self", "", "me", "You can't block yourself?"},
     {"SelfInOtherCase", "", "ME", ""}, // the own nick compares exactly
     {"Operator", "", "OP", "You can't block a Operator"},
@@ -82,7 +82,7 @@ TEST_P(BlockTest, AddRefusesSelfOperatorsAndTwiceTheSameNick) {
     EXPECT_EQ(itemTexts(*IgnoreList::form().List1), entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(, BlockTest, testing::ValuesIn(Blocks), RowName());
+INSTANTIATE_TEST_SUITE_P(, BlockTest, testing::ValuesIn(kBlocks), RowName());
 
 TEST_F(IgnoreListTest, ACancelledPromptAddsNothing) {
     add("stranger");

@@ -103,7 +103,7 @@ struct ShownLine {
     const char* shown;
 };
 
-const ShownLine RepliesShownInTheMainPane[] = {
+const ShownLine kRepliesShownInTheMainPane[] = {
     {"UserCount", ":s 251 me :There are 3 users", " There are 3 users"},
     {"NoSuchNick", ":s 401 me nobody :No such nick", " * nobody No such nick"},
     {"ListEntry", ":s 322 me #r 5 :topic", " *** 322 me #r 5 topic"},
@@ -126,7 +126,7 @@ TEST_P(ReplyTest, IsShownInTheMainPane) {
     EXPECT_EQ(lastLine(), QString::fromUtf8(GetParam().shown)) << GetParam().line;
 }
 
-INSTANTIATE_TEST_SUITE_P(, ReplyTest, testing::ValuesIn(RepliesShownInTheMainPane), RowName());
+INSTANTIATE_TEST_SUITE_P(, ReplyTest, testing::ValuesIn(kRepliesShownInTheMainPane), RowName());
 
 TEST_F(InterpreterTest, RepliesShownAfterABlankLineOrNotAtAll) {
     feed(":s 311 me bob ~b host * :Bob B");
@@ -401,7 +401,7 @@ TEST_F(InterpreterTest, PrivateTextPastTheThirtiethWindowIsShownInTheRoom) {
 
 // Private text without a sender nick: shown in the room pane as a conversation
 // shows it, and no window opens.
-const ShownLine PrivateTextWithoutASenderNick[] = {
+const ShownLine kPrivateTextWithoutASenderNick[] = {
     {"FromTheServer", ":irc.server PRIVMSG me :maintenance at noon", " <irc.server> maintenance at noon"},
     {"WithoutPrefix", "PRIVMSG me :no prefix at all", " <> no prefix at all"},
     {"EmptyNick", ":!u@h PRIVMSG me :empty nick", " <!u@h> empty nick"},
@@ -416,7 +416,7 @@ TEST_P(SenderlessPrivateTextTest, OpensNoWindow) {
     EXPECT_EQ(FindQueryIndex(""), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(, SenderlessPrivateTextTest, testing::ValuesIn(PrivateTextWithoutASenderNick),
+INSTANTIATE_TEST_SUITE_P(, SenderlessPrivateTextTest, testing::ValuesIn(kPrivateTextWithoutASenderNick),
                          RowName());
 
 TEST_F(InterpreterTest, PrivateTextWithoutASenderNickIsShownNowhereWithPrivateChatOff) {

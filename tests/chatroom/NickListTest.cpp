@@ -163,8 +163,8 @@ QStringList randomTexts(std::mt19937& random) {
     return texts;
 }
 
-const QStringList Prefixes{"", "", "", "@", "+", "%", "~", "&", "@+", "+%", "~&@%+"};
-const std::vector<bool NickEntry::*> Flags{&NickEntry::Owner, &NickEntry::SOp, &NickEntry::Op,
+const QStringList kPrefixes{"", "", "", "@", "+", "%", "~", "&", "@+", "+%", "~&@%+"};
+const std::vector<bool NickEntry::*> kFlags{&NickEntry::Owner, &NickEntry::SOp, &NickEntry::Op,
                                            &NickEntry::Voice, &NickEntry::Helper};
 
 struct NickSource {
@@ -196,7 +196,7 @@ protected:
             expected << item.text;
         ASSERT_EQ(listed, expected) << "step " << step;
         for (const QString& nick : nicks) {
-            for (bool NickEntry::*flag : Flags)
+            for (bool NickEntry::*flag : kFlags)
                 ASSERT_EQ(store.FlagOf(nick, flag), plain.flagOf(nick, flag)) << "step " << step;
             ASSERT_EQ(store.InChannel(nick), plain.inChannel(nick)) << "step " << step;
         }
@@ -209,14 +209,14 @@ TEST_P(NickListTest, KeepsWhatThePlainArrayAndListBoxKeep) {
         switch (random() % 10) {
         case 0:
         case 1: {
-            const QString name = random() % 10 ? any(Prefixes) + any(nicks) : any(Prefixes);
+            const QString name = random() % 10 ? any(kPrefixes) + any(nicks) : any(kPrefixes);
             ASSERT_EQ(store.Add(name), plain.add(name)) << name.toStdString();
             break;
         }
         case 2: { // a names line: one batch
             store.BeginBatch();
             for (int k = static_cast<int>(random() % 4); k > 0; --k) {
-                const QString name = any(Prefixes) + any(nicks);
+                const QString name = any(kPrefixes) + any(nicks);
                 store.Add(name);
                 plain.add(name);
             }
@@ -239,7 +239,7 @@ TEST_P(NickListTest, KeepsWhatThePlainArrayAndListBoxKeep) {
         }
         default: {
             const QString nick = any(nicks);
-            bool NickEntry::*flag = Flags[random() % Flags.size()];
+            bool NickEntry::*flag = kFlags[random() % kFlags.size()];
             const bool value = random() % 2;
             store.SetFlag(nick, flag, value);
             plain.setFlag(nick, flag, value);

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString Markup =
+const QString kMarkup =
     QStringLiteral("<b>bold</b> <i>it</i> <img src=\"x.png\"> <a href=\"http://example.com/\">link</a> <br> "
                    "<script>alert(1)</script> <!-- note --> &amp; &lt;b&gt; &#65; &nbsp; "
                    "{\\rtf1\\ansi\\b bold\\b0} {\\pict\\wmetafile8 0100} \\par "
@@ -71,7 +71,7 @@ public:
 
 // One row per way text gets into a pane, from the box's own procedures to
 // server lines handled by the interpreter.
-const Path Paths[] = {
+const Path kPaths[] = {
     {"SetText",
      [](PaneMarkup& t, const QString& text) {
          t.box.setText(text);
@@ -147,10 +147,10 @@ const Path Paths[] = {
 };
 
 TEST_P(PaneMarkup, NetworkMarkupReadsBackAsItsCharacters) {
-    EXPECT_EQ(GetParam().write(*this, Markup), GetParam().shownBefore + Markup);
+    EXPECT_EQ(GetParam().write(*this, kMarkup), GetParam().shownBefore + kMarkup);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPath, PaneMarkup, testing::ValuesIn(Paths),
+INSTANTIATE_TEST_SUITE_P(EveryPath, PaneMarkup, testing::ValuesIn(kPaths),
                          [](const testing::TestParamInfo<Path>& info) {
                              return std::string(info.param.name);
                          });

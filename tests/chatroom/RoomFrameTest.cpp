@@ -140,7 +140,7 @@ struct Tab {
     bool home, misc, room;
 };
 
-const Tab Tabs[] = {
+const Tab kTabs[] = {
     {"Home", 0, true, false, false}, {"Misc", 2, false, true, false}, {"ChatRoom", 1, false, false, true}};
 
 class TabTest : public RoomFrameTest, public testing::WithParamInterface<Tab> {};
@@ -162,7 +162,7 @@ TEST_P(TabTest, SwapsTheRoomForTheWebPanes) {
     EXPECT_FALSE(c.Label1->isHidden()) << qPrintable(caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(, TabTest, testing::ValuesIn(Tabs), RowName());
+INSTANTIATE_TEST_SUITE_P(, TabTest, testing::ValuesIn(kTabs), RowName());
 
 TEST_F(RoomFrameTest, TheRoomTabShowsFirstAndATabOfAnotherCaptionChangesNothing) {
     Channel& c = room();
@@ -202,7 +202,7 @@ struct WarningAnswer {
     int left;
 };
 
-const WarningAnswer WarningAnswers[] = {{"No", Dialogs::Answer::No, 2}, {"Yes", Dialogs::Answer::Yes, 0}};
+const WarningAnswer kWarningAnswers[] = {{"No", Dialogs::Answer::No, 2}, {"Yes", Dialogs::Answer::Yes, 0}};
 
 class PrivateWindowsWarningTest : public RoomFrameTest, public testing::WithParamInterface<WarningAnswer> {};
 
@@ -220,7 +220,7 @@ TEST_P(PrivateWindowsWarningTest, ClosesTheConversationsOnYesOnly) {
     EXPECT_EQ(openConversations(), GetParam().left);
 }
 
-INSTANTIATE_TEST_SUITE_P(, PrivateWindowsWarningTest, testing::ValuesIn(WarningAnswers), RowName());
+INSTANTIATE_TEST_SUITE_P(, PrivateWindowsWarningTest, testing::ValuesIn(kWarningAnswers), RowName());
 
 TEST_F(RoomFrameTest, PrivateChatOffAsksAndRefusesNewConversations) {
     Channel& c = room();

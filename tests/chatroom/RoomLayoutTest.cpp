@@ -32,7 +32,7 @@ template <typename T> std::function<QWidget*(Channel&)> member(T* Channel::*m) {
 
 // Every placed control, as the rows leave it for an outer size of W by H.
 // clang-format off
-const Expected Places[] = {
+const Expected kPlaces[] = {
     {"Image4", member(&Channel::Image4), [](int W, int) { return TwipsRect{7080, 0, W - 7180, 315}; }},
     {"Image7", member(&Channel::Image7), [](int W, int) { return TwipsRect{W - 290, 0, 180, 315}; }},
     {"Label6", member(&Channel::Label6), [](int W, int) { return TwipsRect{W - 2060, 45, 1710, 195}; }},
@@ -85,7 +85,7 @@ protected:
             [&] { return room().OuterWidth() == expectedWidth && room().OuterHeight() == expectedHeight; });
     }
     void expectPlaces(int W, int H) {
-        for (const Expected& e : Places)
+        for (const Expected& e : kPlaces)
             EXPECT_EQ(e.control(room())->geometry(), TwipsToPixels(e.place(W, H)))
                 << e.name << " at " << W << " x " << H;
     }
@@ -98,7 +98,7 @@ struct OuterSize {
     int width, height;
 };
 
-const OuterSize OuterSizes[] = {{"Smallest", 11500, 7650}, {"Wide", 15100, 9705}, {"Between", 12700, 8205}};
+const OuterSize kOuterSizes[] = {{"Smallest", 11500, 7650}, {"Wide", 15100, 9705}, {"Between", 12700, 8205}};
 
 class WindowSizeTest : public RoomLayoutTest, public testing::WithParamInterface<OuterSize> {};
 
@@ -108,7 +108,7 @@ TEST_P(WindowSizeTest, EveryControlFollowsTheWindowSize) {
     expectPlaces(W, H);
 }
 
-INSTANTIATE_TEST_SUITE_P(, WindowSizeTest, testing::ValuesIn(OuterSizes), RowName());
+INSTANTIATE_TEST_SUITE_P(, WindowSizeTest, testing::ValuesIn(kOuterSizes), RowName());
 
 TEST_F(RoomLayoutTest, SmallestSizeAndItsPlaces) {
     ASSERT_TRUE(sizeTo(9000, 6000, 11500, 7650)) << room().OuterWidth() << " x " << room().OuterHeight();
@@ -131,14 +131,14 @@ TEST_F(RoomLayoutTest, LayoutEnforcesTheSmallestSizeItself) {
 TEST_F(RoomLayoutTest, MinimisedWindowMovesNothing) {
     ASSERT_TRUE(sizeTo(12700, 8205, 12700, 8205));
     std::vector<QRect> before;
-    for (const Expected& e : Places)
+    for (const Expected& e : kPlaces)
         before.push_back(e.control(room())->geometry());
     room().showMinimized();
     ASSERT_TRUE(waitUntil([this] { return room().isMinimized(); }));
     room().setOuterSize(15100, 9705);
     ASSERT_TRUE(waitUntil([this] { return room().OuterWidth() == 15100; }));
     for (std::size_t k = 0; k < before.size(); ++k)
-        EXPECT_EQ(Places[k].control(room())->geometry(), before[k]) << Places[k].name;
+        EXPECT_EQ(kPlaces[k].control(room())->geometry(), before[k]) << kPlaces[k].name;
 }
 
 // The pane's text wraps at the pane's width once the window stops changing size.

@@ -90,7 +90,7 @@ struct Rank {
     bool (Channel::*held)(const QString&) const;
 };
 
-const Rank Ranks[] = {
+const Rank kRanks[] = {
     {"Op", &Channel::mnu_nicks_op, "&Op", "De&Op", "o", &Channel::isOp},
     {"HalfOp", &Channel::mnu_nicks_halfop, "&HalfOp", "De&HalfOp", "h", &Channel::isHalfOp},
     {"Voice", &Channel::mnu_nicks_voice, "&Voice", "De&Voice", "v", &Channel::isVoice},
@@ -106,7 +106,7 @@ struct StatusItem {
     const char* said;
 };
 
-const StatusItem StatusItems[] = {
+const StatusItem kStatusItems[] = {
     {"BeRightBack", &Channel::mnu_status_brb, "I will be back later.",
      "has changed status: I will be right back."},
     {"Lunch", &Channel::mnu_status_lunch, "I am having my lunch", "has changed status: I'm having my lunch."},
@@ -125,7 +125,7 @@ struct SocialAction {
     QString (*said)(const QString& nick);
 };
 
-const SocialAction SocialActions[] = {
+const SocialAction kSocialActions[] = {
     {"Slap", &Channel::mnu_slap,
      [](const QString& nick) {
          return "slaps " + Chr3 + "4" + nick + Chr3 + "6 around a bit with a large trout.";
@@ -159,7 +159,7 @@ TEST_P(RankTest, GoesBothWaysAsThePopUpCaptionsSay) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, RankTest, testing::ValuesIn(Ranks), RowName());
+INSTANTIATE_TEST_SUITE_P(, RankTest, testing::ValuesIn(kRanks), RowName());
 
 TEST_F(RoomMenusTest, PopUpWithNothingSelected) {
     // The right button neither selects nor needs a selection.
@@ -214,10 +214,10 @@ TEST_P(StatusItemTest, MarksAwayAndTellsTheRoom) {
     EXPECT_TRUE(boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(, StatusItemTest, testing::ValuesIn(StatusItems), RowName());
+INSTANTIATE_TEST_SUITE_P(, StatusItemTest, testing::ValuesIn(kStatusItems), RowName());
 
 TEST_F(RoomMenusTest, AfterAStatusItemTheAwayItemGoesBackOnline) {
-    const StatusItem& last = StatusItems[std::size(StatusItems) - 1];
+    const StatusItem& last = kStatusItems[std::size(kStatusItems) - 1];
     (room().*last.item)->trigger();
     ASSERT_FALSE(
         peer.waitForLine(relayedFrom(me, "PRIVMSG " + roomName + " " + action(last.said))).isEmpty());
@@ -267,7 +267,7 @@ TEST_P(SocialActionTest, IsSaidOfTheSelectedNick) {
         << said.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(, SocialActionTest, testing::ValuesIn(SocialActions), RowName());
+INSTANTIATE_TEST_SUITE_P(, SocialActionTest, testing::ValuesIn(kSocialActions), RowName());
 
 TEST_F(RoomMenusTest, TheOwnPaneShowsTheSocialAction) {
     select(other);

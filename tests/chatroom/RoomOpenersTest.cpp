@@ -53,7 +53,7 @@ template <typename T> std::function<QWidget*()> loadedWindow() {
     return [] { return static_cast<QWidget*>(T::loaded()); };
 }
 
-const Opener Openers[] = {
+const Opener kOpeners[] = {
     {"SmileyButton", [](Channel& c) { c.check1->click(); }, loadedWindow<frmSmileys>()},
     {"ColourButton", [](Channel& c) { c.check2->click(); }, loadedWindow<frmcolor>()},
     {"FontButton", [](Channel& c) { c.Command3->click(); }, loadedWindow<FontOption>()},
@@ -79,7 +79,7 @@ TEST_P(OpenerTest, ShowsItsWindow) {
     window->hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(, OpenerTest, testing::ValuesIn(Openers), RowName());
+INSTANTIATE_TEST_SUITE_P(, OpenerTest, testing::ValuesIn(kOpeners), RowName());
 
 TEST_F(RoomOpenersTest, PickersWriteIntoTheRoomsInputLine) {
     room().check1->click();
@@ -142,7 +142,7 @@ struct Refusal {
     const char* message;
 };
 
-const Refusal Refusals[] = {
+const Refusal kRefusals[] = {
     {"Self", "me", "You can't block yourself?"},
     {"Operator", "@oscar", "You can't block a Operator"},
     {"HalfOperator", "hal", "You can't block a Operator"},
@@ -163,7 +163,7 @@ TEST_P(RefusalTest, SaysWhyAndBlocksNobody) {
     EXPECT_EQ(IgnoreList::form().List1->count(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(, RefusalTest, testing::ValuesIn(Refusals), RowName());
+INSTANTIATE_TEST_SUITE_P(, RefusalTest, testing::ValuesIn(kRefusals), RowName());
 
 // With no operator in the room a plain member sorts first, and that first
 // entry is blocked from the pop-up like any other.

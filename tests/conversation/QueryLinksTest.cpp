@@ -31,7 +31,7 @@ struct Word {
     bool is;
 };
 
-const Word LinkWords[] = {
+const Word kLinkWords[] = {
     {"Http", "http://example.org/a", true},
     {"HttpInCapitals", "HTTP://EXAMPLE.ORG", true},
     {"Mailto", "mailto:bob@example.org", true},
@@ -56,9 +56,9 @@ TEST_P(LinkWordTest, IsALinkByItsStartOrEnd) {
     EXPECT_EQ(IsLinkWord(GetParam().word), GetParam().is) << GetParam().word;
 }
 
-INSTANTIATE_TEST_SUITE_P(, LinkWordTest, testing::ValuesIn(LinkWords), RowName());
+INSTANTIATE_TEST_SUITE_P(, LinkWordTest, testing::ValuesIn(kLinkWords), RowName());
 
-const Word PointerWords[] = {
+const Word kPointerWords[] = {
     {"Www", "www.example.org", true},
     {"Room", "#lobby", true},
     {"Server", "irc.example.net", true},
@@ -74,7 +74,7 @@ TEST_P(PointerWordTest, IsALinkARoomOrAServer) {
     EXPECT_EQ(IsPointerWord(GetParam().word), GetParam().is) << GetParam().word;
 }
 
-INSTANTIATE_TEST_SUITE_P(, PointerWordTest, testing::ValuesIn(PointerWords), RowName());
+INSTANTIATE_TEST_SUITE_P(, PointerWordTest, testing::ValuesIn(kPointerWords), RowName());
 
 // Words of a line in the pane, and the pointer over each.
 struct PointerOverWord {
@@ -83,7 +83,7 @@ struct PointerOverWord {
     int pointer;
 };
 
-const PointerOverWord PointersOverWords[] = {
+const PointerOverWord kPointersOverWords[] = {
     {"Server", "irc.example.net", 99}, {"PlainWord", "today", 1}, {"Room", "#lobby", 99},
     {"Www", "www.example.org", 99},    {"FirstWord", "try", 1},
 };
@@ -101,7 +101,7 @@ TEST_P(PointerTest, IsTheLinkHandOverRoomsServersAndLinks) {
     EXPECT_EQ(q.UnreadFlag, 0) << word;
 }
 
-INSTANTIATE_TEST_SUITE_P(, PointerTest, testing::ValuesIn(PointersOverWords), RowName());
+INSTANTIATE_TEST_SUITE_P(, PointerTest, testing::ValuesIn(kPointersOverWords), RowName());
 
 TEST_F(QueryLinksTest, DoubleClickOpensLinkWordsOnly) {
     Query& q = open("bob");

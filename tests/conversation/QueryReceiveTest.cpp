@@ -52,7 +52,7 @@ struct ReceivedText {
     int colour;    // of the line's first visible character
 };
 
-const ReceivedText ReceivedTexts[] = {
+const ReceivedText kReceivedTexts[] = {
     {"Action", Chr1 + "ACTION waves" + Chr1, " bob waves", 6},
     {"ActionWithoutItsEnd", Chr1 + "ACTION waves", " bob wave", 6}, // the last character goes, whatever it is
     {"TextWithBlanks", "  hello  ", " <bob>   hello",
@@ -82,7 +82,7 @@ TEST_P(ReceivedTextTest, PutTextShowsActionsAndTextAndAnswersVersion) {
     EXPECT_EQ(colourAt(*q.DataIn, lineStart + 1), rgb(c.colour)) << c.text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(, ReceivedTextTest, testing::ValuesIn(ReceivedTexts), RowName());
+INSTANTIATE_TEST_SUITE_P(, ReceivedTextTest, testing::ValuesIn(kReceivedTexts), RowName());
 
 TEST_F(QueryReceiveTest, OrdinaryTextIsBlackAfterTheBlueNick) {
     Query& q = open("bob");
@@ -126,7 +126,7 @@ struct Touch {
     void (*touch)(Query& q);
 };
 
-const Touch Touches[] = {
+const Touch kTouches[] = {
     {"MouseOverTheForm", [](Query& q) { moveMouseOver(q.centralWidget()); }},
     {"MouseOverTheInputLine", [](Query& q) { moveMouseOver(q.DataOut); }},
     {"MouseOverTheSendPicture", [](Query& q) { moveMouseOver(q.Image2); }},
@@ -159,6 +159,6 @@ TEST_P(TouchTest, EndsTheFlashing) {
     EXPECT_EQ(flashes.count(), 1) << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(, TouchTest, testing::ValuesIn(Touches), RowName());
+INSTANTIATE_TEST_SUITE_P(, TouchTest, testing::ValuesIn(kTouches), RowName());
 
 } // namespace

@@ -24,7 +24,7 @@ struct StyleCodes {
     bool textBold, textUnderlined;
 };
 
-const StyleCodes Styles[] = {
+const StyleCodes kStyles[] = {
     {"ColourAlone", "", "", "4", QColor(255, 0, 0), false, false},
     {"BoldUnderlinedAndColour", Chr2, Chr31, "12", QColor(0, 0, 255), true, true},
 };
@@ -50,7 +50,7 @@ TEST_P(EchoStyleTest, CarriesTheRoomsStyleCodes) {
     EXPECT_TRUE(q.DataOut->text().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(, EchoStyleTest, testing::ValuesIn(Styles), RowName());
+INSTANTIATE_TEST_SUITE_P(, EchoStyleTest, testing::ValuesIn(kStyles), RowName());
 
 TEST_F(QueryTest, TypedLineIsEchoedAsTyped) {
     Query& q = open("bob");
@@ -66,7 +66,7 @@ struct BlankLine {
     QString blanks;
 };
 
-const BlankLine BlankLines[] = {{"Empty", QString()}, {"Blanks", "   "}};
+const BlankLine kBlankLines[] = {{"Empty", QString()}, {"Blanks", "   "}};
 
 class BlankLineTest : public QueryTest, public testing::WithParamInterface<BlankLine> {};
 
@@ -82,7 +82,7 @@ TEST_P(BlankLineTest, EnterSendsNothing) {
     EXPECT_EQ(q.QueryHistoryPos, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(, BlankLineTest, testing::ValuesIn(BlankLines), RowName());
+INSTANTIATE_TEST_SUITE_P(, BlankLineTest, testing::ValuesIn(kBlankLines), RowName());
 
 TEST_F(QueryTest, SendPictureSendsLikeEnter) {
     Query& q = open("bob");

@@ -35,9 +35,9 @@
 
 namespace {
 
-constexpr int SplashMs = 2000;
+constexpr int kSplashMs = 2000;
 // Timers may fire a little early; the splash stays about two seconds.
-constexpr int SplashAtLeastMs = SplashMs * 9 / 10;
+constexpr int kSplashAtLeastMs = kSplashMs * 9 / 10;
 
 // Within the few pixels of the frame the offscreen platform draws around a
 // shown window.
@@ -66,8 +66,8 @@ TEST_F(StartUpTest, TheWholeStartAsAPersonMeetsIt) {
     frmSplash::form().show(); // what the program's main does
     EXPECT_TRUE(frmSplash::form().isVisible());
     EXPECT_TRUE(centred(frmSplash::form()));
-    ASSERT_TRUE(waitUntil([] { return Login::loaded() && Login::loaded()->isVisible(); }, SplashMs + 3000));
-    EXPECT_GE(clock.elapsed(), SplashAtLeastMs);
+    ASSERT_TRUE(waitUntil([] { return Login::loaded() && Login::loaded()->isVisible(); }, kSplashMs + 3000));
+    EXPECT_GE(clock.elapsed(), kSplashAtLeastMs);
     EXPECT_EQ(frmSplash::loaded(), nullptr);
     Login& login = *Login::loaded();
     EXPECT_TRUE(centred(login));
@@ -178,7 +178,7 @@ TEST_F(TwoProcessesTest, TheSecondShowsTheSplashAndEnds) {
     QProcess first;
     QString firstSaid;
     start(first);
-    ASSERT_TRUE(waitUntil([&] { return lockOwner() == first.processId(); }, SplashMs + 5000))
+    ASSERT_TRUE(waitUntil([&] { return lockOwner() == first.processId(); }, kSplashMs + 5000))
         << first.readAll().toStdString();
     ASSERT_TRUE(waitUntil([&] { return shownWindows(first, firstSaid).contains("Login"); }, 5000))
         << firstSaid.toStdString();
@@ -189,10 +189,10 @@ TEST_F(TwoProcessesTest, TheSecondShowsTheSplashAndEnds) {
     QElapsedTimer clock;
     clock.start();
     start(second);
-    ASSERT_TRUE(second.waitForFinished(SplashMs + 8000)) << second.readAll().toStdString();
+    ASSERT_TRUE(second.waitForFinished(kSplashMs + 8000)) << second.readAll().toStdString();
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_GE(clock.elapsed(), SplashAtLeastMs); // the splash had its two seconds
+    EXPECT_GE(clock.elapsed(), kSplashAtLeastMs); // the splash had its two seconds
     EXPECT_EQ(shownWindows(second, secondSaid), QStringList{"frmSplash"}) << secondSaid.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_EQ(lockOwner(), first.processId());
@@ -211,14 +211,14 @@ TEST_F(TwoProcessesTest, AnUnusableRuntimeFolderStillStartsOneInstance) {
     QProcess first;
     QString firstSaid;
     start(first);
-    ASSERT_TRUE(waitUntil([&] { return shownWindows(first, firstSaid).contains("Login"); }, SplashMs + 5000))
+    ASSERT_TRUE(waitUntil([&] { return shownWindows(first, firstSaid).contains("Login"); }, kSplashMs + 5000))
         << firstSaid.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);
 
     QProcess second;
     QString secondSaid;
     start(second);
-    ASSERT_TRUE(second.waitForFinished(SplashMs + 8000));
+    ASSERT_TRUE(second.waitForFinished(kSplashMs + 8000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(shownWindows(second, secondSaid), QStringList{"frmSplash"}) << secondSaid.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);

@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("instance-lock-test");
+const QString kName = QStringLiteral("instance-lock-test");
 
 // The id of a process that has ended and been reaped.
 pid_t deadProcessId() {
@@ -29,27 +29,27 @@ pid_t deadProcessId() {
 }
 
 TEST(InstanceLockTest, OneHolderAtATime) {
-    InstanceLock first(Name);
+    InstanceLock first(kName);
     ASSERT_TRUE(first.TryLock());
     EXPECT_TRUE(first.TryLock()); // asking again keeps it
-    InstanceLock second(Name);
+    InstanceLock second(kName);
     EXPECT_FALSE(second.TryLock());
     first.Release();
     EXPECT_TRUE(second.TryLock());
 }
 
 TEST(InstanceLockTest, LivesInTheRuntimeFolder) {
-    EXPECT_EQ(InstanceLock::LockFilePath(Name),
-              qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + Name + ".lock");
-    InstanceLock lock(Name);
+    EXPECT_EQ(InstanceLock::LockFilePath(kName),
+              qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + kName + ".lock");
+    InstanceLock lock(kName);
     ASSERT_TRUE(lock.TryLock());
-    EXPECT_TRUE(QFile::exists(InstanceLock::LockFilePath(Name)));
+    EXPECT_TRUE(QFile::exists(InstanceLock::LockFilePath(kName)));
 }
 
 // A lock file as a running instance leaves it: its process id and name, and
 // the machine's name.
 void writeLockFile(qint64 pid, const QDateTime& written) {
-    QFile file(InstanceLock::LockFilePath(Name));
+    QFile file(InstanceLock::LockFilePath(kName));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray::number(pid) + "\n" +
                QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n" +
@@ -59,16 +59,16 @@ void writeLockFile(qint64 pid, const QDateTime& written) {
 
 TEST(InstanceLockTest, ALockLeftByADeadProcessIsTakenOver) {
     writeLockFile(deadProcessId(), QDateTime::currentDateTime());
-    InstanceLock lock(Name);
+    InstanceLock lock(kName);
     EXPECT_TRUE(lock.TryLock());
     EXPECT_TRUE(lock.Held());
 }
 
 TEST(InstanceLockTest, ALongHeldLockOfARunningProcessStillCounts) {
     writeLockFile(QCoreApplication::applicationPid(), QDateTime::currentDateTime().addDays(-3));
-    InstanceLock lock(Name);
+    InstanceLock lock(kName);
     EXPECT_FALSE(lock.TryLock());
-    QFile::remove(InstanceLock::LockFilePath(Name));
+    QFile::remove(InstanceLock::LockFilePath(kName));
 }
 
 // A runtime folder (and a temp folder) of the test's choosing, put back after.
@@ -138,11 +138,11 @@ TEST_P(UnusableRuntimeTest, TheTempFolderHoldsTheLock) {
         GTEST_SKIP() << "folder permissions do not bind this user";
     useRuntime(place);
     useTemp(usableTemp());
-    InstanceLock first(Name);
+    InstanceLock first(kName);
     ASSERT_TRUE(first.TryLock());
     EXPECT_TRUE(first.Held());
-    EXPECT_TRUE(QFile::exists(InstanceLock::TempLockFilePath(Name)));
-    InstanceLock second(Name);
+    EXPECT_TRUE(QFile::exists(InstanceLock::TempLockFilePath(kName)));
+    InstanceLock second(kName);
     EXPECT_FALSE(second.TryLock());
     first.Release();
     EXPECT_TRUE(second.TryLock());
@@ -155,10 +155,10 @@ TEST_P(UnusableRuntimeTest, WithNoFolderForALockTheProgramStillStarts) {
         GTEST_SKIP() << "folder permissions do not bind this user";
     useRuntime(place);
     useTemp(missing());
-    InstanceLock lock(Name);
+    InstanceLock lock(kName);
     EXPECT_TRUE(lock.TryLock());
     EXPECT_FALSE(lock.Held());
-    EXPECT_TRUE(QDir::current().entryList({Name + "*"}).isEmpty()); // nor one in the working folder
+    EXPECT_TRUE(QDir::current().entryList({kName + "*"}).isEmpty()); // nor one in the working folder
 }
 
 INSTANTIATE_TEST_SUITE_P(, UnusableRuntimeTest,

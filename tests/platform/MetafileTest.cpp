@@ -50,16 +50,16 @@ std::vector<Record> records(const QByteArray& metafile) {
     return found;
 }
 
-constexpr qsizetype DibBitBltBitmapOffset = 22; // from the record's start
-constexpr qsizetype StretchDibBitmapOffset = 28;
+constexpr qsizetype kDibBitBltBitmapOffset = 22; // from the record's start
+constexpr qsizetype kStretchDibBitmapOffset = 28;
 
 qsizetype dibOffset(const QByteArray& metafile) {
-    return records(metafile).at(4).offset + DibBitBltBitmapOffset;
+    return records(metafile).at(4).offset + kDibBitBltBitmapOffset;
 }
 
 // A metafile whose only drawing is a STRETCHDIB of a hand-made DIB.
 QByteArray stretchDibMetafile(const QByteArray& dib, quint16 colourUsage = 0) {
-    QByteArray record(StretchDibBitmapOffset, '\0');
+    QByteArray record(kStretchDibBitmapOffset, '\0');
     putDword(record, 0, quint32((record.size() + dib.size()) / 2));
     putWord(record, 4, 0x0F43);
     putDword(record, 6, 0x00CC0020);
@@ -101,7 +101,7 @@ struct PictureSize {
     QSize size;
 };
 
-const PictureSize PictureSizes[] = {
+const PictureSize kPictureSizes[] = {
     {"Square", QSize(16, 16)},  {"Wide", QSize(20, 10)},   {"OnePixel", QSize(1, 1)},
     {"ThreeWide", QSize(3, 5)}, {"FiveWide", QSize(5, 2)},
 };
@@ -116,7 +116,7 @@ TEST_P(MetafileRoundTripTest, ReadingAWrittenMetafileGivesBackItsPixels) {
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), picture) << size.width() << "x" << size.height();
 }
 
-INSTANTIATE_TEST_SUITE_P(, MetafileRoundTripTest, testing::ValuesIn(PictureSizes), RowName());
+INSTANTIATE_TEST_SUITE_P(, MetafileRoundTripTest, testing::ValuesIn(kPictureSizes), RowName());
 
 TEST(MetafileTest, WritesTheRecordsOfABitmapDrawnIntoADiskMetafile) {
     const QByteArray metafile = WriteBitmapMetafile(pattern(20, 10));
@@ -155,7 +155,7 @@ TEST(MetafileTest, WritesTheRecordsOfABitmapDrawnIntoADiskMetafile) {
     EXPECT_EQ(word(metafile, dib + 14), 24);
     EXPECT_EQ(dword(metafile, dib + 16), 0u); // BI_RGB
     const qsizetype rowBytes = 60;            // 20 * 3, already a multiple of 4
-    EXPECT_EQ(list[4].words * 2, quint32(DibBitBltBitmapOffset + 40 + rowBytes * 10));
+    EXPECT_EQ(list[4].words * 2, quint32(kDibBitBltBitmapOffset + 40 + rowBytes * 10));
 }
 
 TEST(MetafileTest, StoresRowsBottomUpAsBlueGreenRed) {
@@ -188,7 +188,7 @@ TEST(MetafileTest, WritesNothingForPicturesItCannotCarry) {
     EXPECT_TRUE(WriteBitmapMetafile(QImage(kMetafileMaxPictureSide + 1, 1, QImage::Format_RGB32)).isEmpty());
 }
 
-const QRgb Red = qRgb(255, 0, 0), Blue = qRgb(0, 0, 255), Green = qRgb(0, 255, 0);
+const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255), kGreen = qRgb(0, 255, 0);
 
 // Hand-made bitmaps of the depths other than the written one, and their pixels.
 struct Bitmap {
@@ -198,18 +198,18 @@ struct Bitmap {
     int width;
 };
 
-const Bitmap Bitmaps[] = {
+const Bitmap kBitmaps[] = {
     // 1 bit, 3 wide, 2 rows bottom-up: rows padded to 4 bytes; top row 101, bottom 010.
     {"OneBit",
-     dibHeader(3, 2, 1, 0) + palette({Red, Blue}) + QByteArray("\x40\0\0\0\xA0\0\0\0", 8),
-     {Blue, Red, Blue, Red, Blue, Red},
+     dibHeader(3, 2, 1, 0) + palette({kRed, kBlue}) + QByteArray("\x40\0\0\0\xA0\0\0\0", 8),
+     {kBlue, kRed, kBlue, kRed, kBlue, kRed},
      3},
     // 4 bits with two palette entries used; index 1 then 0 on one row.
-    {"FourBit", dibHeader(2, 1, 4, 2) + palette({Red, Green}) + QByteArray("\x10\0\0\0", 4), {Green, Red}, 2},
+    {"FourBit", dibHeader(2, 1, 4, 2) + palette({kRed, kGreen}) + QByteArray("\x10\0\0\0", 4), {kGreen, kRed}, 2},
     // 8 bits, top-down (negative height): the first stored row is the top one.
     {"EightBitTopDown",
-     dibHeader(1, -2, 8, 3) + palette({Red, Green, Blue}) + QByteArray("\x02\0\0\0\x01\0\0\0", 8),
-     {Blue, Green},
+     dibHeader(1, -2, 8, 3) + palette({kRed, kGreen, kBlue}) + QByteArray("\x02\0\0\0\x01\0\0\0", 8),
+     {kBlue, kGreen},
      1},
     {"ThirtyTwoBit", dibHeader(1, 1, 32, 0) + QByteArray("\x30\x20\x10\xFF", 4), {qRgb(0x10, 0x20, 0x30)}, 1},
 };
@@ -228,7 +228,7 @@ TEST_P(MetafileBitmapTest, ReadsPaletteTopDownAndThirtyTwoBitBitmaps) {
     EXPECT_EQ(pixels, c.expected) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(, MetafileBitmapTest, testing::ValuesIn(Bitmaps), RowName());
+INSTANTIATE_TEST_SUITE_P(, MetafileBitmapTest, testing::ValuesIn(kBitmaps), RowName());
 
 // Where the damage goes in a valid metafile of 4 by 4 pixels: its bitmap
 // record, and the bitmap in it.
@@ -242,7 +242,7 @@ struct Damage {
     void (*damage)(QByteArray& metafile, const Places& at);
 };
 
-const Damage Damages[] = {
+const Damage kDamages[] = {
     {"Empty", [](QByteArray& m, const Places&) { m.clear(); }},
     {"HeaderOnly", [](QByteArray& m, const Places&) { m.truncate(18); }},
     {"LastByteMissing", [](QByteArray& m, const Places&) { m.chop(1); }},
@@ -271,7 +271,7 @@ TEST_P(MalformedMetafileTest, GivesANullImage) {
     EXPECT_TRUE(ReadBitmapMetafile(metafile).isNull()) << GetParam().name;
 }
 
-INSTANTIATE_TEST_SUITE_P(, MalformedMetafileTest, testing::ValuesIn(Damages), RowName());
+INSTANTIATE_TEST_SUITE_P(, MalformedMetafileTest, testing::ValuesIn(kDamages), RowName());
 
 TEST(MetafileTest, PalettesItCannotShowGiveANullImage) {
     // Palette indices into the device's palette: no colours to show them with.

@@ -151,11 +151,11 @@ TEST_F(PaneLayoutTest, OldLinesLeaveWithoutLayingOutTheOthers) {
     PaneLayout& layout = layoutOf(box);
     layout.layOutAll();
     const qint64 before = layout.paragraphsLaidOut();
-    constexpr int Lines = 200;
-    for (int k = 0; k < Lines; ++k)
+    constexpr int kLines = 200;
+    for (int k = 0; k < kLines; ++k)
         append(QString(" newer line %1\r\n").arg(k));
     EXPECT_EQ(box.document()->blockCount(), RichTextBox::kScrollbackLines);
-    EXPECT_LE(layout.paragraphsLaidOut() - before, 3 * Lines) << "the new line, the one after it, the first";
+    EXPECT_LE(layout.paragraphsLaidOut() - before, 3 * kLines) << "the new line, the one after it, the first";
 
     // The lines that stay are stacked without gaps, and the document ends after the last.
     QTextBlock block = box.document()->lastBlock();

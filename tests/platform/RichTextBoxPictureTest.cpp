@@ -76,7 +76,7 @@ struct PictureSize {
     QSizeF shown;
 };
 
-const PictureSize PictureSizes[] = {
+const PictureSize kPictureSizes[] = {
     {"ExtentAndGoal", "\\picw529\\pich265\\picwgoal300\\pichgoal150", {20, 10}},
     {"GoalScaled", "\\picwgoal600\\pichgoal300", {40, 20}}, // the goal may scale
     {"ExtentWithoutGoal", "\\picw1058\\pich529", {40, 20}}, // HIMETRIC extent when there is no goal
@@ -97,7 +97,7 @@ TEST_P(PictureSizeTest, ComesFromTheGoalElseTheExtentElseThePicture) {
     EXPECT_EQ(shown.size, c.shown) << c.goal;
 }
 
-INSTANTIATE_TEST_SUITE_P(, PictureSizeTest, testing::ValuesIn(PictureSizes), RowName());
+INSTANTIATE_TEST_SUITE_P(, PictureSizeTest, testing::ValuesIn(kPictureSizes), RowName());
 
 TEST_F(RichTextBoxPicture, TheSamePictureIsOneResourceHoweverOftenItIsShown) {
     const QString fragment = smiley16();
@@ -142,7 +142,7 @@ QString withGoal(const QString& hex) {
     return pictureFragment("\\picwgoal120\\pichgoal120", hex);
 }
 
-const MalformedFragment MalformedFragments[] = {
+const MalformedFragment kMalformedFragments[] = {
     {"OddDigitCount", [](const QString& valid) { return withGoal(valid.left(valid.size() - 1)); }},
     {"TruncatedMetafile", [](const QString& valid) { return withGoal(valid.left(valid.size() - 40)); }},
     {"NotHex", [](const QString& valid) { return withGoal("ZZ" + valid); }},
@@ -168,7 +168,7 @@ TEST_P(MalformedFragmentTest, InsertsNoPicture) {
     EXPECT_EQ(picturesIn(*box.document()).count, 0) << fragment.left(80).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(, MalformedFragmentTest, testing::ValuesIn(MalformedFragments), RowName());
+INSTANTIATE_TEST_SUITE_P(, MalformedFragmentTest, testing::ValuesIn(kMalformedFragments), RowName());
 
 TEST_F(RichTextBoxPicture, HexMayBeWrappedOnLines) {
     QString hex = hexOf(WriteBitmapMetafile(solid(2, 2, Qt::cyan)));

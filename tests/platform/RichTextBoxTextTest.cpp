@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr quint32 Red = 0x0000FF; // red + 256 * green + 65536 * blue
-constexpr quint32 Blue = 0xFF0000;
+constexpr quint32 kRed = 0x0000FF; // red + 256 * green + 65536 * blue
+constexpr quint32 kBlue = 0xFF0000;
 
 using RichTextBoxText = ShownRichTextBox;
 
@@ -24,9 +24,9 @@ TEST_F(RichTextBoxText, AppendedRunsKeepTheirFormatsWhileTheUserSelectsElsewhere
 
     const int start = box.TextLength();
     box.setSelStart(start);
-    box.setSelColor(Red);
+    box.setSelColor(kRed);
     box.setSelText("red");
-    box.setSelColor(Blue);
+    box.setSelColor(kBlue);
     box.setSelBold(true);
     box.setSelText("bold");
     box.setSelBold(false);
@@ -73,7 +73,7 @@ TEST_F(RichTextBoxText, WritingThroughTheSelPropertiesLeavesTheVisibleSelectionA
     box.setSelText("XY");
     box.setSelStart(0);
     box.setSelLength(1);
-    box.setSelColor(Red);
+    box.setSelColor(kRed);
     EXPECT_EQ(box.Text(), "abcdXY");
     EXPECT_EQ(box.textCursor().anchor(), 1);
     EXPECT_EQ(box.textCursor().position(), 3);
@@ -82,9 +82,9 @@ TEST_F(RichTextBoxText, WritingThroughTheSelPropertiesLeavesTheVisibleSelectionA
 TEST_F(RichTextBoxText, FormatSetWithNothingSelectedAppliesOnlyToWhatIsInsertedAfter) {
     append("plain");
     box.setSelBold(true);
-    box.setSelColor(Red);
+    box.setSelColor(kRed);
     EXPECT_TRUE(box.SelBold());
-    EXPECT_EQ(box.SelColor(), Red);
+    EXPECT_EQ(box.SelColor(), kRed);
     EXPECT_FALSE(formatAt(box, 4).font().bold());
     EXPECT_NE(formatAt(box, 4).foreground().color(), QColor(255, 0, 0));
 
@@ -117,7 +117,7 @@ struct ReverseColour {
     QColor foreground;
 };
 
-const ReverseColour ReverseColours[] = {{"Dark", Blue, QColor(Qt::white)},
+const ReverseColour kReverseColours[] = {{"Dark", kBlue, QColor(Qt::white)},
                                         {"Light", 0x00FFFFu, QColor(Qt::black)}};
 
 class ReverseTest : public RichTextBoxText, public testing::WithParamInterface<ReverseColour> {};
@@ -135,7 +135,7 @@ TEST_P(ReverseTest, ShowsTheColourBehindReadableText) {
     EXPECT_EQ(formatAt(box, 1).background().style(), Qt::NoBrush);
 }
 
-INSTANTIATE_TEST_SUITE_P(, ReverseTest, testing::ValuesIn(ReverseColours), RowName());
+INSTANTIATE_TEST_SUITE_P(, ReverseTest, testing::ValuesIn(kReverseColours), RowName());
 
 TEST_F(RichTextBoxText, FontNameAndSizeApplyToInsertedText) {
     box.setSelFontName("DejaVu Sans Mono");
@@ -153,7 +153,7 @@ struct LineBreak {
     QString text;
 };
 
-const LineBreak LineBreaks[] = {
+const LineBreak kLineBreaks[] = {
     {"CrLf", "a\r\nb", "a\nb"},
     {"Cr", "a\rb", "a\nb"},
     {"Lf", "a\nb", "a\nb"},
@@ -178,7 +178,7 @@ TEST_P(LineBreakTest, BecomesOneBreak) {
     EXPECT_EQ(box.TextRange(0, box.TextLength()), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(, LineBreakTest, testing::ValuesIn(LineBreaks), RowName());
+INSTANTIATE_TEST_SUITE_P(, LineBreakTest, testing::ValuesIn(kLineBreaks), RowName());
 
 TEST_F(RichTextBoxText, SelTextReplacesTheSelectionAndLeavesTheCursorAfterIt) {
     append("hello world");
@@ -199,7 +199,7 @@ struct Range {
     QString range;
 };
 
-const Range Ranges[] = {
+const Range kRanges[] = {
     {"Start", 0, 2, "ab"},         {"AcrossTheBreak", 1, 3, "b\nc"},
     {"PastTheEnd", 3, 99, "cd"},   {"NegativeStart", -5, 2, "ab"},
     {"StartPastTheEnd", 9, 2, ""}, {"NegativeLength", 2, -1, ""},
@@ -214,7 +214,7 @@ TEST_P(TextRangeTest, IsClippedToTheText) {
     EXPECT_EQ(box.TextRange(c.start, c.length), c.range) << c.start << "," << c.length;
 }
 
-INSTANTIATE_TEST_SUITE_P(, TextRangeTest, testing::ValuesIn(Ranges), RowName());
+INSTANTIATE_TEST_SUITE_P(, TextRangeTest, testing::ValuesIn(kRanges), RowName());
 
 TEST_F(RichTextBoxText, SelectionsAreClippedToTheText) {
     append("ab\r\ncd");

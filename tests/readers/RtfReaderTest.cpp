@@ -32,7 +32,7 @@ TEST_P(RtfReaderText, KeepsTheTextAndNothingElse) {
     EXPECT_EQ(piecesOf(GetParam().rtf), GetParam().read);
 }
 
-const TextCase TextCases[] = {
+const TextCase kTextCases[] = {
     {"PlainText", "{\\rtf1\\ansi hello world}", "hello world"},
     {"LineAndTabWords", "a\\par b\\line c\\tab d", "a\nb\nc\td"},
     {"EscapedSymbols", "\\\\ \\{ \\} \\~ \\'e9", QStringLiteral("\\ { } \u00A0 \u00E9")},
@@ -53,7 +53,7 @@ const TextCase TextCases[] = {
     {"AGroupInsideAPictureIsNotText", "{\\pict{\\*\\blipuid 1234}\\wmetafile8 00}", "[pict]"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, RtfReaderText, testing::ValuesIn(TextCases),
+INSTANTIATE_TEST_SUITE_P(Rows, RtfReaderText, testing::ValuesIn(kTextCases),
                          [](const testing::TestParamInfo<TextCase>& info) {
                              return std::string(info.param.name);
                          });

@@ -60,7 +60,7 @@ protected:
     }
 };
 
-const quint32 Black = 0, Red = rgb(255, 0, 0), Blue = rgb(0, 0, 255);
+const quint32 kBlack = 0, kRed = rgb(255, 0, 0), kBlue = rgb(0, 0, 255);
 
 // Texts with codes, and the runs of the line they write.
 struct CodedText {
@@ -69,20 +69,20 @@ struct CodedText {
     std::vector<Piece> runs;
 };
 
-const CodedText CodedTexts[] = {
-    {"Plain", "hello", {{" hello", Black}}},
-    {"Colour", Chr3 + "4red" + Chr3 + " plain", {{" ", Black}, {"red", Red}, {" plain", Black}}},
-    {"ColourAndBackground", Chr3 + "12,4x", {{" ", Black}, {"x", Blue}}},
-    {"ColourAndCommaAlone", Chr3 + "4,x", {{" ", Black}, {"x", Red}}},
-    {"CommaWithoutColour", Chr3 + ",x", {{" ,x", Black}}},
-    {"ThreeDigits", Chr3 + "123", {{" ", Black}, {"3", Blue}}},
-    {"ColourBeyondTheTable", Chr3 + "99a", {{" a", Black}}},
-    {"ColourTen", Chr3 + "10a", {{" ", Black}, {"a", rgb(0, 148, 144)}}},
-    {"Bold", Chr2 + "b" + Chr2 + "n", {{" ", Black}, {"b", Black, true}, {"n", Black}}},
-    {"Chr15IsBold", Chr15 + "b" + Chr3 + "4x", {{" ", Black}, {"b", Black, true}, {"x", Red, true}}},
-    {"Underline", Chr31 + "u" + Chr31 + "v", {{" ", Black}, {"u", Black, false, true}, {"v", Black}}},
-    {"ColourCodeBeforeAPunctuationMark", "end" + Chr3 + "!", {{" end!", Black}}},
-    {"ColourCodeAtTheEnd", "end" + Chr3 + "4", {{" end", Black}}},
+const CodedText kCodedTexts[] = {
+    {"Plain", "hello", {{" hello", kBlack}}},
+    {"Colour", Chr3 + "4red" + Chr3 + " plain", {{" ", kBlack}, {"red", kRed}, {" plain", kBlack}}},
+    {"ColourAndBackground", Chr3 + "12,4x", {{" ", kBlack}, {"x", kBlue}}},
+    {"ColourAndCommaAlone", Chr3 + "4,x", {{" ", kBlack}, {"x", kRed}}},
+    {"CommaWithoutColour", Chr3 + ",x", {{" ,x", kBlack}}},
+    {"ThreeDigits", Chr3 + "123", {{" ", kBlack}, {"3", kBlue}}},
+    {"ColourBeyondTheTable", Chr3 + "99a", {{" a", kBlack}}},
+    {"ColourTen", Chr3 + "10a", {{" ", kBlack}, {"a", rgb(0, 148, 144)}}},
+    {"Bold", Chr2 + "b" + Chr2 + "n", {{" ", kBlack}, {"b", kBlack, true}, {"n", kBlack}}},
+    {"Chr15IsBold", Chr15 + "b" + Chr3 + "4x", {{" ", kBlack}, {"b", kBlack, true}, {"x", kRed, true}}},
+    {"Underline", Chr31 + "u" + Chr31 + "v", {{" ", kBlack}, {"u", kBlack, false, true}, {"v", kBlack}}},
+    {"ColourCodeBeforeAPunctuationMark", "end" + Chr3 + "!", {{" end!", kBlack}}},
+    {"ColourCodeAtTheEnd", "end" + Chr3 + "4", {{" end", kBlack}}},
 };
 
 class CodedTextTest : public ColouredTextTest, public testing::WithParamInterface<CodedText> {};
@@ -91,7 +91,7 @@ TEST_P(CodedTextTest, CodesBecomeFormats) {
     EXPECT_EQ(write(GetParam().text), GetParam().runs) << GetParam().text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(, CodedTextTest, testing::ValuesIn(CodedTexts), RowName());
+INSTANTIATE_TEST_SUITE_P(, CodedTextTest, testing::ValuesIn(kCodedTexts), RowName());
 
 TEST_F(ColouredTextTest, ALineIsABlankTheTextAndALineEnd) {
     PutColouredText(box, "one");

@@ -25,7 +25,7 @@ struct TypedCommand {
     QString line;
 };
 
-const TypedCommand TypedCommands[] = {
+const TypedCommand kTypedCommands[] = {
     {"Msg", "#room", "msg bob hello there", "PRIVMSG bob :hello there"},
     {"Me", "#room", "me waves", "PRIVMSG #room :" + Chr1 + "ACTION waves" + Chr1},
     {"MeWithTheRoomsName", "#room", "me is in $chan", "PRIVMSG #room :" + Chr1 + "ACTION is in #room" + Chr1},
@@ -56,7 +56,7 @@ TEST_P(TypedCommandTest, ReturnsItsLine) {
     EXPECT_EQ(ParseCommand(c.target, c.text), c.line) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(, TypedCommandTest, testing::ValuesIn(TypedCommands), RowName());
+INSTANTIATE_TEST_SUITE_P(, TypedCommandTest, testing::ValuesIn(kTypedCommands), RowName());
 
 TEST_F(CommandParserTest, ActionsEchoIntoTheirWindow) {
     ParseCommand("#room", "me waves");

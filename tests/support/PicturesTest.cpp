@@ -28,7 +28,7 @@ struct PictureSize {
     const char* sizes;
 };
 
-const PictureSize PictureSizes[] = {
+const PictureSize kPictureSizes[] = {
     {"Square", QSize(16, 16), "\\picw423\\pich423\\picwgoal240\\pichgoal240"},
     {"Wide", QSize(20, 10), "\\picw529\\pich265\\picwgoal300\\pichgoal150"},
 };
@@ -73,7 +73,7 @@ TEST_P(PictureSizeTest, InsertPictureShowsThePictureAtItsSizeAtTheSelection) {
     EXPECT_EQ(shown.value<QImage>().convertToFormat(QImage::Format_RGB32), image);
 }
 
-INSTANTIATE_TEST_SUITE_P(, PictureSizeTest, testing::ValuesIn(PictureSizes), RowName());
+INSTANTIATE_TEST_SUITE_P(, PictureSizeTest, testing::ValuesIn(kPictureSizes), RowName());
 
 // The kinds of temporary file, and how many random characters their names take.
 struct TempFileKind {
@@ -82,7 +82,7 @@ struct TempFileKind {
     int randomCharacters;
 };
 
-const TempFileKind TempFileKinds[] = {{"Wmf", "WMF", 7}, {"Txt", "TXT", 7}, {"Html", "HTML", 6}};
+const TempFileKind kTempFileKinds[] = {{"Wmf", "WMF", 7}, {"Txt", "TXT", 7}, {"Html", "HTML", 6}};
 
 class TempFileNameTest : public testing::TestWithParam<TempFileKind> {};
 
@@ -103,6 +103,6 @@ TEST_P(TempFileNameTest, IsTwelveCharactersInTheTempFolder) {
     EXPECT_GT(seen.size(), 290) << "names are random";
 }
 
-INSTANTIATE_TEST_SUITE_P(, TempFileNameTest, testing::ValuesIn(TempFileKinds), RowName());
+INSTANTIATE_TEST_SUITE_P(, TempFileNameTest, testing::ValuesIn(kTempFileKinds), RowName());
 
 } // namespace

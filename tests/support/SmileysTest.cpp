@@ -222,7 +222,7 @@ struct CellSize {
     QSize size;
 };
 
-const CellSize CellSizes[] = {
+const CellSize kCellSizes[] = {
     {"Index0", 0, {18, 18}},   {"Index86", 86, {18, 18}}, {"Index89", 89, {18, 18}},
     {"Index16", 16, {69, 16}}, {"Index64", 64, {57, 15}}, {"Index58", 58, {42, 18}},
     {"Index78", 78, {33, 18}}, {"Index80", 80, {32, 18}}, {"Index65", 65, {30, 18}},
@@ -235,7 +235,7 @@ TEST_P(CellSizeTest, ThePictureHasTheSizeOfItsCellInThePicker) {
     EXPECT_EQ(SmileyTable()[ordinalOfIndex(c.index)].picture.size(), c.size) << c.index;
 }
 
-INSTANTIATE_TEST_SUITE_P(, CellSizeTest, testing::ValuesIn(CellSizes), RowName());
+INSTANTIATE_TEST_SUITE_P(, CellSizeTest, testing::ValuesIn(kCellSizes), RowName());
 
 // Runs written into a pane, and the pane with its pictures shown as [code].
 struct WrittenRuns {
@@ -244,7 +244,7 @@ struct WrittenRuns {
     std::string shown;
 };
 
-const WrittenRuns CodesInRuns[] = {
+const WrittenRuns kCodesInRuns[] = {
     {"InALine", {"a :) b"}, "a [:)] b"},
     {"TheLongerCodeFirst", {" :))"}, " [:))]"},
     {"TheLowerIndexFirst", {" ;))"}, " [;)])"},
@@ -269,7 +269,7 @@ TEST_P(CodesInRunsTest, BecomePicturesAsTheProgramReplacesThem) {
     EXPECT_EQ(shown(), c.shown) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(, CodesInRunsTest, testing::ValuesIn(CodesInRuns), RowName());
+INSTANTIATE_TEST_SUITE_P(, CodesInRunsTest, testing::ValuesIn(kCodesInRuns), RowName());
 
 TEST_F(SmileyPane, ACodeAtTheFirstCharacterStaysTextAndSoDoItsCopiesUntilItGoes) {
     append(":) hi :)");
@@ -371,7 +371,7 @@ struct LongLine {
     int runLength;       // the line is written in runs this long; 0 for one run
 };
 
-const LongLine LongLines[] = {
+const LongLine kLongLines[] = {
     {"CodesSideBySide", ":)", 1, 0},
     {"CodesThatCutEachOther", ";))", 1, 0},
     {"WordsAndCodes", " hi :D there (beer) ", 2, 0},
@@ -398,15 +398,15 @@ TEST_P(LongLineTest, ReplacingItsCodesCostsWorkInProportionToItsLength) {
     append(c.unit.repeated(40));
     ASSERT_TRUE(showsWhatTheRuleGives());
 
-    constexpr int Units = 1500;
-    const qint64 shortWork = write(c.unit.repeated(Units), c.runLength);
-    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), Units * c.picturesPerUnit);
-    const qint64 longWork = write(c.unit.repeated(4 * Units), c.runLength);
-    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 4 * Units * c.picturesPerUnit);
+    constexpr int kUnits = 1500;
+    const qint64 shortWork = write(c.unit.repeated(kUnits), c.runLength);
+    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), kUnits * c.picturesPerUnit);
+    const qint64 longWork = write(c.unit.repeated(4 * kUnits), c.runLength);
+    EXPECT_EQ(box.Text().count(QChar::ObjectReplacementCharacter), 4 * kUnits * c.picturesPerUnit);
     EXPECT_LE(longWork, 9 * shortWork / 2) << shortWork << " then " << longWork;
 }
 
-INSTANTIATE_TEST_SUITE_P(, LongLineTest, testing::ValuesIn(LongLines), RowName());
+INSTANTIATE_TEST_SUITE_P(, LongLineTest, testing::ValuesIn(kLongLines), RowName());
 
 // A long line of codes written by itself, outside any batch: its pictures go in
 // together and the line is laid out once, not once per picture.

@@ -67,7 +67,7 @@ struct Place {
     TwipsRect design;
 };
 
-const Place Places[] = {
+const Place kPlaces[] = {
     {"Index86", 86, {60, 105, 270, 270}},    {"Index69", 69, {3720, 465, 345, 270}},
     {"Index1", 1, {780, 825, 330, 270}},     {"Index76", 76, {3360, 1185, 300, 285}},
     {"Index80", 80, {3600, 1560, 480, 270}}, {"Index81", 81, {2280, 1920, 285, 285}},
@@ -86,7 +86,7 @@ TEST_P(PlaceTest, ThePictureSitsAtItsDesignPlace) {
     EXPECT_EQ(at.height, place.design.height);
 }
 
-INSTANTIATE_TEST_SUITE_P(, PlaceTest, testing::ValuesIn(Places), RowName());
+INSTANTIATE_TEST_SUITE_P(, PlaceTest, testing::ValuesIn(kPlaces), RowName());
 
 TEST_F(frmSmileysTest, TheGridHasItsDesignSize) {
     EXPECT_EQ(PixelsToTwips(picker().centralWidget()->width()), frmSmileys::kClientWidth);

@@ -57,7 +57,7 @@ struct SwatchLook {
     int top;
 };
 
-const SwatchLook SwatchLooks[] = {
+const SwatchLook kSwatchLooks[] = {
     {"Black", 1, "Black", QColor(0, 0, 0), 240, 120},
     {"DarkBlue", 2, "Dark Blue", QColor(0, 0, 128), 1320, 480},
     {"DarkPink", 6, "Dark Pink", QColor(192, 0, 192), 240, 1560},
@@ -80,7 +80,7 @@ TEST_P(SwatchTest, ShowsItsColourNameAndPlace) {
     EXPECT_EQ(at.height, 255);
 }
 
-INSTANTIATE_TEST_SUITE_P(, SwatchTest, testing::ValuesIn(SwatchLooks), RowName());
+INSTANTIATE_TEST_SUITE_P(, SwatchTest, testing::ValuesIn(kSwatchLooks), RowName());
 
 TEST_F(frmcolorTest, EverySwatchHasAColourOfItsOwn) {
     QSet<QRgb> fills;

@@ -53,7 +53,7 @@ struct ButtonSize {
     QSize pixels;
 };
 
-const ButtonSize ButtonSizes[] = {{"Small", xpButton::Small, QSize(73, 21)},
+const ButtonSize kButtonSizes[] = {{"Small", xpButton::Small, QSize(73, 21)},
                                   {"Big", xpButton::Big, QSize(78, 28)},
                                   {"Long", xpButton::Long, QSize(138, 28)}};
 
@@ -72,7 +72,7 @@ TEST_P(ButtonSizeTest, HasItsOwnFiveDistinctFaces) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, ButtonSizeTest, testing::ValuesIn(ButtonSizes), RowName());
+INSTANTIATE_TEST_SUITE_P(, ButtonSizeTest, testing::ValuesIn(kButtonSizes), RowName());
 
 TEST_F(xpButtonTest, UnknownSizeKeepsSizeAndPicturesButAppliesEnabling) {
     button.setButtonSize(xpButton::Small);
