@@ -27,12 +27,12 @@ void settle() {
 }
 
 void fillMembers(Channel& room, int count) {
-    room.Nicks.Clear();
+    room.Nicks.clear();
     static const char* prefixes[] = {"@", "%", "+", "", ""};
-    room.Nicks.BeginBatch();
+    room.Nicks.beginBatch();
     for (int k = 0; k < count; ++k)
         room.AddNick(QString::fromLatin1(prefixes[k % 5]) + QStringLiteral("member%1").arg(k));
-    room.Nicks.EndBatch();
+    room.Nicks.endBatch();
     settle();
 }
 

@@ -67,7 +67,7 @@ Channel& room() {
 // does not slow them down.
 void startAfresh(Channel& window) {
     G().MyNick = QStringLiteral("me");
-    window.Nicks.Clear();
+    window.Nicks.clear();
     window.ClearModes();
 }
 

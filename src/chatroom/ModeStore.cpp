@@ -1,6 +1,6 @@
 #include "chatroom/ModeStore.h"
 
-bool ModeStore::Add(const QString& letter) {
+bool ModeStore::add(const QString& letter) {
     for (int k = 0; k < m_count; ++k)
         if (m_modes[k].Mode == letter)
             return false;
@@ -10,7 +10,7 @@ bool ModeStore::Add(const QString& letter) {
     return true;
 }
 
-void ModeStore::Remove(const QString& letter) {
+void ModeStore::remove(const QString& letter) {
     for (int k = 0; k < m_count; ++k) {
         if (m_modes[k].Mode != letter)
             continue;
@@ -20,7 +20,7 @@ void ModeStore::Remove(const QString& letter) {
     }
 }
 
-void ModeStore::Clear() {
+void ModeStore::clear() {
     for (int k = 0; k < m_count; ++k)
         m_modes[k] = ModeEntry();
     m_count = 0;

@@ -13,10 +13,10 @@ struct ModeEntry {
 class ModeStore {
 public:
     // Adds a set letter; false when it is already there (nothing changes then).
-    bool Add(const QString& letter);
-    void Remove(const QString& letter);
-    // Forgets every letter; the storage is kept for the next Add.
-    void Clear();
+    bool add(const QString& letter);
+    void remove(const QString& letter);
+    // Forgets every letter; the storage is kept for the next add.
+    void clear();
     // "+" and the letters, with a sign wherever the set state changes; "" when empty.
     QString ModeString() const;
     int ModeCount() const { return m_count; }

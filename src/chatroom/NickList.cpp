@@ -1,6 +1,6 @@
 #include "chatroom/NickList.h"
 
-bool NickList::Add(const QString& name) {
+bool NickList::add(const QString& name) {
     QString spare;
     const QStringView nick = TextWithout(name, u"~&@%+", spare);
     // A name of prefixes alone would leave an entry that nothing could remove.
@@ -15,21 +15,21 @@ bool NickList::Add(const QString& name) {
     }
     entry.Nick = nick.size() == name.size() ? name : nick.toString();
     RoomMember* member = m_members.insertLater(RoomMember{m_nextId++, entry});
-    m_index.fileMemberAndItem(member, m_model.Add(NickWithPrefix(entry)));
+    m_index.fileMemberAndItem(member, m_model.add(NickWithPrefix(entry)));
     return true;
 }
 
 void NickList::list(const NickEntry& entry) {
-    m_index.fileItem(m_model.Add(NickWithPrefix(entry)));
+    m_index.fileItem(m_model.add(NickWithPrefix(entry)));
 }
 
 void NickList::unlist(NickListModel::Item* item) {
-    const int row = m_model.RowOf(*item);
+    const int row = m_model.rowOf(*item);
     m_index.unfileItem(item);
-    m_model.RemoveAt(row);
+    m_model.removeAt(row);
 }
 
-bool NickList::Remove(const QString& nick) {
+bool NickList::remove(const QString& nick) {
     RoomMember* member = m_index.firstMember(nick);
     if (!member)
         return false;
@@ -42,7 +42,7 @@ bool NickList::Remove(const QString& nick) {
     return true;
 }
 
-bool NickList::Rename(const QString& oldNick, const QString& newNick) {
+bool NickList::rename(const QString& oldNick, const QString& newNick) {
     // As with a name of prefixes alone, an empty nick could never be removed.
     if (newNick.isEmpty())
         return false;
@@ -58,7 +58,7 @@ bool NickList::Rename(const QString& oldNick, const QString& newNick) {
     // An item whose entry is gone keeps its text: there is no entry to show.
     if (member) {
         m_index.unfileItem(item);
-        m_model.ReplaceTextAt(m_model.RowOf(*item), NickWithPrefix(member->entry));
+        m_model.replaceTextAt(m_model.rowOf(*item), NickWithPrefix(member->entry));
         m_index.fileItem(item);
     }
     return true;
@@ -88,8 +88,8 @@ QString NickList::GetNick(int index) const {
     return index >= 1 && index <= NickCount() ? m_members.at(index - 1).entry.Nick : QString();
 }
 
-void NickList::Clear() {
+void NickList::clear() {
     m_index.clear();
     m_members.clear();
-    m_model.Clear();
+    m_model.clear();
 }

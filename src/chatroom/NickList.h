@@ -16,12 +16,12 @@ public:
 
     // A new entry from a name with rank prefixes, listed; false when nothing is
     // left of the name without its prefixes.
-    bool Add(const QString& name);
+    bool add(const QString& name);
     // Removes the first entry of nick (exact) and its item; true when an item went.
-    bool Remove(const QString& nick);
+    bool remove(const QString& nick);
     // Renames the first entry of oldNick (case ignored) and rewrites its item in
     // place; true when an item was rewritten.
-    bool Rename(const QString& oldNick, const QString& newNick);
+    bool rename(const QString& oldNick, const QString& newNick);
     // Sets a flag of the first entry of nick (exact) and lists the item anew.
     void SetFlag(const QString& nick, bool NickEntry::*flag, bool value);
     // The flag of the first entry of nick, case ignored; false without one.
@@ -30,10 +30,10 @@ public:
     QString GetNick(int index) const; // 1-based, in order of arrival
     int NickCount() const { return m_members.size(); }
     // Forgets the entries and the list together.
-    void Clear();
+    void clear();
 
-    void BeginBatch() { m_model.BeginBatch(); }
-    void EndBatch() { m_model.EndBatch(); }
+    void beginBatch() { m_model.beginBatch(); }
+    void endBatch() { m_model.endBatch(); }
 
 private:
     using ItemNick = NickIndex::ItemNick;

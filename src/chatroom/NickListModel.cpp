@@ -7,22 +7,22 @@
 NickListModel::NickListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 QModelIndex NickListModel::index(int row, int column, const QModelIndex& parent) const {
-    return row >= 0 && row < Count() && column == 0 && !parent.isValid() ? createIndex(row, column)
+    return row >= 0 && row < count() && column == 0 && !parent.isValid() ? createIndex(row, column)
                                                                          : QModelIndex();
 }
 
 int NickListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Count();
+    return parent.isValid() ? 0 : count();
 }
 
 QVariant NickListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= Count())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count())
         return QVariant();
     return m_items.at(index.row()).text;
 }
 
 // Rank prefixes sort before any name: "@" first, then "+", "~", "&".
-QString NickListModel::SortKey(const QString& text) {
+QString NickListModel::sortKey(const QString& text) {
     const auto rankOrder = [](QChar c) -> char16_t {
         switch (c.unicode()) {
         case u'@':
@@ -60,8 +60,8 @@ bool NickListModel::ByPlace::operator()(const Item& a, const Item& b) const {
     return a.seq < b.seq;
 }
 
-NickListModel::Item* NickListModel::Add(const QString& text) {
-    Item item{SortKey(text), m_nextSeq++, text};
+NickListModel::Item* NickListModel::add(const QString& text) {
+    Item item{sortKey(text), m_nextSeq++, text};
     if (!telling())
         return m_items.insertLater(std::move(item));
     const int row = m_items.rankOf(item);
@@ -71,12 +71,12 @@ NickListModel::Item* NickListModel::Add(const QString& text) {
     return added;
 }
 
-int NickListModel::RowOf(const Item& item) const {
+int NickListModel::rowOf(const Item& item) const {
     return m_items.rankOf(item);
 }
 
-void NickListModel::RemoveAt(int row) {
-    if (row < 0 || row >= Count())
+void NickListModel::removeAt(int row) {
+    if (row < 0 || row >= count())
         return;
     if (telling())
         beginRemoveRows(QModelIndex(), row, row);
@@ -85,19 +85,19 @@ void NickListModel::RemoveAt(int row) {
         endRemoveRows();
 }
 
-void NickListModel::ReplaceTextAt(int row, const QString& text) {
-    if (row < 0 || row >= Count())
+void NickListModel::replaceTextAt(int row, const QString& text) {
+    if (row < 0 || row >= count())
         return;
     m_items.at(row).text = text;
     if (telling())
         emit dataChanged(index(row), index(row));
 }
 
-QString NickListModel::TextAt(int row) const {
-    return row >= 0 && row < Count() ? m_items.at(row).text : QString();
+QString NickListModel::textAt(int row) const {
+    return row >= 0 && row < count() ? m_items.at(row).text : QString();
 }
 
-void NickListModel::Clear() {
+void NickListModel::clear() {
     if (telling())
         beginResetModel();
     m_items.clear();
@@ -105,12 +105,12 @@ void NickListModel::Clear() {
         endResetModel();
 }
 
-void NickListModel::BeginBatch() {
+void NickListModel::beginBatch() {
     if (m_batchDepth++ == 0)
         beginResetModel();
 }
 
-void NickListModel::EndBatch() {
+void NickListModel::endBatch() {
     if (m_batchDepth > 0 && --m_batchDepth == 0)
         endResetModel();
 }

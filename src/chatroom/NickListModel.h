@@ -34,20 +34,20 @@ public:
     // Lists text; the item stays where it is in memory until it is removed.
     // Whoever indexes items by their text unfiles one before it is removed or
     // rewritten.
-    Item* Add(const QString& text);
-    int RowOf(const Item& item) const;
-    void RemoveAt(int row);
-    void ReplaceTextAt(int row, const QString& text);
-    QString TextAt(int row) const;
-    int Count() const { return m_items.size(); }
-    void Clear();
+    Item* add(const QString& text);
+    int rowOf(const Item& item) const;
+    void removeAt(int row);
+    void replaceTextAt(int row, const QString& text);
+    QString textAt(int row) const;
+    int count() const { return m_items.size(); }
+    void clear();
 
     // Between these, the view is told of the changes once, at the end, and the
     // items added are sorted in together.
-    void BeginBatch();
-    void EndBatch();
+    void beginBatch();
+    void endBatch();
 
-    static QString SortKey(const QString& text);
+    static QString sortKey(const QString& text);
 
 private:
     bool telling() const { return m_batchDepth == 0; }

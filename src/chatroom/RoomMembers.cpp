@@ -9,21 +9,21 @@
 #include <QListView>
 
 void Channel::AddNick(const QString& name) {
-    if (!Nicks.Add(name))
+    if (!Nicks.add(name))
         return;
     TotalChatters += 1;
     showChatterCount(QStringLiteral("  "));
 }
 
 void Channel::RemoveNick(const QString& nick) {
-    if (!Nicks.Remove(nick))
+    if (!Nicks.remove(nick))
         return;
     TotalChatters -= 1;
     showChatterCount(QStringLiteral(" "));
 }
 
 void Channel::ChangeNck(const QString& oldNick, const QString& newNick) {
-    if (!Nicks.Rename(oldNick, newNick))
+    if (!Nicks.rename(oldNick, newNick))
         return;
     showInMain(Colour("03") + Bold(oldNick) +
                                  QStringLiteral(" is now known as ") + Chr2 + newNick);
@@ -33,16 +33,16 @@ QString Channel::lstNicksText() const {
     const QModelIndex current = lstNicks->currentIndex();
     if (!current.isValid() || !lstNicks->selectionModel()->isSelected(current))
         return QString();
-    return Nicks.model().TextAt(current.row());
+    return Nicks.model().textAt(current.row());
 }
 
 void Channel::AddMode(const QString& letter) {
-    if (Modes.Add(letter))
+    if (Modes.add(letter))
         Update();
 }
 
 void Channel::RemoveMode(const QString& letter) {
-    Modes.Remove(letter);
+    Modes.remove(letter);
     Update();
 }
 
@@ -58,23 +58,23 @@ void Channel::showChatterCount(const QString& gap) {
 
 void Channel::beginMemberBatch() {
     if (m_memberBatch++ == 0)
-        Nicks.BeginBatch();
+        Nicks.beginBatch();
 }
 
 void Channel::endMemberBatch() {
     if (--m_memberBatch > 0)
         return;
-    Nicks.EndBatch();
+    Nicks.endBatch();
     if (!m_countGap.isNull())
         showChatterCount(std::exchange(m_countGap, QString()));
 }
 
 void Channel::clearNickList() {
-    Nicks.Clear();
+    Nicks.clear();
 }
 
 void Channel::ClearModes() {
-    Modes.Clear();
+    Modes.clear();
 }
 
 void Channel::Update() {

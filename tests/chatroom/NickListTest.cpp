@@ -107,7 +107,7 @@ private:
     }
     // A new item goes after every item it does not sort before.
     void list(const QString& text) {
-        const QString key = NickListModel::SortKey(text);
+        const QString key = NickListModel::sortKey(text);
         const auto at = std::upper_bound(items.begin(), items.end(), key,
                                          [](const QString& k, const Item& item) { return k < item.key; });
         items.insert(at, Item{key, text});
@@ -190,8 +190,8 @@ protected:
         for (int k = 1; k <= store.NickCount(); ++k)
             ASSERT_EQ(store.GetNick(k), plain.nicks[static_cast<std::size_t>(k - 1)].Nick) << "step " << step;
         QStringList listed, expected;
-        for (int k = 0; k < store.model().Count(); ++k)
-            listed << store.model().TextAt(k);
+        for (int k = 0; k < store.model().count(); ++k)
+            listed << store.model().textAt(k);
         for (const PlainMembers::Item& item : plain.items)
             expected << item.text;
         ASSERT_EQ(listed, expected) << "step " << step;
@@ -210,17 +210,17 @@ TEST_P(NickListTest, KeepsWhatThePlainArrayAndListBoxKeep) {
         case 0:
         case 1: {
             const QString name = random() % 10 ? any(kPrefixes) + any(nicks) : any(kPrefixes);
-            ASSERT_EQ(store.Add(name), plain.add(name)) << name.toStdString();
+            ASSERT_EQ(store.add(name), plain.add(name)) << name.toStdString();
             break;
         }
         case 2: { // a names line: one batch
-            store.BeginBatch();
+            store.beginBatch();
             for (int k = static_cast<int>(random() % 4); k > 0; --k) {
                 const QString name = any(kPrefixes) + any(nicks);
-                store.Add(name);
+                store.add(name);
                 plain.add(name);
             }
-            store.EndBatch();
+            store.endBatch();
             break;
         }
         case 3:
@@ -228,12 +228,12 @@ TEST_P(NickListTest, KeepsWhatThePlainArrayAndListBoxKeep) {
         case 5:
         case 6: { // as many leave as arrive, so the room stays small
             const QString nick = any(nicks);
-            ASSERT_EQ(store.Remove(nick), plain.remove(nick)) << nick.toStdString();
+            ASSERT_EQ(store.remove(nick), plain.remove(nick)) << nick.toStdString();
             break;
         }
         case 7: {
             const QString oldNick = any(nicks), newNick = random() % 10 ? any(nicks) : QString();
-            ASSERT_EQ(store.Rename(oldNick, newNick), plain.rename(oldNick, newNick))
+            ASSERT_EQ(store.rename(oldNick, newNick), plain.rename(oldNick, newNick))
                 << (oldNick + " " + newNick).toStdString();
             break;
         }
@@ -263,14 +263,14 @@ TEST(NickListViewTest, ANamesLineTellsTheViewOnce) {
     QSignalSpy resets(&store.model(), &QAbstractItemModel::modelReset);
     QSignalSpy inserted(&store.model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(&store.model(), &QAbstractItemModel::rowsRemoved);
-    store.BeginBatch();
+    store.beginBatch();
     for (int k = 0; k < 500; ++k)
-        store.Add(QString("@member%1").arg(k, 3, 10, QChar('0')));
-    store.EndBatch();
+        store.add(QString("@member%1").arg(k, 3, 10, QChar('0')));
+    store.endBatch();
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(inserted.count(), 0);
-    store.Add("zed");
-    store.Remove("member007");
+    store.add("zed");
+    store.remove("member007");
     EXPECT_EQ(resets.count(), 1);
     ASSERT_EQ(inserted.count(), 1);
     EXPECT_EQ(inserted[0][1].toInt(), 500); // after every operator
