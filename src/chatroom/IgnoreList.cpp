@@ -44,7 +44,7 @@ QString IgnoreList::BlockEntry(const QString& nick) {
     return nick + QStringLiteral(" - Blocked");
 }
 
-bool IgnoreList::Holds(const QString& nick) const {
+bool IgnoreList::holds(const QString& nick) const {
     const QString entry = BlockEntry(nick).toLower();
     for (int k = 0; k < List1->count(); ++k)
         if (List1->item(k)->text().toLower() == entry)
@@ -52,7 +52,7 @@ bool IgnoreList::Holds(const QString& nick) const {
     return false;
 }
 
-void IgnoreList::AddEntry(const QString& nick) {
+void IgnoreList::addEntry(const QString& nick) {
     List1->addItem(BlockEntry(nick));
 }
 
@@ -67,7 +67,7 @@ void IgnoreList::cmdAdd_Click() {
         Dialogs::MsgBox(refusal, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Block"));
         return;
     }
-    AddEntry(nick);
+    addEntry(nick);
     Channel::form().SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Colour("4") + Chr2 + QStringLiteral("You've been ignored by ") +
                              G().MyNick + QStringLiteral("[Zendrin Messenger Xtreme]"));
 }
@@ -78,7 +78,7 @@ QString IgnoreList::refusalFor(const QString& nick) const {
     const Channel& room = Channel::form();
     if (room.isOp(nick) || room.isHalfOp(nick))
         return QStringLiteral("You can't block a Operator");
-    if (Holds(nick))
+    if (holds(nick))
         return QStringLiteral("Are you trying to add same nick?");
     return QString();
 }

@@ -20,9 +20,9 @@ public:
     // An entry of the list: nick & " - Blocked".
     static QString BlockEntry(const QString& nick);
     // The list holds nick's entry (compared in lower case).
-    bool Holds(const QString& nick) const;
+    bool holds(const QString& nick) const;
     // Appends nick's entry; nothing is sent and nothing is refused.
-    void AddEntry(const QString& nick);
+    void addEntry(const QString& nick);
 
     void cmdAdd_Click();
     void cmdRemove_Click();

@@ -69,9 +69,9 @@ void Channel::mnu_blocked_Click() {
     if (isOp(nick) || isHalfOp(nick))
         return refuse(QStringLiteral("You can't block a Operator"));
     IgnoreList& blocked = IgnoreList::form();
-    if (blocked.Holds(nick))
+    if (blocked.holds(nick))
         return refuse(QStringLiteral("Are you trying to add same nick?"));
-    blocked.AddEntry(nick);
+    blocked.addEntry(nick);
     SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Colour("4") + Chr2 +
              QStringLiteral("You've been ignored by ") + G().MyNick +
              QStringLiteral(" [Tazmir Korvu Messenger]"));

@@ -39,5 +39,5 @@ void Channel::ToggleBuddyList() {
 // No block list loaded yet means no nick is blocked.
 bool Channel::IsBlocked(const QString& nick) const {
     const IgnoreList* blocked = IgnoreList::loaded();
-    return blocked && blocked->Holds(nick);
+    return blocked && blocked->holds(nick);
 }

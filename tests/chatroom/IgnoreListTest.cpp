@@ -93,12 +93,12 @@ TEST_F(IgnoreListTest, ACancelledPromptAddsNothing) {
 // Entries compare in lower case; the window lasts the whole run.
 TEST_F(IgnoreListTest, EntriesRemoveClearAndClosing) {
     IgnoreList& list = IgnoreList::form();
-    list.AddEntry("Bob");
-    list.AddEntry("carol");
-    EXPECT_TRUE(list.Holds("bob"));
-    EXPECT_TRUE(list.Holds("CAROL"));
-    EXPECT_FALSE(list.Holds("bo"));
-    EXPECT_FALSE(list.Holds("Bob - Blocked"));
+    list.addEntry("Bob");
+    list.addEntry("carol");
+    EXPECT_TRUE(list.holds("bob"));
+    EXPECT_TRUE(list.holds("CAROL"));
+    EXPECT_FALSE(list.holds("bo"));
+    EXPECT_FALSE(list.holds("Bob - Blocked"));
 
     list.show();
     EXPECT_FALSE(list.close());
@@ -118,7 +118,7 @@ TEST_F(IgnoreListTest, EntriesRemoveClearAndClosing) {
 // A blocked nick has no conversation: its private lines show nowhere.
 TEST_F(IgnoreListTest, ABlockedNickOpensNoConversation) {
     EXPECT_FALSE(room().IsBlocked("bob")); // no block list loaded yet
-    IgnoreList::form().AddEntry("Bob");
+    IgnoreList::form().addEntry("Bob");
     EXPECT_TRUE(room().IsBlocked("BOB"));
     feed(":bob!b@h PRIVMSG me :hello");
     EXPECT_EQ(FindQueryIndex("bob"), -1);

@@ -125,7 +125,7 @@ protected:
 };
 
 TEST_F(BlockingFromTheListTest, APlainMemberIsBlockedAndNothingSelectedDoesNothing) {
-    EXPECT_TRUE(IgnoreList::form().Holds("ALICE"));
+    EXPECT_TRUE(IgnoreList::form().holds("ALICE"));
     EXPECT_FALSE(IgnoreList::form().isVisible()); // loaded hidden
     EXPECT_EQ(IgnoreList::form().List1->count(), 1);
 
@@ -180,7 +180,7 @@ TEST_F(RoomOpenersTest, TheFirstEntryIsBlockedFromThePopUp) {
     room().mnu_blocked->trigger();
     room().mnu_nicks->hide();
     EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(IgnoreList::form().Holds("aaron"));
+    EXPECT_TRUE(IgnoreList::form().holds("aaron"));
     EXPECT_EQ(IgnoreList::form().List1->count(), 1);
 }
 

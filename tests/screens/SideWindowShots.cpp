@@ -44,7 +44,7 @@ bool saveSideWindows(const QDir& folder) {
 
     IgnoreList& blocked = IgnoreList::form();
     for (const char* nick : {"troll", "spammer42", "Flooder"})
-        blocked.AddEntry(QString::fromLatin1(nick));
+        blocked.addEntry(QString::fromLatin1(nick));
     blocked.move(880, 80);
     blocked.show();
     return save(blocked, folder.filePath(QStringLiteral("block-list-window.png"))) && ok;
