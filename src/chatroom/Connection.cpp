@@ -49,7 +49,7 @@ void Channel::SendData(const QString& text) {
 void Channel::logTraffic(const QString& marker, const QString& text) {
     DebugWin* traffic = DebugWin::loaded();
     if (traffic && traffic->isVisible())
-        traffic->Append(marker + text + CrLf);
+        traffic->append(marker + text + CrLf);
 }
 
 void Channel::sock_DataArrival(qint64) {
@@ -86,7 +86,7 @@ void Channel::takeTurns() {
 void Channel::queueArrived(const QByteArray& data) {
     DebugWin* traffic = DebugWin::loaded();
     if (traffic && traffic->isVisible())
-        traffic->LogReceived(DecodeText(data));
+        traffic->logReceived(DecodeText(data));
     QList<QByteArray> pieces;
     QList<qsizetype> dropped;
     RecvBuffer.append(data, pieces, dropped);

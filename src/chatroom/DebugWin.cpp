@@ -16,7 +16,7 @@ DebugWin::DebugWin() {
     resize(640, 400);
 }
 
-void DebugWin::Append(const QString& text) {
+void DebugWin::append(const QString& text) {
     if (txtDataIn->document()->characterCount() + text.size() > kMaxLogLength)
         txtDataIn->clear();
     QTextCursor end(txtDataIn->document());
@@ -25,6 +25,6 @@ void DebugWin::Append(const QString& text) {
     txtDataIn->verticalScrollBar()->setValue(txtDataIn->verticalScrollBar()->maximum());
 }
 
-void DebugWin::LogReceived(const QString& data) {
-    Append(QStringLiteral(">> ") + data + CrLf);
+void DebugWin::logReceived(const QString& data) {
+    append(QStringLiteral(">> ") + data + CrLf);
 }

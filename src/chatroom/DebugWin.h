@@ -15,8 +15,8 @@ public:
     static DebugWin* loaded() { return FormSlot<DebugWin>::loaded(); }
 
     // Appends text, emptying the log first when it would pass its bound.
-    void Append(const QString& text);
-    void LogReceived(const QString& data);
+    void append(const QString& text);
+    void logReceived(const QString& data);
 
     QPlainTextEdit* txtDataIn = nullptr;
 
