@@ -99,7 +99,7 @@ void ChannelInfo::AddBEI(const QString& mask, const QString& setBy, const QStrin
         row->setText(WhenColumn, GeneralDateText(UnixTimeToDate(seconds)));
 }
 
-void ChannelInfo::ShowModalAndReturn() {
+void ChannelInfo::showModalAndReturn() {
     setWindowModality(Qt::ApplicationModal);
     show();
 }

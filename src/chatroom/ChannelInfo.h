@@ -20,7 +20,7 @@ public:
     void AddBEI(const QString& mask, const QString& setBy, const QString& time);
     // Shows the window modal to the other windows without a loop of its own, so
     // the caller (the receive loop) goes on at once.
-    void ShowModalAndReturn();
+    void showModalAndReturn();
 
     void cmdBans_Click();
     void cmdExcepts_Click();

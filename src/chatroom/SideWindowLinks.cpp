@@ -21,7 +21,7 @@ void Handlers::onListEntry(Channel&, const IrcMessage& msg) {
 void Handlers::onListEnd(Channel&, const IrcMessage&) {
     ChannelInfo& info = ChannelInfo::form();
     if (!info.isVisible())
-        info.ShowModalAndReturn();
+        info.showModalAndReturn();
     G().ListRequestFlag = 0;
 }
 

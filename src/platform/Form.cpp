@@ -35,7 +35,7 @@ void Form::Destroy() {
     deleteLater();
 }
 
-void Form::ShowModal() {
+void Form::showModal() {
     QPointer<Form> self(this);
     WaitScope wait;
     setWindowModality(Qt::ApplicationModal);

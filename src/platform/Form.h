@@ -22,7 +22,7 @@ public:
     bool isUnloading() const { return m_unloading; }
     // Shows the window and returns only when it is hidden or unloaded again,
     // or the program ends.
-    void ShowModal();
+    void showModal();
 
     // Called by the slot that hands the window out, once it may be referred to.
     virtual void Form_Load() {}
