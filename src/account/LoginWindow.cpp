@@ -174,7 +174,7 @@ void Login::Form_Load() {
     second.top = TwipsGeometry(*Picture1).top;
     SetTwipsGeometry(*Picture2, second);
     createTrayIcon();
-    if (!m_instance.TryLock()) {
+    if (!m_instance.tryLock()) {
         closeWhileLoading();
         return;
     }

@@ -7,10 +7,10 @@ InstanceLock::InstanceLock(const QString& programName) : m_programName(programNa
 
 InstanceLock::~InstanceLock() = default;
 
-bool InstanceLock::TryLock() {
-    if (Held())
+bool InstanceLock::tryLock() {
+    if (held())
         return true;
-    QStringList places{LockFilePath(m_programName), TempLockFilePath(m_programName)};
+    QStringList places{lockFilePath(m_programName), tempLockFilePath(m_programName)};
     places.removeAll(QString());
     places.removeDuplicates();
     for (const QString& path : places) {
@@ -38,19 +38,19 @@ InstanceLock::Attempt InstanceLock::tryLockAt(const QString& path) {
     return m_lock->error() == QLockFile::LockFailedError ? Attempt::HeldElsewhere : Attempt::NoLockHere;
 }
 
-void InstanceLock::Release() {
+void InstanceLock::release() {
     if (m_lock)
         m_lock->unlock();
 }
 
-QString InstanceLock::LockFilePath(const QString& programName) {
+QString InstanceLock::lockFilePath(const QString& programName) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
         return QDir(runtime).filePath(programName + QStringLiteral(".lock"));
-    return TempLockFilePath(programName);
+    return tempLockFilePath(programName);
 }
 
-QString InstanceLock::TempLockFilePath(const QString& programName) {
+QString InstanceLock::tempLockFilePath(const QString& programName) {
     const QString temp = QDir::tempPath(); // empty when TMPDIR names no folder
     if (temp.isEmpty())
         return {};

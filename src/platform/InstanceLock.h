@@ -15,16 +15,16 @@ public:
     // False only when another running process holds the lock. A folder where
     // no lock can be made (missing, not writable) is no sign of another
     // instance: the temp folder is tried next, and when no lock can be made
-    // there either the program runs without one (TryLock true, Held false).
-    bool TryLock();
-    void Release();
-    bool Held() const { return m_lock && m_lock->isLocked(); }
+    // there either the program runs without one (tryLock true, held false).
+    bool tryLock();
+    void release();
+    bool held() const { return m_lock && m_lock->isLocked(); }
 
     // Where the lock is looked for first: XDG_RUNTIME_DIR, else the temp folder.
-    static QString LockFilePath(const QString& programName);
+    static QString lockFilePath(const QString& programName);
     // The temp folder's lock; its name carries the user's id, as the temp
     // folder is shared. Empty when there is no temp folder.
-    static QString TempLockFilePath(const QString& programName);
+    static QString tempLockFilePath(const QString& programName);
 
 private:
     enum class Attempt { Taken, HeldElsewhere, NoLockHere };

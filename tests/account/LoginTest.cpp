@@ -447,7 +447,7 @@ TEST_F(LoginTest, AMissingRuntimeFolderIsNoOtherInstance) {
 
 TEST_F(LoginTest, AnotherInstanceClosesTheWindowWhileItLoads) {
     InstanceLock running(QStringLiteral("tazmir-korvu"));
-    ASSERT_TRUE(running.TryLock());
+    ASSERT_TRUE(running.tryLock());
     Login& login = Login::form();
     EXPECT_TRUE(login.ClosedWhileLoading());
     EXPECT_FALSE(login.isVisible());
@@ -458,9 +458,9 @@ TEST_F(LoginTest, AnotherInstanceClosesTheWindowWhileItLoads) {
 TEST_F(LoginTest, TheLockGoesWithTheWindow) {
     Login::form();
     InstanceLock other(QStringLiteral("tazmir-korvu"));
-    EXPECT_FALSE(other.TryLock());
+    EXPECT_FALSE(other.tryLock());
     ResetClient();
-    EXPECT_TRUE(other.TryLock());
+    EXPECT_TRUE(other.tryLock());
 }
 
 // Offscreen there is no notification area, so closing the window minimised

@@ -35,7 +35,7 @@ TEST_F(SplashTest, ShowsCentredThenHandsOverToTheSignInWindow) {
 
 TEST_F(SplashTest, ASecondStartShowsNothingAndEnds) {
     InstanceLock running(QStringLiteral("tazmir-korvu"));
-    ASSERT_TRUE(running.TryLock());
+    ASSERT_TRUE(running.tryLock());
     frmSplash::form().show();
     EXPECT_EQ(runEventLoop([] { frmSplash::form().Timer1_Timer(); }), 0);
     EXPECT_EQ(frmSplash::loaded(), nullptr);

@@ -30,26 +30,26 @@ pid_t deadProcessId() {
 
 TEST(InstanceLockTest, OneHolderAtATime) {
     InstanceLock first(kName);
-    ASSERT_TRUE(first.TryLock());
-    EXPECT_TRUE(first.TryLock()); // asking again keeps it
+    ASSERT_TRUE(first.tryLock());
+    EXPECT_TRUE(first.tryLock()); // asking again keeps it
     InstanceLock second(kName);
-    EXPECT_FALSE(second.TryLock());
-    first.Release();
-    EXPECT_TRUE(second.TryLock());
+    EXPECT_FALSE(second.tryLock());
+    first.release();
+    EXPECT_TRUE(second.tryLock());
 }
 
 TEST(InstanceLockTest, LivesInTheRuntimeFolder) {
-    EXPECT_EQ(InstanceLock::LockFilePath(kName),
+    EXPECT_EQ(InstanceLock::lockFilePath(kName),
               qEnvironmentVariable("XDG_RUNTIME_DIR") + "/" + kName + ".lock");
     InstanceLock lock(kName);
-    ASSERT_TRUE(lock.TryLock());
-    EXPECT_TRUE(QFile::exists(InstanceLock::LockFilePath(kName)));
+    ASSERT_TRUE(lock.tryLock());
+    EXPECT_TRUE(QFile::exists(InstanceLock::lockFilePath(kName)));
 }
 
 // A lock file as a running instance leaves it: its process id and name, and
 // the machine's name.
 void writeLockFile(qint64 pid, const QDateTime& written) {
-    QFile file(InstanceLock::LockFilePath(kName));
+    QFile file(InstanceLock::lockFilePath(kName));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray::number(pid) + "\n" +
                QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n" +
@@ -60,15 +60,15 @@ void writeLockFile(qint64 pid, const QDateTime& written) {
 TEST(InstanceLockTest, ALockLeftByADeadProcessIsTakenOver) {
     writeLockFile(deadProcessId(), QDateTime::currentDateTime());
     InstanceLock lock(kName);
-    EXPECT_TRUE(lock.TryLock());
-    EXPECT_TRUE(lock.Held());
+    EXPECT_TRUE(lock.tryLock());
+    EXPECT_TRUE(lock.held());
 }
 
 TEST(InstanceLockTest, ALongHeldLockOfARunningProcessStillCounts) {
     writeLockFile(QCoreApplication::applicationPid(), QDateTime::currentDateTime().addDays(-3));
     InstanceLock lock(kName);
-    EXPECT_FALSE(lock.TryLock());
-    QFile::remove(InstanceLock::LockFilePath(kName));
+    EXPECT_FALSE(lock.tryLock());
+    QFile::remove(InstanceLock::lockFilePath(kName));
 }
 
 // A runtime folder (and a temp folder) of the test's choosing, put back after.
@@ -139,13 +139,13 @@ TEST_P(UnusableRuntimeTest, TheTempFolderHoldsTheLock) {
     useRuntime(place);
     useTemp(usableTemp());
     InstanceLock first(kName);
-    ASSERT_TRUE(first.TryLock());
-    EXPECT_TRUE(first.Held());
-    EXPECT_TRUE(QFile::exists(InstanceLock::TempLockFilePath(kName)));
+    ASSERT_TRUE(first.tryLock());
+    EXPECT_TRUE(first.held());
+    EXPECT_TRUE(QFile::exists(InstanceLock::tempLockFilePath(kName)));
     InstanceLock second(kName);
-    EXPECT_FALSE(second.TryLock());
-    first.Release();
-    EXPECT_TRUE(second.TryLock());
+    EXPECT_FALSE(second.tryLock());
+    first.release();
+    EXPECT_TRUE(second.tryLock());
 }
 
 // Neither folder takes a lock: the program starts all the same, unlocked.
@@ -156,8 +156,8 @@ TEST_P(UnusableRuntimeTest, WithNoFolderForALockTheProgramStillStarts) {
     useRuntime(place);
     useTemp(missing());
     InstanceLock lock(kName);
-    EXPECT_TRUE(lock.TryLock());
-    EXPECT_FALSE(lock.Held());
+    EXPECT_TRUE(lock.tryLock());
+    EXPECT_FALSE(lock.held());
     EXPECT_TRUE(QDir::current().entryList({kName + "*"}).isEmpty()); // nor one in the working folder
 }
 
