@@ -117,11 +117,11 @@ void Login::ChkStartUp_Click() {
 }
 
 bool Login::writeStartupEntry() {
-    return StartAtLogin::WriteEntry(kStartupEntry, kProgramTitle, QCoreApplication::applicationFilePath());
+    return StartAtLogin::writeEntry(kStartupEntry, kProgramTitle, QCoreApplication::applicationFilePath());
 }
 
 void Login::removeStartupEntry() {
-    StartAtLogin::RemoveEntry(kStartupEntry);
+    StartAtLogin::removeEntry(kStartupEntry);
 }
 
 void Login::storeCredentials(const QString& nick, const QString& password) {

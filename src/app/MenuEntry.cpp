@@ -11,8 +11,8 @@
 namespace {
 
 QString filled(QString text, const QString& program) {
-    return text.replace(QStringLiteral("@KORVU_EXEC@"), DesktopEntry::ExecValue(program))
-        .replace(QStringLiteral("@KORVU_TRY_EXEC@"), DesktopEntry::StringValue(program));
+    return text.replace(QStringLiteral("@KORVU_EXEC@"), DesktopEntry::execValue(program))
+        .replace(QStringLiteral("@KORVU_TRY_EXEC@"), DesktopEntry::stringValue(program));
 }
 
 } // namespace

@@ -26,12 +26,12 @@ QString quotedArgument(const QString& argument) {
 
 namespace DesktopEntry {
 
-QString ExecValue(const QString& program) {
+QString execValue(const QString& program) {
     // A literal percent sign would start a field code.
-    return StringValue(quotedArgument(program).replace(QLatin1Char('%'), QStringLiteral("%%")));
+    return stringValue(quotedArgument(program).replace(QLatin1Char('%'), QStringLiteral("%%")));
 }
 
-QString StringValue(const QString& text) {
+QString stringValue(const QString& text) {
     QString out;
     for (QChar c : text) {
         switch (c.unicode()) {

@@ -10,10 +10,10 @@ namespace DesktopEntry {
 // The Exec= value that runs program without arguments: quoted when it holds a
 // reserved character, with ", `, $ and \ escaped inside the quotes, % doubled,
 // then escaped as every string value is.
-QString ExecValue(const QString& program);
+QString execValue(const QString& program);
 
 // A string value (Name=, TryExec=, ...): backslash, line end, tab and carriage
 // return escaped.
-QString StringValue(const QString& text);
+QString stringValue(const QString& text);
 
 } // namespace DesktopEntry

@@ -19,25 +19,25 @@ QString autostartFolder() {
 
 namespace StartAtLogin {
 
-QString EntryPath(const QString& fileName) {
+QString entryPath(const QString& fileName) {
     return QDir(autostartFolder()).filePath(fileName);
 }
 
-bool WriteEntry(const QString& fileName, const QString& title, const QString& program) {
+bool writeEntry(const QString& fileName, const QString& title, const QString& program) {
     if (!QDir().mkpath(autostartFolder()))
         return false;
-    QSaveFile file(EntryPath(fileName));
+    QSaveFile file(entryPath(fileName));
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") +
-                          DesktopEntry::StringValue(title) + QStringLiteral("\nExec=") +
-                          DesktopEntry::ExecValue(program) + QLatin1Char('\n');
+                          DesktopEntry::stringValue(title) + QStringLiteral("\nExec=") +
+                          DesktopEntry::execValue(program) + QLatin1Char('\n');
     file.write(entry.toUtf8());
     return file.commit();
 }
 
-bool RemoveEntry(const QString& fileName) {
-    const QString path = EntryPath(fileName);
+bool removeEntry(const QString& fileName) {
+    const QString path = entryPath(fileName);
     if (!QFileInfo(path).isFile() && !QFileInfo(path).isSymLink())
         return !QFileInfo::exists(path);
     return QFile::remove(path);

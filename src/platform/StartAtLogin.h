@@ -8,14 +8,14 @@
 namespace StartAtLogin {
 
 // The entry's file: the autostart folder and fileName (e.g. "tazmir-korvu.desktop").
-QString EntryPath(const QString& fileName);
+QString entryPath(const QString& fileName);
 
 // Writes the entry: Name= title, Exec= program (quoted as desktop entries
 // require). False when the folder cannot be created or the file not written.
-bool WriteEntry(const QString& fileName, const QString& title, const QString& program);
+bool writeEntry(const QString& fileName, const QString& title, const QString& program);
 
 // Removes that one file and nothing else. False when it stays (a missing file
 // is no failure).
-bool RemoveEntry(const QString& fileName);
+bool removeEntry(const QString& fileName);
 
 } // namespace StartAtLogin

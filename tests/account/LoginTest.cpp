@@ -49,7 +49,7 @@ void store(const QString& nick, const QString& password) {
 }
 
 QString entryPath() {
-    return StartAtLogin::EntryPath(Login::kStartupEntry);
+    return StartAtLogin::entryPath(Login::kStartupEntry);
 }
 
 // The value a settings key holds in the file, without writing a default back.
@@ -152,7 +152,7 @@ TEST_F(LoginTest, GuestAtLoadGivesWayToTheStoredNick) {
 TEST_F(LoginTest, OptionsThatDoNotReadAsFlags) {
     WriteSetting("irc", "Guest", "maybe");
     WriteSetting("load", "startup", "FALSE");
-    ASSERT_TRUE(StartAtLogin::WriteEntry(Login::kStartupEntry, "old", "/bin/true"));
+    ASSERT_TRUE(StartAtLogin::writeEntry(Login::kStartupEntry, "old", "/bin/true"));
     Login& login = Login::form();
     EXPECT_FALSE(G().bGuest);
     EXPECT_EQ(Login::CheckValue(login.check2), 0);
@@ -188,7 +188,7 @@ TEST_F(LoginTest, SignInConnectsAndStoresWhatTheBoxesSay) {
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
         QString::fromUtf8(entry.readAll())
-            .contains("\nExec=" + DesktopEntry::ExecValue(QCoreApplication::applicationFilePath()) + "\n"));
+            .contains("\nExec=" + DesktopEntry::execValue(QCoreApplication::applicationFilePath()) + "\n"));
 
     ASSERT_TRUE(waitForWelcome());
     EXPECT_TRUE(login.Label6->isVisibleTo(&login));
@@ -236,7 +236,7 @@ TEST_F(LoginTest, StartAtLoginFollowsItsBoxAtSignIn) {
     EXPECT_TRUE(QFile::exists(entryPath()));
     room().mnu_File_Connect_Click();           // cancel
     Login::SetCheckValue(login.ChkStartUp, 0); // its own handler removes the entry
-    ASSERT_TRUE(StartAtLogin::WriteEntry(Login::kStartupEntry, "again", "/bin/true"));
+    ASSERT_TRUE(StartAtLogin::writeEntry(Login::kStartupEntry, "again", "/bin/true"));
     login.cmdSignIn_Click(); // and the sign-in removes it too
     EXPECT_FALSE(QFile::exists(entryPath()));
     EXPECT_EQ(inFile("load", "startup"), "False");

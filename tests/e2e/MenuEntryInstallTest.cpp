@@ -74,7 +74,7 @@ TEST(MenuEntryInstallTest, ExecRunsTheInstalledProgramWhateverThePrefix) {
     const QString program = QDir(prefix).filePath("bin/tazmir-korvu");
     EXPECT_EQ(execArgument(keyOf(entry, "Exec")), program);
     EXPECT_EQ(unescaped(keyOf(entry, "TryExec")), program);
-    EXPECT_EQ(keyOf(entry, "Exec"), DesktopEntry::ExecValue(program)); // the start-at-login entry's rule
+    EXPECT_EQ(keyOf(entry, "Exec"), DesktopEntry::execValue(program)); // the start-at-login entry's rule
     EXPECT_FALSE(entry.contains('@')) << entry.toStdString();
 }
 

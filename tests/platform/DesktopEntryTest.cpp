@@ -15,7 +15,7 @@ struct ExecCase {
 class ExecValueTest : public testing::TestWithParam<ExecCase> {};
 
 TEST_P(ExecValueTest, QuotesAsDesktopEntriesRequire) {
-    EXPECT_EQ(DesktopEntry::ExecValue(GetParam().program), GetParam().exec);
+    EXPECT_EQ(DesktopEntry::execValue(GetParam().program), GetParam().exec);
 }
 
 // Inside quotes ", `, $ and \ take a backslash; then every backslash of the
@@ -31,8 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, ExecValueTest,
                          RowName());
 
 TEST(DesktopEntryTest, StringValuesEscapeTheirControlCharacters) {
-    EXPECT_EQ(DesktopEntry::StringValue("Tazmir Korvu"), "Tazmir Korvu");
-    EXPECT_EQ(DesktopEntry::StringValue("a\\b\nc\td\re \"$`"), "a\\\\b\\nc\\td\\re \"$`");
+    EXPECT_EQ(DesktopEntry::stringValue("Tazmir Korvu"), "Tazmir Korvu");
+    EXPECT_EQ(DesktopEntry::stringValue("a\\b\nc\td\re \"$`"), "a\\\\b\\nc\\td\\re \"$`");
 }
 
 } // namespace

@@ -31,25 +31,25 @@ protected:
 };
 
 TEST_F(StartAtLoginTest, WritesTheEntryAndRemovesOnlyIt) {
-    EXPECT_EQ(StartAtLogin::EntryPath(kEntry), autostart() + "/" + kEntry);
-    ASSERT_TRUE(StartAtLogin::WriteEntry(kEntry, "Tazmir Test", "/opt/korvu/tazmir-korvu"));
-    EXPECT_EQ(read(StartAtLogin::EntryPath(kEntry)),
+    EXPECT_EQ(StartAtLogin::entryPath(kEntry), autostart() + "/" + kEntry);
+    ASSERT_TRUE(StartAtLogin::writeEntry(kEntry, "Tazmir Test", "/opt/korvu/tazmir-korvu"));
+    EXPECT_EQ(read(StartAtLogin::entryPath(kEntry)),
               "[Desktop Entry]\nType=Application\nName=Tazmir Test\nExec=/opt/korvu/tazmir-korvu\n");
 
     QFile other(QDir(autostart()).filePath("other.desktop"));
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
-    EXPECT_TRUE(StartAtLogin::RemoveEntry(kEntry));
-    EXPECT_FALSE(QFile::exists(StartAtLogin::EntryPath(kEntry)));
+    EXPECT_TRUE(StartAtLogin::removeEntry(kEntry));
+    EXPECT_FALSE(QFile::exists(StartAtLogin::entryPath(kEntry)));
     EXPECT_TRUE(other.exists());
-    EXPECT_TRUE(StartAtLogin::RemoveEntry(kEntry)); // nothing left to remove is no failure
+    EXPECT_TRUE(StartAtLogin::removeEntry(kEntry)); // nothing left to remove is no failure
 }
 
 TEST_F(StartAtLoginTest, FailsWhereTheFolderCannotBeMade) {
     QFile blocker(autostart()); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_FALSE(StartAtLogin::WriteEntry(kEntry, "Tazmir Test", "/bin/true"));
+    EXPECT_FALSE(StartAtLogin::writeEntry(kEntry, "Tazmir Test", "/bin/true"));
     EXPECT_TRUE(QFileInfo(autostart()).isFile());
 }
 
@@ -63,7 +63,7 @@ TEST_F(StartAtLoginTest, FailsInAReadOnlyFolder) {
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         GTEST_SKIP() << "folder permissions do not bind this user";
     }
-    EXPECT_FALSE(StartAtLogin::WriteEntry(kEntry, "Tazmir Test", "/bin/true"));
+    EXPECT_FALSE(StartAtLogin::writeEntry(kEntry, "Tazmir Test", "/bin/true"));
     QFile::setPermissions(autostart(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
