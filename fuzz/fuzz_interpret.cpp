@@ -48,7 +48,7 @@ Channel& room() {
         app->installEventFilter(new OffTheScreen);
         RegisterWindows();
         SetPausesTakeNoTime(true); // a topic reply pauses 0.2 s; here it costs nothing
-        Dialogs::SetAnswerer([](const Dialogs::Request&) { return Dialogs::Reply{}; });
+        Dialogs::setAnswerer([](const Dialogs::Request&) { return Dialogs::Reply{}; });
         Login::form().Text1->setText(QStringLiteral("me"));
         Channel& channel = Channel::form();
         channel.show();

@@ -38,7 +38,7 @@ void Login::mnu_chatroom_Click() {
 // Any answer but No ends the program at once: no window's unload handling
 // runs and nothing more is sent to the server.
 void Login::mnu_Close_Click() {
-    const auto answer = Dialogs::MsgBox(
+    const auto answer = Dialogs::msgBox(
         QStringLiteral("Are you sure you want to exit TazmirKorvu Messenger?"), Dialogs::Buttons::YesNo,
         Dialogs::Icon::Question, QStringLiteral("Tazmir Korvu Messenger"));
     if (answer == Dialogs::Answer::No)

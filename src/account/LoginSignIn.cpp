@@ -30,7 +30,7 @@ void Login::DoSignIn() {
     room.Timer1.stop();
     trayMenu(); // the icon's menu carries the room window's entries from now on
     if (Text1->text().isEmpty()) {
-        Dialogs::MsgBox(QStringLiteral("Enter Your NickName"), Dialogs::Buttons::Ok,
+        Dialogs::msgBox(QStringLiteral("Enter Your NickName"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation, QStringLiteral("No NickName"));
         Text1->clear();
         Text1->setFocus();

@@ -29,7 +29,7 @@ void frmchange::Form_Unload(bool&) {
 
 void frmchange::cmdOK_Click() {
     if (Text1->text().isEmpty()) {
-        Dialogs::MsgBox(QStringLiteral("No NickName Given"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
+        Dialogs::msgBox(QStringLiteral("No NickName Given"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
                         QStringLiteral("Type A Nick Name"));
         return;
     }

@@ -16,7 +16,7 @@
 
 namespace {
 void tell(const QString& prompt, const QString& title) {
-    Dialogs::MsgBox(prompt, Dialogs::Buttons::Ok, Dialogs::Icon::None, title);
+    Dialogs::msgBox(prompt, Dialogs::Buttons::Ok, Dialogs::Icon::None, title);
 }
 } // namespace
 

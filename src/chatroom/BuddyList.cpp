@@ -116,7 +116,7 @@ void BuddyList::AddUsers(const QString& list) {
 
 void BuddyList::cmdAdd_Click() {
     QString nick =
-        Dialogs::InputBox(QStringLiteral("Enter a nickname to add"), QStringLiteral("Whois Online"));
+        Dialogs::inputBox(QStringLiteral("Enter a nickname to add"), QStringLiteral("Whois Online"));
     nick.remove(QLatin1Char(' '));
     if (nick.isEmpty())
         return;

@@ -76,7 +76,7 @@ void Channel::MakeVisible() {
 
 void Channel::Form_Unload(bool& cancel) {
     cancel = true;
-    const auto answer = Dialogs::MsgBox(
+    const auto answer = Dialogs::msgBox(
         QStringLiteral(
             "This will resize (minmize) messenger in system tray. Are you sure you want to to exit Tazmir "
             "Korvu Messenger ChatRoom? Messenger will be running in system tray."),

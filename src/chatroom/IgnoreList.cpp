@@ -60,11 +60,11 @@ void IgnoreList::addEntry(const QString& nick) {
 // part, and a nick blocked already is never added twice.
 void IgnoreList::cmdAdd_Click() {
     const QString nick =
-        Dialogs::InputBox(QStringLiteral("Add a nickname to IgnoreList"), QStringLiteral("IgnoreList"));
+        Dialogs::inputBox(QStringLiteral("Add a nickname to IgnoreList"), QStringLiteral("IgnoreList"));
     if (nick.isEmpty())
         return;
     if (const QString refusal = refusalFor(nick); !refusal.isEmpty()) {
-        Dialogs::MsgBox(refusal, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Block"));
+        Dialogs::msgBox(refusal, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Block"));
         return;
     }
     addEntry(nick);

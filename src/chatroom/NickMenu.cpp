@@ -62,7 +62,7 @@ void Channel::mnu_blocked_Click() {
     if (nick.isEmpty())
         return;
     const auto refuse = [](const QString& text) {
-        Dialogs::MsgBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Block"));
+        Dialogs::msgBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Block"));
     };
     if (nick == G().MyNick)
         return refuse(QStringLiteral("You can't block yourself?"));
@@ -81,7 +81,7 @@ void Channel::mnu_blocked_Click() {
 void Channel::mnu_nicks_kick_Click() {
     const QString nick = selectedNick();
     const std::optional<QString> reason =
-        Dialogs::InputBoxOrCancel(QStringLiteral("Why would you like to kick the user '") + nick +
+        Dialogs::inputBoxOrCancel(QStringLiteral("Why would you like to kick the user '") + nick +
                                       QStringLiteral("' from ") + RoomName() + QStringLiteral("?"),
                                   QStringLiteral("Kick User"));
     if (!reason)
@@ -150,7 +150,7 @@ void Channel::mnu_handshake_Click() {
 
 // An empty or cancelled answer still sends the action, with empty text.
 void Channel::mnu_ownaction_Click() {
-    sendAction(QStringLiteral("/me ") + Dialogs::InputBox(QStringLiteral("Type Your Own Action Message"),
+    sendAction(QStringLiteral("/me ") + Dialogs::inputBox(QStringLiteral("Type Your Own Action Message"),
                                                           QStringLiteral("Action Message")));
 }
 

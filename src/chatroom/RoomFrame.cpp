@@ -110,7 +110,7 @@ void Channel::mnu_File_changenick_Click() {
 
 void Channel::mnu_register_nickname_Click() {
     if (sock.State() != Winsock::sckConnected) {
-        Dialogs::MsgBox(
+        Dialogs::msgBox(
             QStringLiteral(
                 "Check Your Internet Connection. You are not connected to register your nickname."),
             Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Not Connected"));
@@ -124,7 +124,7 @@ void Channel::mnu_Homepage_Click() {
 }
 
 void Channel::closequery() {
-    const auto answer = Dialogs::MsgBox(
+    const auto answer = Dialogs::msgBox(
         QStringLiteral(
             "You cannot recieve/send any message with chatters. Make Sure You have close all the private "
             "message window - CLICK YES TO CLOSE ALL PRIVATE CHAT BOX Or CLICK NO TO CLOSE YOURSELF?"),

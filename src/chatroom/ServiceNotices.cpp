@@ -74,7 +74,7 @@ void Handlers::onNickMissing(Channel&, const IrcMessage&) {
 }
 
 void Handlers::onNickInvalid(Channel&, const IrcMessage&) {
-    Dialogs::MsgBox(QStringLiteral("Choose Another Nick"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
+    Dialogs::msgBox(QStringLiteral("Choose Another Nick"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
                     QStringLiteral("Invalid Name Or Nick Already In Use"));
     showUsenick();
 }
@@ -121,7 +121,7 @@ void Handlers::onCannotJoin(Channel& window, const IrcMessage& msg) {
     const QString reason =
         QStringLiteral("You cannot join ") + P(msg, 2, 2) + QStringLiteral(" : ") + P(msg, 3);
     window.showInMain(Colour("04") + reason);
-    Dialogs::MsgBox(reason, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Error"));
+    Dialogs::msgBox(reason, Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Error"));
     window.mnu_File_Disconnect_Click();
     Login& login = Login::form();
     login.stopSignIn();

@@ -52,7 +52,7 @@ void Channel::mnu_status_away_Click() {
     const QString caption = mnu_status_away->text();
     if (caption == kAwayCaption) {
         const QString reason =
-            Dialogs::InputBox(QStringLiteral("Type Your Away Message"), QStringLiteral("Away Message"));
+            Dialogs::inputBox(QStringLiteral("Type Your Away Message"), QStringLiteral("Away Message"));
         SendData(QStringLiteral("AWAY :") + reason);
         sendAction(QStringLiteral("/me has changed status: ") + reason);
         mnu_status_away->setText(kOnlineCaption);

@@ -25,11 +25,11 @@ void Query::LabelAction_Click() {
     if (target.isEmpty())
         target = m_queryNick;
     if (target == G().MyNick) {
-        Dialogs::MsgBox(QStringLiteral("Error"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
+        Dialogs::msgBox(QStringLiteral("Error"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
                         QStringLiteral("You cannot do that to yourself!"));
         return;
     }
-    const QString answer = Dialogs::InputBox(QStringLiteral("Type Your Own Action Message"),
+    const QString answer = Dialogs::inputBox(QStringLiteral("Type Your Own Action Message"),
                                              QStringLiteral("Action Message"));
     const QString line = ParseCommand(target, DropLeft(QStringLiteral("/me ") + answer, 1));
     if (!line.isEmpty())

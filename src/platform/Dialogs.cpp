@@ -45,7 +45,7 @@ std::optional<QString> askText(const Dialogs::Request& request) {
 
 } // namespace
 
-Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
+Dialogs::Answer Dialogs::msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
     Request request{false, prompt, title, buttons, icon, QString()};
     WaitScope wait;
     if (answerer())
@@ -53,7 +53,7 @@ Dialogs::Answer Dialogs::MsgBox(const QString& prompt, Buttons buttons, Icon ico
     return showMessage(request);
 }
 
-QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+QString Dialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
     WaitScope wait;
     if (answerer())
@@ -61,7 +61,7 @@ QString Dialogs::InputBox(const QString& prompt, const QString& title, const QSt
     return askText(request).value_or(QString());
 }
 
-std::optional<QString> Dialogs::InputBoxOrCancel(const QString& prompt, const QString& title,
+std::optional<QString> Dialogs::inputBoxOrCancel(const QString& prompt, const QString& title,
                                                  const QString& defaultText) {
     Request request{true, prompt, title, Buttons::Ok, Icon::None, defaultText};
     if (answerer()) {
@@ -71,6 +71,6 @@ std::optional<QString> Dialogs::InputBoxOrCancel(const QString& prompt, const QS
     return askText(request);
 }
 
-void Dialogs::SetAnswerer(Answerer replacement) {
+void Dialogs::setAnswerer(Answerer replacement) {
     answerer() = std::move(replacement);
 }

@@ -30,15 +30,15 @@ struct Reply {
 
 using Answerer = std::function<Reply(const Request&)>;
 
-Answer MsgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title);
+Answer msgBox(const QString& prompt, Buttons buttons, Icon icon, const QString& title);
 // The text typed, or "" when cancelled.
-QString InputBox(const QString& prompt, const QString& title, const QString& defaultText = QString());
+QString inputBox(const QString& prompt, const QString& title, const QString& defaultText = QString());
 // The same for a question where cancelling means "no": the text typed, or no
 // value when the box was cancelled. An answerer cancels by replying No.
-std::optional<QString> InputBoxOrCancel(const QString& prompt, const QString& title,
+std::optional<QString> inputBoxOrCancel(const QString& prompt, const QString& title,
                                         const QString& defaultText = QString());
 
 // Replaces the real boxes (nullptr restores them).
-void SetAnswerer(Answerer answerer);
+void setAnswerer(Answerer answerer);
 
 } // namespace Dialogs
