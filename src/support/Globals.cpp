@@ -11,6 +11,6 @@ Globals& Globals::the() {
     return instance();
 }
 
-void Globals::Reset() {
+void Globals::reset() {
     instance() = Globals();
 }

@@ -19,7 +19,7 @@ struct QuerySlot {
 
 // The values every window shares: settings read at load, the own nick and the
 // list-request flag. One object, reachable from everywhere; a test starts from
-// a fresh one with Reset().
+// a fresh one with reset().
 struct Globals {
     // Settings of the catalogue (filled when the windows load).
     QString ServerHost;
@@ -60,7 +60,7 @@ struct Globals {
     qint16 QueryCount = 0; // highest slot ever filled since the connection was made
 
     static Globals& the();
-    static void Reset();
+    static void reset();
 };
 
 inline Globals& G() {

@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         QFile::remove(SettingsFilePath());
         QFile::remove(AppSettingsFilePath());
-        Globals::Reset();
+        Globals::reset();
     }
     void writeFile(const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());

@@ -100,7 +100,7 @@ public:
     std::vector<StandInQuery*> created;
 
     StandInWindows() {
-        Globals::Reset();
+        Globals::reset();
         Windows::SetRoomLoader([this]() -> RoomWindow& { return room; });
         Windows::SetQueryFactory([this]() -> QueryWindow* {
             created.push_back(new StandInQuery);
@@ -110,7 +110,7 @@ public:
     ~StandInWindows() {
         for (int k = 1; k <= Globals::kMaxQueries; ++k)
             delete G().Queries[k].object.data();
-        Globals::Reset();
+        Globals::reset();
         Windows::SetRoomLoader(nullptr);
         Windows::SetQueryFactory(nullptr);
         registerTestedWindows();
