@@ -26,7 +26,7 @@ constexpr int kTicked = 1;
 constexpr int kGreyed = 2;
 
 const SettingRow& rowOf(bool Globals::*flag) {
-    for (const SettingRow& row : SignInSettingRows())
+    for (const SettingRow& row : signInSettingRows())
         if (std::get_if<bool Globals::*>(&row.variable) && std::get<bool Globals::*>(row.variable) == flag)
             return row;
     Q_UNREACHABLE();
@@ -36,7 +36,7 @@ const SettingRow& rowOf(bool Globals::*flag) {
 void saveFlag(const QCheckBox* box, bool Globals::*flag) {
     const SettingRow& row = rowOf(flag);
     G().*flag = Login::CheckValue(box) != kUnticked;
-    WriteSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key), BoolText(G().*flag));
+    WriteSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key), boolText(G().*flag));
 }
 
 } // namespace
@@ -62,12 +62,12 @@ void Login::SetCheckValue(QCheckBox* box, int value) {
 // The flags of the settings file into the boxes, in the order the load has
 // always taken: each box that changes runs its handler on the way.
 void Login::readOptions() {
-    const auto rows = SignInSettingRows(); // bRemNick, bRemPass, bStartup, bGuest
-    LoadSetting(rows[0]);
-    LoadSetting(rows[1]);
-    LoadSetting(rows[2]);
+    const auto rows = signInSettingRows(); // bRemNick, bRemPass, bStartup, bGuest
+    loadSetting(rows[0]);
+    loadSetting(rows[1]);
+    loadSetting(rows[2]);
     SetCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
-    LoadSetting(rows[3]);
+    loadSetting(rows[3]);
     SetCheckValue(check2, BoolToCheck(G().bGuest));
     SetCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
     SetCheckValue(check1, BoolToCheck(G().bRemPass));
@@ -79,8 +79,8 @@ void Login::readOptions() {
 void Login::Check3_Click() {
     switch (CheckValue(Check3)) {
     case kTicked:
-        Text1->setText(GetSetting(kCredentialsApp, kCredentialsSection, kNickKey, QString()));
-        Text2->setText(GetSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, QString()));
+        Text1->setText(getSetting(kCredentialsApp, kCredentialsSection, kNickKey, QString()));
+        Text2->setText(getSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, QString()));
         SetCheckValue(check1, kTicked);
         break;
     case kUnticked:
@@ -125,8 +125,8 @@ void Login::removeStartupEntry() {
 }
 
 void Login::storeCredentials(const QString& nick, const QString& password) {
-    SaveSetting(kCredentialsApp, kCredentialsSection, kNickKey, nick);
-    SaveSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, password);
+    saveSetting(kCredentialsApp, kCredentialsSection, kNickKey, nick);
+    saveSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, password);
 }
 
 void Login::SaveConnect() {

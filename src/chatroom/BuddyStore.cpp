@@ -18,10 +18,10 @@ QString entryKey(int index) {
 // entries stored (a hand-edited file) loads the entries there are.
 QStringList LoadBuddies() {
     qint32 count = 0;
-    ConvertSetting(GetSetting(kApp, kSection, kCountKey), count);
+    convertSetting(getSetting(kApp, kSection, kCountKey), count);
     QStringList nicks;
     for (int i = 0; i < count; ++i) {
-        const QString nick = GetSetting(kApp, kSection, entryKey(i));
+        const QString nick = getSetting(kApp, kSection, entryKey(i));
         if (nick.isNull())
             break;
         nicks << nick;
@@ -31,6 +31,6 @@ QStringList LoadBuddies() {
 
 void SaveBuddies(const QStringList& nicks) {
     for (int i = 0; i < nicks.size(); ++i)
-        SaveSetting(kApp, kSection, entryKey(i), nicks[i]);
-    SaveSetting(kApp, kSection, kCountKey, QString::number(nicks.size()));
+        saveSetting(kApp, kSection, entryKey(i), nicks[i]);
+    saveSetting(kApp, kSection, kCountKey, QString::number(nicks.size()));
 }

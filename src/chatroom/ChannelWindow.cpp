@@ -61,12 +61,12 @@ void Channel::Form_Load() {
     Text1->setText(QStringLiteral("6667"));
     Label7->setText(QSysInfo::machineHostName().left(kComputerNameBuffer - 1));
     Pause(0.01);
-    const auto rows = RoomSettingRows();
+    const auto rows = roomSettingRows();
     const QString typedNick = Login::form().typedNick();
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (k == rows.size() - 1)
             ColourCode = QStringLiteral("1");
-        LoadSetting(rows[k], typedNick);
+        loadSetting(rows[k], typedNick);
     }
 }
 

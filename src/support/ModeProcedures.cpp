@@ -30,7 +30,7 @@ void applyToRoom(RoomWindow& room, bool sign, const QString& letter, const QStri
     } else if (letter == u"l") {
         qint16 limit = 0;
         if (sign)
-            ConvertSetting(parameter, limit);
+            convertSetting(parameter, limit);
         room.setUserLimit(limit);
         sign ? room.AddMode(letter) : room.RemoveMode(letter);
     } else {

@@ -16,7 +16,7 @@ QString configFolder() {
 }
 
 ProfileFile appSettings() {
-    return ProfileFile(AppSettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return ProfileFile(appSettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QString appSection(const QString& appName, const QString& section) {
@@ -38,12 +38,12 @@ void convertNumber(const QString& text, Int& variable) {
 
 } // namespace
 
-QString SettingsFilePath() {
+QString settingsFilePath() {
     return QDir(configFolder()).filePath(QStringLiteral("settings.ini"));
 }
 
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const QString value = ProfileFile(SettingsFilePath()).read(section, key).value_or(defaultValue).left(kMaxValueLength);
+    const QString value = ProfileFile(settingsFilePath()).read(section, key).value_or(defaultValue).left(kMaxValueLength);
     if (!value.isEmpty())
         return value;
     WriteSetting(section, key, defaultValue);
@@ -51,34 +51,34 @@ QString ReadSetting(const QString& section, const QString& key, const QString& d
 }
 
 void WriteSetting(const QString& section, const QString& key, const QString& value) {
-    ProfileFile(SettingsFilePath()).write(section, key, value);
+    ProfileFile(settingsFilePath()).write(section, key, value);
 }
 
 int BoolToCheck(bool flag) {
     return flag ? 1 : 0;
 }
 
-QString AppSettingsFilePath() {
+QString appSettingsFilePath() {
     return QDir(configFolder()).filePath(QStringLiteral("appsettings.ini"));
 }
 
-QString GetSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue) {
+QString getSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue) {
     return appSettings().read(appSection(appName, section), key).value_or(defaultValue);
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value) {
+void saveSetting(const QString& appName, const QString& section, const QString& key, const QString& value) {
     appSettings().write(appSection(appName, section), key, value);
 }
 
-void DeleteSetting(const QString& appName, const QString& section, const QString& key) {
+void deleteSetting(const QString& appName, const QString& section, const QString& key) {
     appSettings().remove(appSection(appName, section), key);
 }
 
-void ConvertSetting(const QString& text, QString& variable) {
+void convertSetting(const QString& text, QString& variable) {
     variable = text;
 }
 
-void ConvertSetting(const QString& text, bool& variable) {
+void convertSetting(const QString& text, bool& variable) {
     const QString word = text.trimmed();
     if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
         variable = true;
@@ -94,14 +94,14 @@ void ConvertSetting(const QString& text, bool& variable) {
         variable = number != 0;
 }
 
-void ConvertSetting(const QString& text, qint16& variable) {
+void convertSetting(const QString& text, qint16& variable) {
     convertNumber(text, variable);
 }
 
-void ConvertSetting(const QString& text, qint32& variable) {
+void convertSetting(const QString& text, qint32& variable) {
     convertNumber(text, variable);
 }
 
-QString BoolText(bool flag) {
+QString boolText(bool flag) {
     return flag ? QStringLiteral("True") : QStringLiteral("False");
 }

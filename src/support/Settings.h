@@ -3,7 +3,7 @@
 #include <QString>
 
 // The settings file "settings.ini" in the user's configuration folder.
-QString SettingsFilePath();
+QString settingsFilePath();
 // The value of key in section; an empty value (or a missing key with an empty
 // default) has its default written back. Values are at most 254 characters.
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue);
@@ -14,16 +14,16 @@ int BoolToCheck(bool flag);
 // The per-user application settings (nickname, password, buddy list), kept apart
 // from the settings file in a file only the user can read. Application and
 // section names compare without case.
-QString AppSettingsFilePath();
-QString GetSetting(const QString& appName, const QString& section, const QString& key,
+QString appSettingsFilePath();
+QString getSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
-void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
-void DeleteSetting(const QString& appName, const QString& section, const QString& key);
+void saveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
+void deleteSetting(const QString& appName, const QString& section, const QString& key);
 
 // Text conversions of stored values. A value that does not convert leaves the
 // variable as it was.
-void ConvertSetting(const QString& text, QString& variable);
-void ConvertSetting(const QString& text, bool& variable);
-void ConvertSetting(const QString& text, qint16& variable);
-void ConvertSetting(const QString& text, qint32& variable);
-QString BoolText(bool flag); // "True" or "False"
+void convertSetting(const QString& text, QString& variable);
+void convertSetting(const QString& text, bool& variable);
+void convertSetting(const QString& text, qint16& variable);
+void convertSetting(const QString& text, qint32& variable);
+QString boolText(bool flag); // "True" or "False"

@@ -36,16 +36,16 @@ const std::array<SettingRow, 4> kSignInRows{{
 
 } // namespace
 
-std::span<const SettingRow> RoomSettingRows() {
+std::span<const SettingRow> roomSettingRows() {
     return kRoomRows;
 }
 
-std::span<const SettingRow> SignInSettingRows() {
+std::span<const SettingRow> signInSettingRows() {
     return kSignInRows;
 }
 
-void LoadSetting(const SettingRow& row, const QString& callerDefault) {
+void loadSetting(const SettingRow& row, const QString& callerDefault) {
     const QString fallback = row.defaultValue ? QString::fromUtf8(row.defaultValue) : callerDefault;
     const QString text = ReadSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key), fallback);
-    std::visit([&](auto member) { ConvertSetting(text, G().*member); }, row.variable);
+    std::visit([&](auto member) { convertSetting(text, G().*member); }, row.variable);
 }

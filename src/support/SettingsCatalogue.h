@@ -15,11 +15,11 @@ struct SettingRow {
 };
 
 // The eighteen keys the room window reads when it loads, in their order.
-std::span<const SettingRow> RoomSettingRows();
+std::span<const SettingRow> roomSettingRows();
 // The four sign-in flags, in the order the sign-in window reads them.
-std::span<const SettingRow> SignInSettingRows();
+std::span<const SettingRow> signInSettingRows();
 // Reads one row with ReadSetting and stores the converted value.
-void LoadSetting(const SettingRow& row, const QString& callerDefault = QString());
+void loadSetting(const SettingRow& row, const QString& callerDefault = QString());
 
 // The server our settings point at until the user sets one.
 inline constexpr const char* kDefaultServerHost = "127.0.0.1";

@@ -40,12 +40,12 @@ namespace {
 const QString kCredentials = QStringLiteral("TazmirKorvu");
 
 QString stored(const QString& key) {
-    return GetSetting(kCredentials, "main", key, "<none>");
+    return getSetting(kCredentials, "main", key, "<none>");
 }
 
 void store(const QString& nick, const QString& password) {
-    SaveSetting(kCredentials, "main", "name", nick);
-    SaveSetting(kCredentials, "main", "pass", password);
+    saveSetting(kCredentials, "main", "name", nick);
+    saveSetting(kCredentials, "main", "pass", password);
 }
 
 QString entryPath() {
@@ -54,7 +54,7 @@ QString entryPath() {
 
 // The value a settings key holds in the file, without writing a default back.
 QString inFile(const QString& section, const QString& key) {
-    QFile file(SettingsFilePath());
+    QFile file(settingsFilePath());
     if (!file.open(QIODevice::ReadOnly))
         return "<no file>";
     QString current;
@@ -92,7 +92,7 @@ TEST_F(LoginTest, FirstRunWithNoFiles) {
     EXPECT_EQ(login.Text1->text(), "");
     EXPECT_EQ(login.Text2->text(), "");
     // Reading the options writes nothing, and the entry waits for a sign-in.
-    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_FALSE(QFile::exists(entryPath()));
     EXPECT_EQ(login.mnu_Sign->text(), "Sign In");
     EXPECT_TRUE(login.Timer2.isActive());

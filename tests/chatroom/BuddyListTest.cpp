@@ -25,7 +25,7 @@
 namespace {
 
 QString stored(const QString& key) {
-    return GetSetting("Listsetup", "Sect", key);
+    return getSetting("Listsetup", "Sect", key);
 }
 
 class BuddyListTest : public ClientTest {
@@ -111,7 +111,7 @@ TEST_F(BuddyListTest, StoredListKeysOrderAndEveryChange) {
     EXPECT_EQ(stored("boty10"), "zed");
     EXPECT_EQ(stored("boty11"), "amy");
     EXPECT_EQ(stored("boty12"), "Bob");
-    EXPECT_EQ(GetSetting("LISTSETUP", "sect", "BOTY12"), "Bob");
+    EXPECT_EQ(getSetting("LISTSETUP", "sect", "BOTY12"), "Bob");
 
     destroyWindow();
     BuddyList& again = BuddyList::form();
@@ -172,11 +172,11 @@ class StoredCountTest : public BuddyListTest, public testing::WithParamInterface
 
 TEST_P(StoredCountTest, LoadsNoMoreThanIsStored) {
     const StoredCount& c = GetParam();
-    SaveSetting("Listsetup", "Sect", "boty10", "a");
-    SaveSetting("Listsetup", "Sect", "boty11", "b");
-    SaveSetting("Listsetup", "Sect", "boty12", "c");
+    saveSetting("Listsetup", "Sect", "boty10", "a");
+    saveSetting("Listsetup", "Sect", "boty11", "b");
+    saveSetting("Listsetup", "Sect", "boty12", "c");
     if (c.count)
-        SaveSetting("Listsetup", "Sect", "boty1", c.count);
+        saveSetting("Listsetup", "Sect", "boty1", c.count);
     EXPECT_EQ(LoadBuddies(), c.loaded) << (c.count ? c.count : "missing");
 }
 

@@ -99,8 +99,8 @@ TEST_F(StartUpTest, ASecondStartIdentifiesWithTheStoredPassword) {
     ASSERT_FALSE(owner.waitForLine(QRegularExpression(" registered\\.$")).isEmpty());
     ASSERT_TRUE(owner.quit());
     // What the first start stored, remembering both.
-    SaveSetting("TazmirKorvu", "main", "name", nick);
-    SaveSetting("TazmirKorvu", "main", "pass", "secret");
+    saveSetting("TazmirKorvu", "main", "name", nick);
+    saveSetting("TazmirKorvu", "main", "pass", "secret");
     WriteSetting("irc", "Password", "True");
     WriteSetting("connect", "autojoin", "#" + IrcTestServer::uniqueNick("back"));
 

@@ -11,24 +11,24 @@ namespace {
 class SettingsTest : public testing::Test {
 protected:
     void SetUp() override {
-        QFile::remove(SettingsFilePath());
-        QFile::remove(AppSettingsFilePath());
+        QFile::remove(settingsFilePath());
+        QFile::remove(appSettingsFilePath());
         Globals::reset();
     }
     void writeFile(const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());
-        QFile file(SettingsFilePath());
+        QDir().mkpath(QFileInfo(settingsFilePath()).absolutePath());
+        QFile file(settingsFilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
 };
 
 TEST_F(SettingsTest, NoFileGivesEveryDefaultAndCreatesNothing) {
-    for (const SettingRow& row : RoomSettingRows())
-        LoadSetting(row, "typed");
-    for (const SettingRow& row : SignInSettingRows())
-        LoadSetting(row);
-    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    for (const SettingRow& row : roomSettingRows())
+        loadSetting(row, "typed");
+    for (const SettingRow& row : signInSettingRows())
+        loadSetting(row);
+    EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_EQ(G().ServerHost, kDefaultServerHost);
     EXPECT_EQ(G().MyNick, "typed");
     EXPECT_EQ(G().FullName, "Tazmir Tazmir Tazmir Tazmir Korvu Messenger V 1.0");
@@ -52,7 +52,7 @@ TEST_F(SettingsTest, NoFileGivesEveryDefaultAndCreatesNothing) {
 TEST_F(SettingsTest, AnEmptyValueHasItsDefaultWrittenBack) {
     writeFile("[connect]\r\nautojoin=\r\n");
     EXPECT_EQ(ReadSetting("connect", "autojoin", "#Korvu"), "#Korvu");
-    QFile file(SettingsFilePath());
+    QFile file(settingsFilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "[connect]\r\nautojoin=#Korvu\r\n");
 }
@@ -66,8 +66,8 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepTheVariable) {
     writeFile("[display]\nfontsize=big\n[irc]\nmaxtexthistory=12.5\nwhoisquery=TRUE\n[connect]\nreconnect=maybe\n"
               "port=99999999999\n");
     G().ReconnectOn = true;
-    for (const SettingRow& row : RoomSettingRows())
-        LoadSetting(row, "me");
+    for (const SettingRow& row : roomSettingRows())
+        loadSetting(row, "me");
     EXPECT_EQ(G().FontSize, 10);
     EXPECT_EQ(G().MaxTextHistory, 12); // halves round to even
     EXPECT_TRUE(G().WhoisToQuery);
@@ -76,9 +76,9 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepTheVariable) {
 }
 
 TEST_F(SettingsTest, FlagsRoundTripAsTrueAndFalse) {
-    WriteSetting("load", "startup", BoolText(false));
+    WriteSetting("load", "startup", boolText(false));
     bool flag = true;
-    ConvertSetting(ReadSetting("load", "startup", "true"), flag);
+    convertSetting(ReadSetting("load", "startup", "true"), flag);
     EXPECT_FALSE(flag);
     EXPECT_EQ(ReadSetting("load", "startup", "true"), "False");
     EXPECT_EQ(BoolToCheck(true), 1);
@@ -86,14 +86,14 @@ TEST_F(SettingsTest, FlagsRoundTripAsTrueAndFalse) {
 }
 
 TEST_F(SettingsTest, ApplicationSettingsIgnoreTheCaseOfTheirNames) {
-    SaveSetting("Listsetup", "Sect", "boty1", "2");
-    EXPECT_EQ(GetSetting("ListSetup", "sect", "BOTY1"), "2");
-    EXPECT_EQ(GetSetting("TazmirKorvu", "main", "name", "none"), "none");
-    DeleteSetting("listsetup", "SECT", "boty1");
-    EXPECT_EQ(GetSetting("Listsetup", "Sect", "boty1"), "");
+    saveSetting("Listsetup", "Sect", "boty1", "2");
+    EXPECT_EQ(getSetting("ListSetup", "sect", "BOTY1"), "2");
+    EXPECT_EQ(getSetting("TazmirKorvu", "main", "name", "none"), "none");
+    deleteSetting("listsetup", "SECT", "boty1");
+    EXPECT_EQ(getSetting("Listsetup", "Sect", "boty1"), "");
     const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
                         QFileDevice::WriteOther;
-    EXPECT_FALSE(QFileInfo(AppSettingsFilePath()).permissions() & others);
+    EXPECT_FALSE(QFileInfo(appSettingsFilePath()).permissions() & others);
 }
 
 } // namespace

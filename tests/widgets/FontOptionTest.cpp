@@ -94,7 +94,7 @@ TEST_F(FontOptionTest, OkTakesTheChoiceForTheRunOnlyAndUnloads) {
     EXPECT_EQ(G().FontName, chosen);
     EXPECT_EQ(G().FontSize, 16);
     EXPECT_EQ(FontOption::loaded(), nullptr);
-    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    EXPECT_FALSE(QFile::exists(settingsFilePath()));
 }
 
 struct SizeCase {
