@@ -96,7 +96,7 @@ void ChannelInfo::AddBEI(const QString& mask, const QString& setBy, const QStrin
     bool isNumber = false;
     const qint32 seconds = time.toInt(&isNumber);
     if (isNumber)
-        row->setText(WhenColumn, GeneralDateText(UnixTimeToDate(seconds)));
+        row->setText(WhenColumn, generalDateText(UnixTimeToDate(seconds)));
 }
 
 void ChannelInfo::showModalAndReturn() {

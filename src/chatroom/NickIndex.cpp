@@ -44,26 +44,26 @@ void NickIndex::fileMember(RoomMember* member) {
 void NickIndex::fileMemberIn(Slot& slot, RoomMember* member) {
     const QString& nick = member->entry.Nick;
     slot.members.insert(member);
-    const QString folded = FoldedNick(nick);
+    const QString folded = foldedNick(nick);
     (folded == nick ? slot : slotOf(folded)).foldedMembers.insert(member);
 }
 
 void NickIndex::unfileMember(RoomMember* member) {
     const QString& nick = member->entry.Nick;
     unfile(nick, &Slot::members, member);
-    unfile(FoldedNick(nick), &Slot::foldedMembers, member);
+    unfile(foldedNick(nick), &Slot::foldedMembers, member);
 }
 
 void NickIndex::fileItem(Item* item) {
     QString spare;
-    const QStringView bare = TextWithout(item->text, kRanks, spare);
+    const QStringView bare = textWithout(item->text, kRanks, spare);
     fileItemIn(slotOf(bare), bare, item);
 }
 
 void NickIndex::fileItemIn(Slot& bareSlot, QStringView bare, Item* item) {
     QString spare[2];
-    const QStringView stripped = TextWithout(item->text, Modes, spare[0]);
-    const QStringView folded = FoldedNick(stripped, spare[1]);
+    const QStringView stripped = textWithout(item->text, Modes, spare[0]);
+    const QStringView folded = foldedNick(stripped, spare[1]);
     bareSlot.itemsWithoutRanks.insert(item);
     Slot& strippedSlot = stripped == bare ? bareSlot : slotOf(stripped);
     strippedSlot.itemsWithoutModes.insert(item);
@@ -74,16 +74,16 @@ void NickIndex::fileMemberAndItem(RoomMember* member, Item* item) {
     Slot& slot = slotOf(member->entry.Nick);
     fileMemberIn(slot, member);
     QString spare;
-    const QStringView bare = TextWithout(item->text, kRanks, spare);
+    const QStringView bare = textWithout(item->text, kRanks, spare);
     fileItemIn(bare == member->entry.Nick ? slot : slotOf(bare), bare, item);
 }
 
 void NickIndex::unfileItem(Item* item) {
     QString spare[3];
-    const QStringView stripped = TextWithout(item->text, Modes, spare[0]);
-    unfile(TextWithout(item->text, kRanks, spare[1]), &Slot::itemsWithoutRanks, item);
+    const QStringView stripped = textWithout(item->text, Modes, spare[0]);
+    unfile(textWithout(item->text, kRanks, spare[1]), &Slot::itemsWithoutRanks, item);
     unfile(stripped, &Slot::itemsWithoutModes, item);
-    unfile(FoldedNick(stripped, spare[2]), &Slot::foldedItems, item);
+    unfile(foldedNick(stripped, spare[2]), &Slot::foldedItems, item);
 }
 
 RoomMember* NickIndex::firstMember(const QString& nick) const {
@@ -92,12 +92,12 @@ RoomMember* NickIndex::firstMember(const QString& nick) const {
 }
 
 RoomMember* NickIndex::firstMemberIgnoringCase(const QString& nick) const {
-    const Slot* slot = find(FoldedNick(nick));
+    const Slot* slot = find(foldedNick(nick));
     return slot ? slot->foldedMembers.first() : nullptr;
 }
 
 NickIndex::Item* NickIndex::firstItem(ItemNick form, const QString& nick) const {
-    const Slot* slot = find(form == ItemNick::WithoutModesIgnoringCase ? FoldedNick(nick) : nick);
+    const Slot* slot = find(form == ItemNick::WithoutModesIgnoringCase ? foldedNick(nick) : nick);
     if (!slot)
         return nullptr;
     switch (form) {

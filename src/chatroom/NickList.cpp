@@ -2,7 +2,7 @@
 
 bool NickList::add(const QString& name) {
     QString spare;
-    const QStringView nick = TextWithout(name, u"~&@%+", spare);
+    const QStringView nick = textWithout(name, u"~&@%+", spare);
     // A name of prefixes alone would leave an entry that nothing could remove.
     if (nick.isEmpty())
         return false;

@@ -37,7 +37,7 @@ QString NickListModel::sortKey(const QString& text) {
             return 0;
         }
     };
-    QString key = FoldedNick(text);
+    QString key = foldedNick(text);
     if (std::none_of(key.cbegin(), key.cend(), rankOrder))
         return key; // shared with text when folding changed nothing
     for (QChar& c : key)

@@ -24,7 +24,7 @@ const QString Green = Colour("03");
 // A private line that has no conversation window, shown in the room pane with
 // its sender (the server's name where there is no nick).
 void showPrivateInRoom(Channel& window, const IrcMessage& msg, const QString& text) {
-    window.showInMain(PrivateTextLine(msg.Nick.isEmpty() ? msg.Prefix : msg.Nick, text));
+    window.showInMain(privateTextLine(msg.Nick.isEmpty() ? msg.Prefix : msg.Nick, text));
 }
 
 // Writes a topic into the topic box without the blank every pane line starts with.
@@ -56,7 +56,7 @@ void Handlers::onJoin(Channel& window, const IrcMessage& msg) {
 void Handlers::onPart(Channel& window, const IrcMessage& msg) {
     if (msg.Nick == G().MyNick)
         return;
-    Channel* room = roomOf(window, msg.Param(1));
+    Channel* room = roomOf(window, msg.param(1));
     if (!room)
         return;
     room->RemoveNick(msg.Nick);
@@ -66,7 +66,7 @@ void Handlers::onPart(Channel& window, const IrcMessage& msg) {
 
 // A names reply is one batch for the list, however many names it holds.
 void Handlers::onNames(Channel& window, const IrcMessage& msg) {
-    Channel* room = roomOf(window, msg.Param(3));
+    Channel* room = roomOf(window, msg.param(3));
     if (!room)
         return;
     room->beginMemberBatch();
@@ -197,7 +197,7 @@ void Handlers::onTopicSetter(Channel& window, const IrcMessage& msg) {
         return;
     bool isNumber = false;
     const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
-    const QString when = isNumber ? GeneralDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
+    const QString when = isNumber ? generalDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
     room->showInMain(Green + QStringLiteral("Topic set by ") + Bold(P(msg, 3, 3)) +
                                        QStringLiteral(" on ") + Bold(when));
 }

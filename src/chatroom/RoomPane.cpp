@@ -32,7 +32,7 @@ QColor inputColour(const QString& code) {
 
 // Room text from a user: its nick in colour 12, then two blanks before the text.
 QString roomTextLine(const QString& nick, const QString& text) {
-    return TrimBlanks(Colour("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 +
+    return trimBlanks(Colour("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 +
                       QStringLiteral(" ") + QStringLiteral(" ") + text);
 }
 
@@ -51,7 +51,7 @@ void Channel::DataOut_KeyPress(int& keyAscii) {
     DataOut->setFont(font);
     if (keyAscii != kKeyEnter)
         return;
-    if (TrimBlanks(DataOut->text()).isEmpty())
+    if (trimBlanks(DataOut->text()).isEmpty())
         return;
     keyAscii = 0;
     sendTypedLine();
@@ -61,7 +61,7 @@ void Channel::DataOut_KeyPress(int& keyAscii) {
 // without history, "IRC " lines as raw lines.
 void Channel::sendTypedLine() {
     const QString t = DataOut->text();
-    const QString s = TrimBlanks(t);
+    const QString s = trimBlanks(t);
     const QString style = outgoingStyle();
     if (s.startsWith(QLatin1Char('!'))) {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + t);

@@ -14,7 +14,7 @@ const QString kVersionReply = QStringLiteral("VERSION Zendrin Messenger for Wind
 } // namespace
 
 void Query::PutText(const QString& nick, const QString& text) {
-    putIncomingText(*DataIn, nick, text, PrivateTextLine,
+    putIncomingText(*DataIn, nick, text, privateTextLine,
                     [&] { Channel::form().CTCPReply(nick, kVersionReply); });
     PlaySoundFile(QStringLiteral("send.wav"));
     UnreadFlag = 1;

@@ -16,7 +16,7 @@ void Query::DataOut_KeyPress(int& keyAscii) {
     setWindowTitle(m_queryNick);
     if (keyAscii == kKeyEnter) {
         const QString text = DataOut->text();
-        if (TrimBlanks(text).isEmpty())
+        if (trimBlanks(text).isEmpty())
             return;
         keyAscii = 0;
         sendTypedLine(text);

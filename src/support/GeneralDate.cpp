@@ -20,7 +20,7 @@ QString timeWithSeconds(const QLocale& locale) {
 
 } // namespace
 
-QString GeneralDateText(const QDateTime& when, const QLocale& locale) {
+QString generalDateText(const QDateTime& when, const QLocale& locale) {
     return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            locale.toString(when.time(), timeWithSeconds(locale));
 }

@@ -7,4 +7,4 @@
 // A date and time in the desktop's general date form of locale: the short date,
 // a blank, then the time with its seconds. The value's own fields are shown, with
 // no change of time zone.
-QString GeneralDateText(const QDateTime& when, const QLocale& locale = QLocale());
+QString generalDateText(const QDateTime& when, const QLocale& locale = QLocale());

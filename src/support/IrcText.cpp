@@ -116,7 +116,7 @@ QString DropRight(const QString& text, int n) {
     return n >= text.size() ? QString() : text.left(text.size() - n);
 }
 
-QString TrimBlanks(const QString& text) {
+QString trimBlanks(const QString& text) {
     qsizetype start = 0;
     qsizetype end = text.size();
     while (start < end && text[start] == kBlank)

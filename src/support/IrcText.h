@@ -15,7 +15,7 @@ struct IrcMessage {
     QString Raw; // everything after the command word and its blank
 
     // Parameter k (1-based), "" when out of range.
-    QString Param(int k) const { return k >= 1 && k <= Params.size() ? Params[k - 1] : QString(); }
+    QString param(int k) const { return k >= 1 && k <= Params.size() ? Params[k - 1] : QString(); }
 };
 
 // Fills msg from one line (its LF already removed; a CR at the end is kept).
@@ -33,6 +33,6 @@ QString TextAfter(const QString& text, const QString& separator);
 QString DropLeft(const QString& text, int n);
 QString DropRight(const QString& text, int n);
 // Without leading and trailing blanks (only blanks: tabs and other white space stay).
-QString TrimBlanks(const QString& text);
+QString trimBlanks(const QString& text);
 // Removes every "@" and then every "+" from nick (in place) and returns it.
 QString StripNickModes(QString& nick);

@@ -54,18 +54,18 @@ QString foldedCopy(QStringView nick) {
 
 } // namespace
 
-QString FoldedNick(const QString& nick) {
+QString foldedNick(const QString& nick) {
     return foldsToItself(nick) ? nick : foldedCopy(nick);
 }
 
-QStringView FoldedNick(QStringView nick, QString& spare) {
+QStringView foldedNick(QStringView nick, QString& spare) {
     if (foldsToItself(nick))
         return nick;
     spare = foldedCopy(nick);
     return spare;
 }
 
-QStringView TextWithout(const QString& text, QStringView characters, QString& spare) {
+QStringView textWithout(const QString& text, QStringView characters, QString& spare) {
     // The characters to delete as a mask of the ASCII code units, when they are
     // all ASCII (the rank characters are): one test per character of text.
     quint64 mask[2] = {0, 0};

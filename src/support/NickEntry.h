@@ -19,10 +19,10 @@ QString NickWithPrefix(const NickEntry& entry);
 
 // The form under which spellings of one nick meet: two nicks are equal without
 // regard to case exactly when their folded forms are equal.
-QString FoldedNick(const QString& nick);
+QString foldedNick(const QString& nick);
 // The same as a view of nick when folding changes nothing, else built in spare.
-QStringView FoldedNick(QStringView nick, QString& spare);
+QStringView foldedNick(QStringView nick, QString& spare);
 
 // text with every one of characters deleted: a view of text while they only lead
 // it (a rank prefix), else built in spare.
-QStringView TextWithout(const QString& text, QStringView characters, QString& spare);
+QStringView textWithout(const QString& text, QStringView characters, QString& spare);

@@ -5,7 +5,7 @@
 
 // A private line as the conversation window shows it: the sender's nick in
 // colour 12 between angle brackets, then the text.
-inline QString PrivateTextLine(const QString& nick, const QString& text) {
-    return TrimBlanks(Colour("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 + Chr3 +
+inline QString privateTextLine(const QString& nick, const QString& text) {
+    return trimBlanks(Colour("12") + QStringLiteral("<") + nick + QStringLiteral(">") + Chr3 + Chr3 +
                       QStringLiteral(" ") + text);
 }

@@ -70,8 +70,8 @@ struct ListLine {
 const ListLine kListLines[] = {
     {"Ban",
      ":s 367 me #r a!*@* bob 1700000000",
-     {"a!*@*", "bob", GeneralDateText(UnixTimeToDate(1700000000))}},
-    {"Invitation", ":s 346 me #r inv!*@* carol 0", {"inv!*@*", "carol", GeneralDateText(UnixTimeToDate(0))}},
+     {"a!*@*", "bob", generalDateText(UnixTimeToDate(1700000000))}},
+    {"Invitation", ":s 346 me #r inv!*@* carol 0", {"inv!*@*", "carol", generalDateText(UnixTimeToDate(0))}},
     {"TimeNotANumber", ":s 348 me #r ex!*@* dave soon", {"ex!*@*", "dave", ""}},
     {"TimeBeyond32Bits", ":s 367 me #r big!*@* erin 4294967296", {"big!*@*", "erin", ""}},
     {"MaskAlone", ":s 367 me #r only!*@*", {"only!*@*", "", ""}},

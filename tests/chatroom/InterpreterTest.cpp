@@ -88,7 +88,7 @@ TEST_F(InterpreterTest, TopicBoxAndEntryLines) {
                           " Checking Your Internet Connection  Connecting please wait... \n"
                           " Topic is \"Welcome all\"\n");
     feed(":server 333 me #r bob 1700000000");
-    EXPECT_EQ(lastLine(), " Topic set by bob on " + GeneralDateText(UnixTimeToDate(1700000000)));
+    EXPECT_EQ(lastLine(), " Topic set by bob on " + generalDateText(UnixTimeToDate(1700000000)));
     feed(":server 333 me #r bob soon");
     EXPECT_EQ(lastLine(), " Topic set by bob on soon");
     feed(":bob!b@h TOPIC #r :New one");

@@ -21,7 +21,7 @@ class GeneralDate : public testing::TestWithParam<GeneralDateCase> {};
 // from the value as it is (no change to the local zone).
 TEST_P(GeneralDate, ShortDateThenTimeWithSeconds) {
     const GeneralDateCase& c = GetParam();
-    EXPECT_EQ(GeneralDateText(UnixTimeToDate(c.seconds), QLocale(QString::fromLatin1(c.locale))),
+    EXPECT_EQ(generalDateText(UnixTimeToDate(c.seconds), QLocale(QString::fromLatin1(c.locale))),
               QString::fromUtf8(c.shown));
 }
 
@@ -39,7 +39,7 @@ class GeneralDateZone : public testing::TestWithParam<const char*> {};
 
 TEST_P(GeneralDateZone, NeverShown) {
     const char* name = GetParam();
-    const QString shown = GeneralDateText(UnixTimeToDate(1700000000), QLocale(QString::fromLatin1(name)));
+    const QString shown = generalDateText(UnixTimeToDate(1700000000), QLocale(QString::fromLatin1(name)));
     for (const char* zone : {"UTC", "Coordinated", "GMT", "(", ")"})
         EXPECT_FALSE(shown.contains(QLatin1String(zone))) << name << ": " << shown.toStdString();
     EXPECT_EQ(shown, shown.trimmed()) << name;
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, GeneralDateZone,
 TEST(GeneralDateDefault, FollowsTheDefaultLocale) {
     const QLocale before;
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    EXPECT_EQ(GeneralDateText(UnixTimeToDate(1700000000)), QStringLiteral("14.11.23 22:13:20"));
+    EXPECT_EQ(generalDateText(UnixTimeToDate(1700000000)), QStringLiteral("14.11.23 22:13:20"));
     QLocale::setDefault(before);
 }
 

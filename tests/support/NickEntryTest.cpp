@@ -19,22 +19,22 @@ TEST(FoldedNickTest, FoldsEveryCodePointAsQtComparesWithoutCase) {
         if (c >= 0xD800 && c <= 0xDFFF)
             continue;
         const QString nick = codePoint(c) + "A";
-        const QString folded = FoldedNick(nick);
+        const QString folded = foldedNick(nick);
         ASSERT_EQ(folded, nick.toCaseFolded()) << std::hex << static_cast<unsigned>(c);
         QString spare;
-        ASSERT_EQ(FoldedNick(QStringView(nick), spare), folded) << std::hex << static_cast<unsigned>(c);
-        ASSERT_EQ(FoldedNick(codePoint(c)), codePoint(c).toCaseFolded())
+        ASSERT_EQ(foldedNick(QStringView(nick), spare), folded) << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(foldedNick(codePoint(c)), codePoint(c).toCaseFolded())
             << std::hex << static_cast<unsigned>(c);
     }
     const QString lone = QString(QChar(0xD801)) + "X" + QChar(0xDC00); // unpaired surrogates stay
-    EXPECT_EQ(FoldedNick(lone), lone.toCaseFolded());
+    EXPECT_EQ(foldedNick(lone), lone.toCaseFolded());
 }
 
 TEST(FoldedNickTest, AFoldedNickIsNotCopied) {
     const QString nick = "already~folded";
-    EXPECT_TRUE(FoldedNick(nick).isSharedWith(nick));
+    EXPECT_TRUE(foldedNick(nick).isSharedWith(nick));
     QString spare;
-    EXPECT_EQ(FoldedNick(QStringView(nick), spare).data(), nick.constData());
+    EXPECT_EQ(foldedNick(QStringView(nick), spare).data(), nick.constData());
     EXPECT_TRUE(spare.isNull());
 }
 
@@ -56,7 +56,7 @@ TEST_P(TextWithoutTest, DeletesEveryOneOfTheCharacters) {
     const WithoutCase& c = GetParam();
     const QString text = QString::fromUtf8(c.text);
     QString spare;
-    const QStringView left = TextWithout(text, c.characters, spare);
+    const QStringView left = textWithout(text, c.characters, spare);
     EXPECT_EQ(left.toString(), QString::fromUtf8(c.left));
     EXPECT_EQ(left.data() >= text.constData() && left.data() <= text.constData() + text.size(), c.viewOfText);
 }
