@@ -47,7 +47,7 @@ Channel& room() {
     static Channel* window = [] {
         app->installEventFilter(new OffTheScreen);
         RegisterWindows();
-        SetPausesTakeNoTime(true); // a topic reply pauses 0.2 s; here it costs nothing
+        setPausesTakeNoTime(true); // a topic reply pauses 0.2 s; here it costs nothing
         Dialogs::setAnswerer([](const Dialogs::Request&) { return Dialogs::Reply{}; });
         Login::form().Text1->setText(QStringLiteral("me"));
         Channel& channel = Channel::form();

@@ -102,7 +102,7 @@ void Channel::selectcolor(const QString& code) {
 }
 
 void Channel::CheckRTF(RichTextBox& rtb, int position, int added) {
-    ReplaceSmileyCodes(rtb, position, added);
+    replaceSmileyCodes(rtb, position, added);
 }
 
 void Channel::mnu_options_clear_Click() {

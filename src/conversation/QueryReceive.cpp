@@ -21,5 +21,5 @@ void Query::PutText(const QString& nick, const QString& text) {
 }
 
 void Query::CheckRTF(RichTextBox& rtb, int position, int added) {
-    ReplaceSmileyCodes(rtb, position, added);
+    replaceSmileyCodes(rtb, position, added);
 }

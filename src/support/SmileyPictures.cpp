@@ -6,7 +6,7 @@ static void registerSmileyPictures() {
     Q_INIT_RESOURCE(smileys);
 }
 
-QImage SmileyPicture(int index) {
+QImage smileyPicture(int index) {
     static const bool registered = (registerSmileyPictures(), true);
     (void)registered;
     const QImage picture(QStringLiteral(":/smileys/%1.png").arg(index, 2, 10, QLatin1Char('0')));

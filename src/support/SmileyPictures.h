@@ -7,4 +7,4 @@
 // drawing. The pictures are drawn by scripts/make-smiley-pictures into
 // resources/smileys/ and compiled in. An index without a smiley gives an empty
 // 18x18 picture.
-QImage SmileyPicture(int index);
+QImage smileyPicture(int index);

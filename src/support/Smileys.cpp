@@ -367,7 +367,7 @@ private:
 
 Smiley smileyOf(const SmileyCode& entry) {
     const QString code = QString::fromUtf16(entry.code);
-    return {entry.index, code, SmileyPicture(entry.index),
+    return {entry.index, code, smileyPicture(entry.index),
             entry.index == kIndexWithoutToolTip ? QString() : code};
 }
 
@@ -383,14 +383,14 @@ const std::vector<Smiley>& SmileyTable() {
     return table;
 }
 
-qint64 SmileyReplacementWork() {
+qint64 smileyReplacementWork() {
     return work;
 }
 
 // Our own replacements need no second look: the pass that makes them accounts
 // for them.
 // The pictures of one change are laid out together, once they are all in.
-void ReplaceSmileyCodes(RichTextBox& rtb, int position, int added) {
+void replaceSmileyCodes(RichTextBox& rtb, int position, int added) {
     if (BusyBox::isBusy(rtb))
         return;
     BusyBox busy(rtb);

@@ -23,8 +23,8 @@ const std::vector<Smiley>& SmileyTable();
 // whole text from the lowest index after every replacement (a code at the very
 // first character of the text is never replaced, and nor are later copies of
 // it while it stands there). Only the changed stretch is read.
-void ReplaceSmileyCodes(RichTextBox& rtb, int position, int added);
+void replaceSmileyCodes(RichTextBox& rtb, int position, int added);
 
 // Characters of pane text the replacement has scanned, and looked at again while
 // weighing the codes found, since the program started: a measure of its work.
-qint64 SmileyReplacementWork();
+qint64 smileyReplacementWork();

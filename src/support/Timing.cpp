@@ -31,7 +31,7 @@ void Pause(double seconds) {
     }
 }
 
-void SetPausesTakeNoTime(bool on) {
+void setPausesTakeNoTime(bool on) {
     pausesTakeNoTime() = on;
 }
 

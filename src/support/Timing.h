@@ -9,6 +9,6 @@ void Pause(double seconds);
 // Where pauses must cost no real time (the fuzz target), the pause clock is
 // moved on by the whole pause once the pending events have run, instead of
 // being waited for.
-void SetPausesTakeNoTime(bool on);
+void setPausesTakeNoTime(bool on);
 // The date and time seconds after 1970-01-01 00:00:00, without time-zone change.
 QDateTime UnixTimeToDate(qint64 seconds);

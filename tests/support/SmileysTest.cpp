@@ -84,7 +84,7 @@ protected:
         box.show();
         QCoreApplication::processEvents();
         QObject::connect(&box, &RichTextBox::Change,
-                         [this](int position, int, int added) { ReplaceSmileyCodes(box, position, added); });
+                         [this](int position, int, int added) { replaceSmileyCodes(box, position, added); });
     }
 
     void append(const QString& run) {
@@ -383,13 +383,13 @@ protected:
     // As the coloured-text writer writes a line: its runs in one batch.
     qint64 write(const QString& line, int runLength) {
         setText(" ");
-        const qint64 before = SmileyReplacementWork();
+        const qint64 before = smileyReplacementWork();
         RichTextBox::Batch batch;
         for (qsizetype at = 0; at<line.size(); at += runLength> 0 ? runLength : line.size()) {
             box.setSelStart(box.TextLength());
             box.setSelText(line.mid(at, runLength > 0 ? runLength : -1));
         }
-        return SmileyReplacementWork() - before;
+        return smileyReplacementWork() - before;
     }
 };
 

@@ -43,13 +43,13 @@ TEST(Timing, APauseMarksAWait) {
 }
 
 TEST(Timing, PausesThatTakeNoTimeStillLetEventsRunOnce) {
-    SetPausesTakeNoTime(true);
+    setPausesTakeNoTime(true);
     bool ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
     QElapsedTimer clock;
     clock.start();
     Pause(30);
-    SetPausesTakeNoTime(false);
+    setPausesTakeNoTime(false);
     EXPECT_TRUE(ran);
     EXPECT_LT(clock.elapsed(), 1000);
 }
