@@ -82,7 +82,7 @@ void emptyPanes(Channel& window) {
     emptyPane(*window.DataIn);
     emptyPane(*window.rtbTopic);
     for (int k = 1; k <= Globals::kMaxQueries; ++k)
-        if (QueryWindow* query = QueryAt(k))
+        if (QueryWindow* query = queryAt(k))
             emptyPane(query->DataInPane());
 }
 

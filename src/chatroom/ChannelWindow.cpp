@@ -110,7 +110,7 @@ void Channel::mnu_terminate_Click() {
 // Free slots keep their windows: only conversations with someone go.
 void Channel::unloadOpenConversations() {
     for (int k = 1; k <= G().QueryCount; ++k)
-        if (QueryWindow* window = QueryAt(k); window && !window->QueryNick().isEmpty())
+        if (QueryWindow* window = queryAt(k); window && !window->QueryNick().isEmpty())
             window->UnloadWindow();
 }
 

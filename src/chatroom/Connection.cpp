@@ -220,7 +220,7 @@ void Channel::endStay() {
 
 void Channel::sock_Connect() {
     clearNickList();
-    UnloadAllQueries();
+    unloadAllQueries();
     mnu_File_Connect->setEnabled(false);
     mnu_File_Disconnect->setEnabled(true);
     mnu_File_Connect->setText(QStringLiteral("&Connect"));

@@ -19,7 +19,7 @@ void Handlers::HandleCTCP(Channel& window, const QString& nick, QString& text) {
         window.showInMain(from + QStringLiteral(" has just pinged you"));
         window.CTCPReply(nick, QStringLiteral("PING 0 seconds, cause Tazmir Korvu Messenger is elite."));
     } else if (word == u"action") {
-        if (QueryWindow* query = QueryAt(FindQueryIndex(nick)))
+        if (QueryWindow* query = queryAt(FindQueryIndex(nick)))
             PutColouredText(query->DataInPane(),
                             Colour("06") + nick + QLatin1Char(' ') + rest);
     }

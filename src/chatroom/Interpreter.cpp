@@ -112,7 +112,7 @@ void Channel::showInMain(const QString& text) {
 }
 
 Channel* Handlers::roomOf(Channel& window, const QString& name) {
-    RoomWindow* room = ChannelAt(FindChannelIndex(name));
+    RoomWindow* room = channelAt(FindChannelIndex(name));
     return room == &window ? &window : nullptr;
 }
 

@@ -40,8 +40,8 @@ void connectNotice() {
 } // namespace
 
 void RegisterWindows() {
-    Windows::SetRoomLoader([]() -> RoomWindow& { return Channel::form(); });
-    Windows::SetQueryFactory([]() -> QueryWindow* { return Query::Create(); });
+    Windows::setRoomLoader([]() -> RoomWindow& { return Channel::form(); });
+    Windows::setQueryFactory([]() -> QueryWindow* { return Query::Create(); });
     connectPickers();
     connectNotice();
 }

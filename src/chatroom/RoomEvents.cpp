@@ -124,7 +124,7 @@ void Handlers::onPrivmsg(Channel& window, const IrcMessage& msg) {
     }
     QueryWindow* query = nullptr;
     if (QueryExists(msg.Nick)) {
-        query = QueryAt(FindQueryIndex(msg.Nick));
+        query = queryAt(FindQueryIndex(msg.Nick));
         if (!query)
             return;
         const QString host = TextAfter(msg.Prefix, QStringLiteral("!"));
@@ -139,7 +139,7 @@ void Handlers::onPrivmsg(Channel& window, const IrcMessage& msg) {
             return;
         }
         // The slot OpenQuery hands back, so a declined window shows nothing.
-        query = QueryAt(slot);
+        query = queryAt(slot);
         if (!query)
             return;
     }
@@ -157,7 +157,7 @@ void Handlers::onMode(Channel& window, const IrcMessage& msg) {
         return;
     const QString who = msg.Nick.isEmpty() ? msg.Prefix : msg.Nick;
     const QString line = Green + Bold(who) + QStringLiteral(" sets mode: ") + P(msg, 2);
-    if (RoomWindow* room = ChannelAt(slot))
+    if (RoomWindow* room = channelAt(slot))
         PutColouredText(room->DataInPane(), line);
     if (own)
         window.showInMain(line);
@@ -246,7 +246,7 @@ void Handlers::onWhoisReply(Channel& window, const IrcMessage& msg) {
         SplitAt(P(msg, 2), QStringLiteral(" "), n, rest);
     RichTextBox* pane = window.DataIn;
     if (G().WhoisToQuery)
-        if (QueryWindow* query = QueryAt(FindQueryIndex(n)))
+        if (QueryWindow* query = queryAt(FindQueryIndex(n)))
             pane = &query->DataInPane();
     if (msg.Command == QLatin1String(Numeric::kRplWhoisUser))
         PutColouredText(*pane, QStringLiteral(" "));

@@ -216,5 +216,5 @@ QString WordAtPoint(const RichTextBox& rtb, double xTwips, double yTwips) {
 }
 
 void ShowInfoLine(const QString& text, int colour) {
-    PutColouredText(Windows::RoomPane(), Colour(colour) + text);
+    PutColouredText(Windows::roomPane(), Colour(colour) + text);
 }

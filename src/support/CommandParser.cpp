@@ -44,14 +44,14 @@ QString query(const Words& w) {
     const QString text = w(2, -1);
     const QString line = QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + text;
     if (QueryExists(nick)) {
-        if (QueryWindow* window = QueryAt(FindQueryIndex(nick)))
+        if (QueryWindow* window = queryAt(FindQueryIndex(nick)))
             window->PutText(G().MyNick, text);
         return line;
     }
     const int slot = OpenQuery(nick, QString());
     if (w.list.size() < 2)
         return QString();
-    if (QueryWindow* window = QueryAt(slot))
+    if (QueryWindow* window = queryAt(slot))
         window->PutText(G().MyNick, text);
     return line;
 }
@@ -59,9 +59,9 @@ QString query(const Words& w) {
 QString action(const QString& target, const Words& w) {
     RichTextBox* pane = nullptr;
     if (target.startsWith(QLatin1Char('#'))) {
-        if (RoomWindow* room = ChannelAt(FindChannelIndex(target)))
+        if (RoomWindow* room = channelAt(FindChannelIndex(target)))
             pane = &room->DataInPane();
-    } else if (QueryWindow* window = QueryAt(FindQueryIndex(target))) {
+    } else if (QueryWindow* window = queryAt(FindQueryIndex(target))) {
         pane = &window->DataInPane();
     }
     if (!pane)
@@ -72,7 +72,7 @@ QString action(const QString& target, const Words& w) {
 }
 
 QString nick(const Words& w) {
-    if (!Windows::Room().ServerSocketClosed())
+    if (!Windows::room().ServerSocketClosed())
         return QStringLiteral("NICK ") + w.at(1);
     G().MyNick = w.at(1);
     return QString();
@@ -81,7 +81,7 @@ QString nick(const Words& w) {
 // With one word the room of that name is parted; with none, the target.
 QString part(const QString& target, const Words& w) {
     const QString room = w.list.isEmpty() ? target : w.at(1);
-    if (RoomWindow* window = ChannelAt(FindChannelIndex(room)))
+    if (RoomWindow* window = channelAt(FindChannelIndex(room)))
         window->setTag(QStringLiteral("PARTNOW"));
     if (w.list.size() < 2)
         return QStringLiteral("PART ") + room;
@@ -89,7 +89,7 @@ QString part(const QString& target, const Words& w) {
 }
 
 QString userCount(const QString& target) {
-    RoomWindow* room = ChannelAt(FindChannelIndex(target));
+    RoomWindow* room = channelAt(FindChannelIndex(target));
     return QString::number(room ? room->NickCount() : 0);
 }
 
@@ -118,13 +118,13 @@ const QHash<QString, Command>& commands() {
         {"chancount", [](const QString& target, const Words&) { return userCount(target); }},
         {"bl",
          [](const QString&, const Words&) {
-             Windows::Room().ToggleBuddyList();
+             Windows::room().ToggleBuddyList();
              return QString();
          }},
         {"kill", [](const QString&, const Words& w) { return "KILL " + w.at(1) + " :" + w(2, -1); }},
         {"es",
          [](const QString&, const Words& w) {
-             AppendFormattedText(Windows::RoomPane(), w(1, -1));
+             AppendFormattedText(Windows::roomPane(), w(1, -1));
              return QString();
          }},
         {"list", [](const QString&,
@@ -136,7 +136,7 @@ const QHash<QString, Command>& commands() {
 QString randomNick(const QString& target) {
     if (!target.startsWith(QLatin1Char('#')))
         return QString();
-    RoomWindow* room = ChannelAt(FindChannelIndex(target));
+    RoomWindow* room = channelAt(FindChannelIndex(target));
     if (!room || room->NickCount() == 0)
         return QString();
     const int index = static_cast<int>(QRandomGenerator::global()->bounded(room->NickCount())) + 1;
@@ -171,9 +171,9 @@ QString ExpandIdentifier(const QString& target, const QString& name) {
     if (id == u"me")
         return G().MyNick;
     if (id == u"server")
-        return Windows::Room().ServerRemoteHost();
+        return Windows::room().ServerRemoteHost();
     if (id == u"port")
-        return QString::number(Windows::Room().ServerRemotePort());
+        return QString::number(Windows::room().ServerRemotePort());
     if (id == u"randnick")
         return randomNick(target);
     if (id == u"date")

@@ -42,11 +42,11 @@ void applyToRoom(RoomWindow& room, bool sign, const QString& letter, const QStri
 
 void ApplyChannelMode(const QString& target, bool sign, const QString& letter, const QString& parameter) {
     if (target == G().MyNick) {
-        RoomWindow& room = Windows::Room();
+        RoomWindow& room = Windows::room();
         sign ? room.AddMode(letter) : room.RemoveMode(letter);
         return;
     }
-    if (RoomWindow* room = ChannelAt(FindChannelIndex(target)))
+    if (RoomWindow* room = channelAt(FindChannelIndex(target)))
         applyToRoom(*room, sign, letter, parameter);
 }
 

@@ -25,7 +25,7 @@ QSoundEffect* soundFor(const QString& path) {
 } // namespace
 
 void PlaySoundFile(const QString& file) {
-    if (!Windows::Room().PrivateChatSoundOn())
+    if (!Windows::room().PrivateChatSoundOn())
         return;
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(file);
     soundFor(path)->play();

@@ -53,7 +53,7 @@ int freeQuerySlot() {
 QueryWindow* windowForSlot(int k) {
     QuerySlot& slot = *querySlot(k);
     if (!slot.get()) {
-        QueryWindow* window = Windows::NewQuery();
+        QueryWindow* window = Windows::newQuery();
         slot.window = window;
         slot.object = window->object();
     }
@@ -70,7 +70,7 @@ int NewChannelSlot(const QString& name) {
     const int slot = G().ChannelCount;
     if (slot < 1 || slot > Globals::kMaxChannels)
         throw TableFull();
-    RoomWindow& room = Windows::Room();
+    RoomWindow& room = Windows::room();
     G().Channels[static_cast<std::size_t>(slot)] = &room;
     room.setRoomName(name);
     room.MakeVisible();
@@ -87,7 +87,7 @@ int FindChannelIndex(const QString& name) {
     return -1;
 }
 
-RoomWindow* ChannelAt(int slot) {
+RoomWindow* channelAt(int slot) {
     return slot <= usedChannelSlots() ? channelSlot(slot) : nullptr;
 }
 
@@ -103,13 +103,13 @@ int FindQueryIndex(const QString& nick) {
 
 // A blocked nick has no conversation: its lines neither show nor open a window.
 bool QueryExists(const QString& nick) {
-    if (Windows::Room().IsBlocked(nick))
+    if (Windows::room().IsBlocked(nick))
         return false;
     return FindQueryIndex(nick) != -1;
 }
 
 int OpenQuery(const QString& nick, const QString& prefix) {
-    RoomWindow& room = Windows::Room();
+    RoomWindow& room = Windows::room();
     if (room.PrivateChatRefused())
         return 0;
     const QString host = TextAfter(prefix, QStringLiteral("!"));
@@ -136,11 +136,11 @@ int OpenQuery(const QString& nick, const QString& prefix) {
     return k;
 }
 
-QueryWindow* QueryAt(int slot) {
+QueryWindow* queryAt(int slot) {
     return queryWindow(slot);
 }
 
-void UnloadAllQueries() {
+void unloadAllQueries() {
     for (int k = 1; k <= usedQuerySlots(); ++k)
         if (QueryWindow* window = queryWindow(k))
             window->UnloadWindow();
@@ -175,7 +175,7 @@ void ChangeNickEverywhere(const QString& oldNick, const QString& newNick) {
             continue;
         if (first) {
             first = false;
-            if (QueryWindow* window = QueryAt(FindQueryIndex(oldNick))) {
+            if (QueryWindow* window = queryAt(FindQueryIndex(oldNick))) {
                 window->setLblNick(newNick);
                 window->setQueryNick(newNick);
                 window->setCaption(newNick);

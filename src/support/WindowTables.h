@@ -14,7 +14,7 @@ class RoomWindow;
 int NewChannelSlot(const QString& name);
 // The slot whose room is name (case and CR ignored), or -1.
 int FindChannelIndex(const QString& name);
-RoomWindow* ChannelAt(int slot);
+RoomWindow* channelAt(int slot);
 
 // The first slot 1..QueryCount whose correspondent is nick (case ignored), or -1
 // (always for "", which marks a free slot).
@@ -24,9 +24,9 @@ bool QueryExists(const QString& nick);
 // nick!user@host or ""); 0 when private chat is off, the nick is blocked or
 // empty; throws TableFull when all 30 slots are taken.
 int OpenQuery(const QString& nick, const QString& prefix);
-QueryWindow* QueryAt(int slot);
+QueryWindow* queryAt(int slot);
 // Unloads every conversation window and starts the table afresh (new connection).
-void UnloadAllQueries();
+void unloadAllQueries();
 
 // A quit: one line in the room and the conversation that hold nick.
 void HandleQuit(const QString& nick, const QString& reason);

@@ -15,25 +15,25 @@ Windows::QueryFactory& queryFactory() {
 }
 } // namespace
 
-void Windows::SetRoomLoader(RoomLoader loader) {
+void Windows::setRoomLoader(RoomLoader loader) {
     roomLoader() = std::move(loader);
 }
 
-RoomWindow& Windows::Room() {
+RoomWindow& Windows::room() {
     if (!roomLoader())
         throw std::logic_error("no room window registered");
     return roomLoader()();
 }
 
-RichTextBox& Windows::RoomPane() {
-    return Room().DataInPane();
+RichTextBox& Windows::roomPane() {
+    return room().DataInPane();
 }
 
-void Windows::SetQueryFactory(QueryFactory factory) {
+void Windows::setQueryFactory(QueryFactory factory) {
     queryFactory() = std::move(factory);
 }
 
-QueryWindow* Windows::NewQuery() {
+QueryWindow* Windows::newQuery() {
     if (!queryFactory())
         throw std::logic_error("no conversation window registered");
     return queryFactory()();

@@ -14,12 +14,12 @@ namespace Windows {
 using RoomLoader = std::function<RoomWindow&()>;
 using QueryFactory = std::function<QueryWindow*()>;
 
-void SetRoomLoader(RoomLoader loader);
-RoomWindow& Room();
-RichTextBox& RoomPane();
+void setRoomLoader(RoomLoader loader);
+RoomWindow& room();
+RichTextBox& roomPane();
 
 // Creates a new conversation window, loaded and hidden.
-void SetQueryFactory(QueryFactory factory);
-QueryWindow* NewQuery();
+void setQueryFactory(QueryFactory factory);
+QueryWindow* newQuery();
 
 } // namespace Windows

@@ -63,7 +63,7 @@ public:
     static RichTextBox& queryPane(const QString& nick) {
         const int slot = FindQueryIndex(nick);
         EXPECT_GT(slot, 0) << nick.toStdString();
-        return QueryAt(slot)->DataInPane();
+        return queryAt(slot)->DataInPane();
     }
 
     RichTextBox box; // a pane of no window
@@ -134,7 +134,7 @@ const Path kPaths[] = {
      ""},
     {"QueryPutText",
      [](PaneMarkup&, const QString& text) {
-         QueryAt(OpenQuery("bob", "bob!b@h"))->PutText("bob", text);
+         queryAt(OpenQuery("bob", "bob!b@h"))->PutText("bob", text);
          return lastLineOf(PaneMarkup::queryPane("bob"));
      },
      " <bob> "},

@@ -59,7 +59,7 @@ protected:
     static int openConversations() {
         int open = 0;
         for (int k = 1; k <= G().QueryCount; ++k)
-            if (QueryWindow* window = QueryAt(k); window && !window->QueryNick().isEmpty())
+            if (QueryWindow* window = queryAt(k); window && !window->QueryNick().isEmpty())
                 ++open;
         return open;
     }
@@ -210,7 +210,7 @@ TEST_P(PrivateWindowsWarningTest, ClosesTheConversationsOnYesOnly) {
     OpenQuery("bob", "bob!b@h");
     OpenQuery("carol", "carol!c@h");
     OpenQuery("dave", "dave!d@h");
-    QueryAt(FindQueryIndex("dave"))->UnloadWindow(); // a free slot stays free
+    queryAt(FindQueryIndex("dave"))->UnloadWindow(); // a free slot stays free
     answers = {{GetParam().answer, QString()}};
     room().closequery();
     ASSERT_EQ(boxes.size(), 1u);
@@ -269,10 +269,10 @@ TEST_F(RoomFrameTest, ExitUnloadsInOrderAndEnds) {
     watch(frmregister::form(), "frmregister");
     watch(DebugWin::form(), "DebugWin");
     for (const char* nick : {"bob", "carol", "dave"}) {
-        QueryWindow* conversation = QueryAt(OpenQuery(nick, QString(nick) + "!u@h"));
+        QueryWindow* conversation = queryAt(OpenQuery(nick, QString(nick) + "!u@h"));
         watch(*dynamic_cast<Form*>(conversation->object()), nick);
     }
-    QueryAt(FindQueryIndex("carol"))->setQueryNick(QString()); // its slot is free, its window still there
+    queryAt(FindQueryIndex("carol"))->setQueryNick(QString()); // its slot is free, its window still there
     Login& login = Login::form();
     ASSERT_TRUE(login.gSysTray->NotifyIcon().isVisible());
 

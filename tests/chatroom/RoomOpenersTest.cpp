@@ -95,7 +95,7 @@ TEST_F(RoomOpenersTest, PickersWriteIntoTheRoomsInputLine) {
 }
 
 TEST_F(RoomOpenersTest, ConversationLabelsOpenThePickersAndTheCredits) {
-    Query& q = *dynamic_cast<Query*>(QueryAt(OpenQuery("bob", "bob!b@h")));
+    Query& q = *dynamic_cast<Query*>(queryAt(OpenQuery("bob", "bob!b@h")));
     QTest::mouseClick(q.Label7, Qt::LeftButton);
     ASSERT_NE(FontOption::loaded(), nullptr);
     EXPECT_TRUE(FontOption::loaded()->isVisible());

@@ -26,7 +26,7 @@ protected:
 
     static Query& open(const QString& nick) {
         const int slot = OpenQuery(nick, nick + "!user@example.net");
-        return *dynamic_cast<Query*>(QueryAt(slot));
+        return *dynamic_cast<Query*>(queryAt(slot));
     }
     static QColor colourAt(const RichTextBox& box, int position) {
         return formatAt(box, position).foreground().color();

@@ -30,7 +30,7 @@ class QueryReceiveTest : public QueryTest {
 protected:
     void SetUp() override {
         QueryTest::SetUp();
-        Windows::SetRoomLoader([this]() -> RoomWindow& { return sounds; });
+        Windows::setRoomLoader([this]() -> RoomWindow& { return sounds; });
     }
     void TearDown() override {
         QueryTest::TearDown();

@@ -40,7 +40,7 @@ TEST_F(QueryTest, ClosingFreesTheSlotAndTheLowestFreeSlotIsReused) {
     EXPECT_EQ(carol.lblNick->text(), "");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closed.isNull());
-    EXPECT_EQ(QueryAt(2), nullptr);
+    EXPECT_EQ(queryAt(2), nullptr);
 
     Query& erin = open("erin");
     EXPECT_EQ(FindQueryIndex("erin"), 2);
@@ -59,7 +59,7 @@ TEST_F(QueryTest, ASlotIsReusedBeforeTheClosedWindowIsGone) {
     EXPECT_NE(&carol, closed.data());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closed.isNull());
-    EXPECT_EQ(QueryAt(1), &carol);
+    EXPECT_EQ(queryAt(1), &carol);
     EXPECT_EQ(FindQueryIndex("carol"), 1);
 }
 

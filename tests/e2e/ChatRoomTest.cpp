@@ -108,8 +108,8 @@ TEST_F(ChatRoomTest, TypedLinesReachTheRoom) {
 
 TEST_F(ChatRoomTest, PrivateMessagesOpenAConversation) {
     op.send("PRIVMSG " + me + " :psst, over here");
-    ASSERT_TRUE(waitUntil([&] { return G().QueryCount == 1 && QueryAt(1); }));
-    QueryWindow* window = QueryAt(1);
+    ASSERT_TRUE(waitUntil([&] { return G().QueryCount == 1 && queryAt(1); }));
+    QueryWindow* window = queryAt(1);
     ASSERT_TRUE(waitUntil([&] { return window->DataInPane().Text().contains("psst, over here"); }));
     EXPECT_FALSE(window->QueryHost().isEmpty());
     EXPECT_EQ(FindQueryIndex(window->QueryNick()), 1);

@@ -56,7 +56,7 @@ void fillRoom(Channel& room) {
 
 QWidget* fillConversation(Channel& room) {
     Shots::feed(room, ":alice!alice@host.example PRIVMSG tazmir :hi there! how are you? :)");
-    QueryWindow* window = QueryAt(FindQueryIndex(QStringLiteral("alice")));
+    QueryWindow* window = queryAt(FindQueryIndex(QStringLiteral("alice")));
     if (!window)
         return nullptr;
     window->PutText(QStringLiteral("alice"), Chr1 + QStringLiteral("ACTION smiles") + Chr1);

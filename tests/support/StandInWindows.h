@@ -101,8 +101,8 @@ public:
 
     StandInWindows() {
         Globals::reset();
-        Windows::SetRoomLoader([this]() -> RoomWindow& { return room; });
-        Windows::SetQueryFactory([this]() -> QueryWindow* {
+        Windows::setRoomLoader([this]() -> RoomWindow& { return room; });
+        Windows::setQueryFactory([this]() -> QueryWindow* {
             created.push_back(new StandInQuery);
             return created.back();
         });
@@ -111,8 +111,8 @@ public:
         for (int k = 1; k <= Globals::kMaxQueries; ++k)
             delete G().Queries[k].object.data();
         Globals::reset();
-        Windows::SetRoomLoader(nullptr);
-        Windows::SetQueryFactory(nullptr);
+        Windows::setRoomLoader(nullptr);
+        Windows::setQueryFactory(nullptr);
         registerTestedWindows();
     }
     StandInQuery* query(int slot) const { return static_cast<StandInQuery*>(G().Queries[slot].get()); }

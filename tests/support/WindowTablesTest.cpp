@@ -17,7 +17,7 @@ TEST_F(WindowTablesTest, OneRoomSlotFoundWithoutCaseOrCarriageReturn) {
     EXPECT_EQ(NewChannelSlot("#Korvu"), 1);
     EXPECT_EQ(windows.room.tag, "1");
     EXPECT_EQ(FindChannelIndex("#KORVU\r"), 1);
-    EXPECT_EQ(ChannelAt(1), &windows.room);
+    EXPECT_EQ(channelAt(1), &windows.room);
     // A second room finds no slot; the room of slot 1 keeps being found.
     EXPECT_THROW(NewChannelSlot("#other"), TableFull);
     EXPECT_EQ(G().ChannelCount, 2);
@@ -39,14 +39,14 @@ TEST_F(WindowTablesTest, CountsOutOfRangeNeverReachOutsideTheTables) {
     EXPECT_THROW(NewChannelSlot("#more"), TableFull);
     EXPECT_EQ(windows.room.name, "#Korvu");
     EXPECT_EQ(FindChannelIndex("#korvu"), -1);
-    EXPECT_EQ(ChannelAt(-32767), nullptr);
+    EXPECT_EQ(channelAt(-32767), nullptr);
 
     OpenQuery("alice", "");
     G().QueryCount = 500;
     EXPECT_EQ(FindQueryIndex("alice"), 1);
     EXPECT_EQ(FindQueryIndex("nobody"), -1);
-    EXPECT_EQ(QueryAt(31), nullptr);
-    EXPECT_EQ(QueryAt(-1), nullptr);
+    EXPECT_EQ(queryAt(31), nullptr);
+    EXPECT_EQ(queryAt(-1), nullptr);
     HandleQuit("nobody", "x");
     G().QueryCount = -3;
     EXPECT_EQ(FindQueryIndex("alice"), -1);
