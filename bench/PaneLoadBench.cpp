@@ -207,7 +207,7 @@ void oneLine(const QByteArray& text) {
     report("seconds_to_pong", toPong);
     report("seconds", toPong + timedRun({}));
     report("cpu_s", cpuSeconds() - cpuBefore);
-    report("pane_chars", Channel::form().DataIn->TextLength());
+    report("pane_chars", Channel::form().DataIn->textLength());
 }
 
 void roomText() {
@@ -314,8 +314,8 @@ int serveFlood(int argc, char** argv, int lines, int rate) {
 // The number of the last flood line in the pane, or -1.
 int lastFloodLine() {
     RichTextBox& pane = *Channel::form().DataIn;
-    const int end = pane.TextLength();
-    const QString tail = pane.TextRange(std::max(0, end - 1000), 1000);
+    const int end = pane.textLength();
+    const QString tail = pane.textRange(std::max(0, end - 1000), 1000);
     const qsizetype at = tail.lastIndexOf(QLatin1String("flood line "));
     return at < 0 ? -1 : QStringView(tail).sliced(at + 11).split(u' ').first().toInt();
 }

@@ -74,7 +74,7 @@ void startAfresh(Channel& window) {
 // Emptied before the input's batch closes, the panes' text is never laid out:
 // that is the toolkit's work, and it would cost more than the rest of an input.
 void emptyPane(RichTextBox& pane) {
-    if (pane.TextLength() > 0)
+    if (pane.textLength() > 0)
         pane.setText(QString());
 }
 

@@ -191,7 +191,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), d(std::make_uniqu
     d->style.fontSize = QFontInfo(font()).pointSize();
 
     connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
-        if (TextLength() == 0)
+        if (textLength() == 0)
             d->documentPictures.clear(); // clearing the document may have dropped its resources
         if (d->formatting)
             return;
@@ -230,13 +230,13 @@ void RichTextBox::setText(const QString& text) {
     d->insertPlainRun(text);
 }
 
-int RichTextBox::TextLength() const {
+int RichTextBox::textLength() const {
     return d->end.position();
 }
 
-QString RichTextBox::TextRange(int start, int length) const {
-    const int from = std::clamp(start, 0, TextLength());
-    const int to = length > 0 ? int(std::min<qint64>(qint64(from) + length, TextLength())) : from;
+QString RichTextBox::textRange(int start, int length) const {
+    const int from = std::clamp(start, 0, textLength());
+    const int to = length > 0 ? int(std::min<qint64>(qint64(from) + length, textLength())) : from;
     return d->textBetween(from, to);
 }
 
@@ -245,7 +245,7 @@ int RichTextBox::SelStart() const {
 }
 
 void RichTextBox::setSelStart(int position) {
-    d->cursor.setPosition(std::clamp(position, 0, TextLength()));
+    d->cursor.setPosition(std::clamp(position, 0, textLength()));
 }
 
 int RichTextBox::SelLength() const {
@@ -254,7 +254,7 @@ int RichTextBox::SelLength() const {
 
 void RichTextBox::setSelLength(int length) {
     const int start = SelStart();
-    const auto end = std::clamp<qint64>(qint64(start) + std::max(length, 0), start, TextLength());
+    const auto end = std::clamp<qint64>(qint64(start) + std::max(length, 0), start, textLength());
     d->cursor.setPosition(start);
     d->cursor.setPosition(int(end), QTextCursor::KeepAnchor);
 }
@@ -334,7 +334,7 @@ void RichTextBox::setSelFontSize(int points) {
     d->restyle(ApplyFontSize);
 }
 
-int RichTextBox::CharFromPos(QPoint clientPixels) const {
+int RichTextBox::charFromPos(QPoint clientPixels) const {
     return cursorForPosition(clientPixels).position();
 }
 

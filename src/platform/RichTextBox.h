@@ -30,7 +30,7 @@ public:
     ~RichTextBox() override;
 
     // Whole plain text; line breaks as "\n", pictures as U+FFFC. Built on demand:
-    // code on the per-line path uses TextLength() and TextRange() instead.
+    // code on the per-line path uses textLength() and textRange() instead.
     QString Text() const;
     // Replaces the whole content with plain text; "" empties the control.
     void setText(const QString& text);
@@ -41,9 +41,9 @@ public:
     void append(const QString&) = delete;
     void setMarkdown(const QString&) = delete;
     // Len(Text) without building the text.
-    int TextLength() const;
+    int textLength() const;
     // Characters [start, start + length) of Text, clipped to the text.
-    QString TextRange(int start, int length) const;
+    QString textRange(int start, int length) const;
 
     int SelStart() const;
     void setSelStart(int position); // clamps to the text; collapses the selection
@@ -87,7 +87,7 @@ public:
     static constexpr int kScrollbackLines = 10000;
 
     // 0-based index of the character nearest to a point in client pixels.
-    int CharFromPos(QPoint clientPixels) const;
+    int charFromPos(QPoint clientPixels) const;
 
     // While a batch is open, every box defers layout and repainting of what is
     // appended to it until the batch closes (one layout per received chunk

@@ -67,7 +67,7 @@ void resetStyle(RichTextBox& rtb) {
 void appendRun(RichTextBox& rtb, QStringView run) {
     if (run.isEmpty())
         return;
-    rtb.setSelStart(rtb.TextLength());
+    rtb.setSelStart(rtb.textLength());
     rtb.setSelText(run.toString());
 }
 
@@ -88,7 +88,7 @@ quint32 readColour(QStringView text, qsizetype& pos) {
 
 // Runs between codes are written whole, each as one piece.
 void writeCoded(RichTextBox& rtb, QStringView line, WriterStyle style) {
-    rtb.setSelStart(rtb.TextLength());
+    rtb.setSelStart(rtb.textLength());
     rtb.setSelColor(DefaultColour);
     resetStyle(rtb);
     if (style.setsFont)
@@ -115,7 +115,7 @@ void writeCoded(RichTextBox& rtb, QStringView line, WriterStyle style) {
     }
     appendRun(rtb, line.sliced(runStart));
     resetStyle(rtb);
-    rtb.setSelStart(rtb.TextLength());
+    rtb.setSelStart(rtb.textLength());
     rtb.setSelText(CrLf);
 }
 
@@ -154,7 +154,7 @@ void PutColouredText(RichTextBox& rtb, const QString& text) {
     RichTextBox::Batch batch;
     setFont(rtb);
     if (!hasCodes(text)) {
-        rtb.setSelStart(rtb.TextLength());
+        rtb.setSelStart(rtb.textLength());
         rtb.setSelColor(DefaultColour);
         resetStyle(rtb);
         setFont(rtb);
@@ -188,8 +188,8 @@ bool IsColourSpec(const QString& text) {
 // so a word never reaches into the line before it.
 QString WordAtPoint(const RichTextBox& rtb, double xTwips, double yTwips) {
     const QPoint pixels(TwipsToPixels(qRound(xTwips)), TwipsToPixelsY(qRound(yTwips)));
-    const int p = rtb.CharFromPos(pixels);
-    if (p < 1 || p >= rtb.TextLength())
+    const int p = rtb.charFromPos(pixels);
+    if (p < 1 || p >= rtb.textLength())
         return QString();
     const QTextBlock block = rtb.document()->findBlock(p - 1);
     const QString line = block.text();

@@ -260,9 +260,9 @@ private:
             replacementsInScanOrder(std::move(found), window.start, int(window.text.size()));
         if (chosen.empty())
             return false;
-        const int lengthBefore = m_rtb.TextLength();
+        const int lengthBefore = m_rtb.textLength();
         const bool asPictures = replaceLeftToRight(chosen);
-        const bool shortened = m_rtb.TextLength() < lengthBefore; // anything else might never end
+        const bool shortened = m_rtb.textLength() < lengthBefore; // anything else might never end
         if (chosen.back().position >= kLongestCode)
             return shortened && !asPictures; // a picture that did not go in joined its neighbours
         m_touchesStart = true;
@@ -276,8 +276,8 @@ private:
     // line break): that spares reading around them, or reading on at all.
     Window readWindow() const {
         if (m_wholeText)
-            return {0, m_rtb.TextRange(0, m_rtb.TextLength())};
-        const QString changed = m_rtb.TextRange(m_changed.start, m_changed.end - m_changed.start);
+            return {0, m_rtb.textRange(0, m_rtb.textLength())};
+        const QString changed = m_rtb.textRange(m_changed.start, m_changed.end - m_changed.start);
         const CodeMatcher& codes = CodeMatcher::instance();
         if (!changed.isEmpty() && !codes.inAnyCode(changed))
             return {m_changed.start, QString()};
@@ -285,11 +285,11 @@ private:
         if ((changed.isEmpty() || codes.continuesCodes(changed.front())) && m_changed.start > 0 &&
             codes.leadsIntoCodes(m_document.characterAt(m_changed.start - 1))) {
             window.start = std::max(0, m_changed.start - (kLongestCode - 1));
-            window.text.prepend(m_rtb.TextRange(window.start, m_changed.start - window.start));
+            window.text.prepend(m_rtb.textRange(window.start, m_changed.start - window.start));
         }
         if ((changed.isEmpty() || codes.leadsIntoCodes(changed.back())) &&
             codes.continuesCodes(m_document.characterAt(m_changed.end))) // the last separator is none
-            window.text += m_rtb.TextRange(m_changed.end, kLongestCode - 1);
+            window.text += m_rtb.textRange(m_changed.end, kLongestCode - 1);
         return window;
     }
 
@@ -314,11 +314,11 @@ private:
 
     // The number of characters that took the code's place.
     int replace(const Occurrence& code) {
-        const int lengthBefore = m_rtb.TextLength();
+        const int lengthBefore = m_rtb.textLength();
         m_rtb.setSelStart(code.position);
         m_rtb.setSelLength(code.length);
         InsertPicture(SmileyTable()[code.ordinal].picture, m_rtb);
-        const int inserted = m_rtb.TextLength() - lengthBefore + code.length;
+        const int inserted = m_rtb.textLength() - lengthBefore + code.length;
         m_changed.absorb(code.position, code.length, inserted);
         m_leading.reset();
         return inserted;
@@ -336,7 +336,7 @@ private:
         return *m_leading;
     }
 
-    QString leadingText() const { return m_rtb.TextRange(0, kLongestCode); }
+    QString leadingText() const { return m_rtb.textRange(0, kLongestCode); }
     QString rememberedLeadingText() const { return m_rtb.property(kLeadingTextProperty).toString(); }
 
     RichTextBox& m_rtb;

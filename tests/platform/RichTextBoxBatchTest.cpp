@@ -22,8 +22,8 @@ TEST_F(RichTextBoxBatch, TextAndChangesComeAtOnceAndTheBatchCloseAddsNone) {
             append("two\r\n");
         }
         EXPECT_EQ(box.Text(), "one\ntwo\n");
-        EXPECT_EQ(box.TextLength(), 8);
-        EXPECT_EQ(box.TextRange(4, 3), "two");
+        EXPECT_EQ(box.textLength(), 8);
+        EXPECT_EQ(box.textRange(4, 3), "two");
         ASSERT_EQ(changes.size(), 2) << "one per write; a format change is none";
         EXPECT_EQ(changes[1], (QList<QVariant>{4, 0, 4}));
         append("three");
@@ -64,7 +64,7 @@ TEST_F(RichTextBoxBatch, AChangeHandlerMayWriteWhileBatchesClose) {
     RichTextBox log;
     QObject::connect(&box, &RichTextBox::Change, [&log](int, int, int added) {
         RichTextBox::Batch nested;
-        log.setSelStart(log.TextLength());
+        log.setSelStart(log.textLength());
         log.setSelText(QString::number(added) + " ");
     });
     {
@@ -85,7 +85,7 @@ TEST_F(RichTextBoxBatch, OldLinesLeaveFromTheTopAndTheTrimIsReported) {
             append(QString(" line %1\r\n").arg(k));
     }
     EXPECT_EQ(box.document()->blockCount(), RichTextBox::kScrollbackLines);
-    EXPECT_TRUE(box.Text().startsWith(" line 6\n")) << box.TextRange(0, 20).toStdString();
+    EXPECT_TRUE(box.Text().startsWith(" line 6\n")) << box.textRange(0, 20).toStdString();
     ASSERT_FALSE(changes.isEmpty());
     EXPECT_EQ(changes.last()[0].toInt(), 0);
     EXPECT_GT(changes.last()[1].toInt(), 0);

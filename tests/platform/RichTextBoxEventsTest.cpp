@@ -146,7 +146,7 @@ TEST_F(RichTextBoxEvents, ADragOrADoubleClickIsNoExtraClick) {
 TEST_F(RichTextBoxEvents, CharFromPosFindsTheCharacterUnderAPoint) {
     box.setSelText("first\r\nsecond line");
     for (const int position : {0, 3, 6, 9, 12})
-        EXPECT_EQ(box.CharFromPos(pointOf(position) + QPoint(1, 0)), position);
+        EXPECT_EQ(box.charFromPos(pointOf(position) + QPoint(1, 0)), position);
 }
 
 TEST_F(RichTextBoxEvents, MousePointerSetsTheViewportCursor) {

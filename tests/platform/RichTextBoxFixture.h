@@ -20,7 +20,7 @@ protected:
 
     // Appends a run the way the windows do: at the end, through the Sel properties.
     void append(const QString& text) {
-        box.setSelStart(box.TextLength());
+        box.setSelStart(box.textLength());
         box.setSelText(text);
     }
 

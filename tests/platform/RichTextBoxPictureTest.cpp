@@ -57,7 +57,7 @@ TEST_F(RichTextBoxPicture, ShowsTheMetafilePictureAtItsGoalSizeInPlaceOfTheSelec
     box.setSelRTF(smiley16());
 
     EXPECT_EQ(box.Text(), QString("a") + QChar(QChar::ObjectReplacementCharacter) + "b");
-    EXPECT_EQ(box.TextLength(), 3);
+    EXPECT_EQ(box.textLength(), 3);
     EXPECT_EQ(box.SelStart(), 2);
     const QTextCharFormat format = formatAt(box, 1);
     ASSERT_TRUE(format.isImageFormat());
@@ -102,11 +102,11 @@ INSTANTIATE_TEST_SUITE_P(, PictureSizeTest, testing::ValuesIn(kPictureSizes), Ro
 TEST_F(RichTextBoxPicture, TheSamePictureIsOneResourceHoweverOftenItIsShown) {
     const QString fragment = smiley16();
     for (int k = 0; k < 200; ++k) {
-        box.setSelStart(box.TextLength());
+        box.setSelStart(box.textLength());
         box.setSelRTF(fragment);
     }
     box.setSelRTF(pictureFragment("", hexOf(WriteBitmapMetafile(solid(4, 4, Qt::blue)))));
-    EXPECT_EQ(box.TextLength(), 201);
+    EXPECT_EQ(box.textLength(), 201);
 
     QSet<QString> names;
     for (auto it = box.document()->begin().begin(); !it.atEnd(); ++it)

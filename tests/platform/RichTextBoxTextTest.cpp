@@ -22,7 +22,7 @@ TEST_F(RichTextBoxText, AppendedRunsKeepTheirFormatsWhileTheUserSelectsElsewhere
     append("first line\n");
     userSelects(2, 7);
 
-    const int start = box.TextLength();
+    const int start = box.textLength();
     box.setSelStart(start);
     box.setSelColor(kRed);
     box.setSelText("red");
@@ -173,9 +173,9 @@ TEST_P(LineBreakTest, BecomesOneBreak) {
     append(">");
     const QString expected = "<" + c.text + ">";
     EXPECT_EQ(box.Text(), expected) << c.written.toStdString();
-    EXPECT_EQ(box.TextLength(), expected.size());
+    EXPECT_EQ(box.textLength(), expected.size());
     EXPECT_EQ(box.document()->blockCount(), expected.count('\n') + 1);
-    EXPECT_EQ(box.TextRange(0, box.TextLength()), expected);
+    EXPECT_EQ(box.textRange(0, box.textLength()), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(, LineBreakTest, testing::ValuesIn(kLineBreaks), RowName());
@@ -211,7 +211,7 @@ class TextRangeTest : public RichTextBoxText, public testing::WithParamInterface
 TEST_P(TextRangeTest, IsClippedToTheText) {
     const Range& c = GetParam();
     append("ab\r\ncd");
-    EXPECT_EQ(box.TextRange(c.start, c.length), c.range) << c.start << "," << c.length;
+    EXPECT_EQ(box.textRange(c.start, c.length), c.range) << c.start << "," << c.length;
 }
 
 INSTANTIATE_TEST_SUITE_P(, TextRangeTest, testing::ValuesIn(kRanges), RowName());
@@ -235,7 +235,7 @@ TEST_F(RichTextBoxText, SetTextReplacesEverything) {
     EXPECT_EQ(box.Text(), "new\ntext");
     box.setText("");
     EXPECT_EQ(box.Text(), "");
-    EXPECT_EQ(box.TextLength(), 0);
+    EXPECT_EQ(box.textLength(), 0);
     EXPECT_EQ(box.document()->blockCount(), 1);
 }
 
@@ -334,8 +334,8 @@ TEST_F(RichTextBoxText, TheLengthFollowsEveryKindOfEdit) {
     };
     for (const auto& [what, edit] : edits) {
         edit();
-        EXPECT_EQ(box.TextLength(), box.document()->characterCount() - 1) << what;
-        EXPECT_EQ(box.TextLength(), box.Text().size()) << what;
+        EXPECT_EQ(box.textLength(), box.document()->characterCount() - 1) << what;
+        EXPECT_EQ(box.textLength(), box.Text().size()) << what;
     }
 }
 

@@ -145,7 +145,7 @@ TEST(ColouredTextLayoutTest, ALineIsLaidOutOnceHoweverManyRunsItHas) {
     PutColouredText(box, line);
     EXPECT_EQ(layouts.size(), 1);
     EXPECT_EQ(box.document()->blockCount(), 2);
-    EXPECT_EQ(box.TextLength(), 1 + 500 * 5 + 1);
+    EXPECT_EQ(box.textLength(), 1 + 500 * 5 + 1);
 }
 
 TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {

@@ -88,7 +88,7 @@ protected:
     }
 
     void append(const QString& run) {
-        box.setSelStart(box.TextLength());
+        box.setSelStart(box.textLength());
         box.setSelText(run);
         changed([&run](QString& text) { text += QString(run).replace("\r\n", "\n"); });
     }
@@ -263,7 +263,7 @@ class CodesInRunsTest : public SmileyPane, public testing::WithParamInterface<Wr
 TEST_P(CodesInRunsTest, BecomePicturesAsTheProgramReplacesThem) {
     const WrittenRuns& c = GetParam();
     for (const QString& run : c.runs) {
-        box.setSelStart(box.TextLength());
+        box.setSelStart(box.textLength());
         box.setSelText(run);
     }
     EXPECT_EQ(shown(), c.shown) << c.name;
@@ -292,7 +292,7 @@ TEST_F(SmileyPane, EditsInTheMiddleAreLookedAtToo) {
     EXPECT_EQ(shown(), " a[:)] b");
 
     append(" 8| c");
-    insert(box.TextLength() - 3, "-");
+    insert(box.textLength() - 3, "-");
     EXPECT_EQ(shown(), " a[:)] b [8-|] c");
 
     setText("");
@@ -322,7 +322,7 @@ TEST_F(SmileyPane, ReplacementsMatchTheWholeTextRuleOverGeneratedChat) {
                 inBatch(writeLine); // as received chunks are
             else
                 writeLine();
-            if (seed % 3 == 0 && line % 10 == 9 && box.TextLength() > 0)
+            if (seed % 3 == 0 && line % 10 == 9 && box.textLength() > 0)
                 remove(0, 1);
             ASSERT_TRUE(showsWhatTheRuleGives()) << "line " << line;
         }
@@ -386,7 +386,7 @@ protected:
         const qint64 before = smileyReplacementWork();
         RichTextBox::Batch batch;
         for (qsizetype at = 0; at<line.size(); at += runLength> 0 ? runLength : line.size()) {
-            box.setSelStart(box.TextLength());
+            box.setSelStart(box.textLength());
             box.setSelText(line.mid(at, runLength > 0 ? runLength : -1));
         }
         return smileyReplacementWork() - before;
