@@ -122,7 +122,7 @@ void Channel::runReceiveLoop() {
         batchTime.start();
         do {
             interpretQueued();
-            if (sock.BytesAvailable() > 0)
+            if (sock.bytesAvailable() > 0)
                 queueArrived(sock.GetData());
         } while (!RecvQueue.empty() && batchTime.elapsed() < kBatchMs && !ProgramEnding());
     }
@@ -162,7 +162,7 @@ bool Channel::handlerWaits() const {
 void Channel::answerWaitingPings() {
     if (!handlerWaits())
         return;
-    if (!RecvQueue.full() && sock.BytesAvailable() > 0)
+    if (!RecvQueue.full() && sock.bytesAvailable() > 0)
         queueArrived(sock.GetData());
     RecvQueue.answerPings([this](const IrcMessage& msg) { Handlers::answerPing(*this, msg); });
 }

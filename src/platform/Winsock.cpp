@@ -111,7 +111,7 @@ QByteArray Winsock::GetData() {
     return m_socket && !ProgramEnding() ? m_socket->readAll() : QByteArray();
 }
 
-qint64 Winsock::BytesAvailable() const {
+qint64 Winsock::bytesAvailable() const {
     return m_socket ? m_socket->bytesAvailable() : 0;
 }
 

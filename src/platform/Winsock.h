@@ -52,7 +52,7 @@ public:
     void SendData(const QByteArray& bytes);
     // Everything received so far, removed from the control.
     QByteArray GetData();
-    qint64 BytesAvailable() const;
+    qint64 bytesAvailable() const;
     // Ends the connection or the listening; harmless on a closed object.
     void Close();
 
