@@ -63,7 +63,7 @@ void xpButton::setEnabled(bool enabled) {
     RefreshButton();
 }
 
-const QPixmap& xpButton::FacePicture() const {
+const QPixmap& xpButton::facePicture() const {
     switch (m_face) {
     case Box::Hover:
         return hoverBox;
@@ -142,7 +142,7 @@ void xpButton::EnableHoverTimer() {
 }
 
 // A disabled button keeps its disabled face whatever the cursor does.
-void xpButton::FollowHover(bool over) {
+void xpButton::followHover(bool over) {
     if (!m_enabled)
         return;
     if (over) {
@@ -162,7 +162,7 @@ void xpButton::FollowHover(bool over) {
 }
 
 void xpButton::Timer1_Timer() {
-    FollowHover(cursorIsOver());
+    followHover(cursorIsOver());
 }
 
 bool xpButton::cursorIsOver() const {

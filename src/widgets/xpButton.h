@@ -33,10 +33,10 @@ public:
     void setForeColor(const QColor& colour);
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
-    bool Focused() const { return m_focused; }
-    int Look() const { return m_look; }
-    Box Face() const { return m_face; }
-    const QPixmap& FacePicture() const;
+    bool focused() const { return m_focused; }
+    int look() const { return m_look; }
+    Box face() const { return m_face; }
+    const QPixmap& facePicture() const;
 
     void RefreshButton();
     void SetSmall();
@@ -45,7 +45,7 @@ public:
     void LayoutCaption();
     void EnableHoverTimer();
     // One tick of the hover timer, told whether the cursor is over the button.
-    void FollowHover(bool over);
+    void followHover(bool over);
     void Timer1_Timer();
 
     // The faces of the current size.

@@ -11,7 +11,7 @@
 
 void xpButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, FacePicture());
+    painter.drawPixmap(0, 0, facePicture());
     EnableHoverTimer();
 }
 

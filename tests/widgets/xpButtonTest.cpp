@@ -41,8 +41,8 @@ TEST_F(xpButtonTest, NewButtonIsBigWithItsNameAsCaption) {
     EXPECT_EQ(fresh.Label1->text(), "cmdFresh");
     EXPECT_TRUE(fresh.Enabled());
     EXPECT_EQ(fresh.ForeColor(), QColor(Qt::black));
-    EXPECT_EQ(fresh.Look(), xpButton::Normal);
-    EXPECT_EQ(fresh.Face(), xpButton::Box::Empty);
+    EXPECT_EQ(fresh.look(), xpButton::Normal);
+    EXPECT_EQ(fresh.face(), xpButton::Box::Empty);
     EXPECT_EQ(fresh.Label1->textFormat(), Qt::PlainText);
 }
 
@@ -81,10 +81,10 @@ TEST_F(xpButtonTest, UnknownSizeKeepsSizeAndPicturesButAppliesEnabling) {
     EXPECT_EQ(button.size(), QSize(73, 21));
     EXPECT_TRUE(samePicture(button.emptyBox, small));
     button.setEnabled(false);
-    EXPECT_EQ(button.Face(), xpButton::Box::Disabled);
+    EXPECT_EQ(button.face(), xpButton::Box::Disabled);
     EXPECT_FALSE(button.isEnabled());
     button.setEnabled(true);
-    EXPECT_EQ(button.Face(), xpButton::Box::Empty);
+    EXPECT_EQ(button.face(), xpButton::Box::Empty);
     EXPECT_TRUE(button.isEnabled());
 }
 
@@ -111,14 +111,14 @@ TEST_F(xpButtonTest, DisablingShowsTheDisabledFaceAndAGreyCaption) {
     button.setForeColor(QColor(200, 0, 0));
     EXPECT_EQ(button.Label1->palette().color(QPalette::WindowText), QColor(200, 0, 0));
     button.setEnabled(false);
-    EXPECT_EQ(button.Face(), xpButton::Box::Disabled);
-    EXPECT_TRUE(samePicture(button.FacePicture(), button.disabledBox));
+    EXPECT_EQ(button.face(), xpButton::Box::Disabled);
+    EXPECT_TRUE(samePicture(button.facePicture(), button.disabledBox));
     EXPECT_EQ(button.Label1->palette().color(QPalette::WindowText), xpButton::kWorkspaceGrey);
-    button.FollowHover(false); // the timer leaves a disabled face alone
-    button.FollowHover(true);
-    EXPECT_EQ(button.Face(), xpButton::Box::Disabled);
+    button.followHover(false); // the timer leaves a disabled face alone
+    button.followHover(true);
+    EXPECT_EQ(button.face(), xpButton::Box::Disabled);
     button.setEnabled(true);
-    EXPECT_EQ(button.Face(), xpButton::Box::Empty);
+    EXPECT_EQ(button.face(), xpButton::Box::Empty);
     EXPECT_EQ(button.Label1->palette().color(QPalette::WindowText), QColor(200, 0, 0));
 }
 
@@ -126,22 +126,22 @@ TEST_F(xpButtonTest, DisablingAFocusedButtonKeepsTheDisabledFace) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     button.setFocus();
-    ASSERT_EQ(button.Face(), xpButton::Box::Focus);
+    ASSERT_EQ(button.face(), xpButton::Box::Focus);
     button.setEnabled(false);
-    EXPECT_EQ(button.Face(), xpButton::Box::Disabled);
+    EXPECT_EQ(button.face(), xpButton::Box::Disabled);
 }
 
 TEST_F(xpButtonTest, HoverShowsTheHoverFaceAndLeavingRestoresIt) {
     button.clearFocus();
-    ASSERT_FALSE(button.Focused());
-    button.FollowHover(true);
-    EXPECT_EQ(button.Face(), xpButton::Box::Hover);
-    EXPECT_EQ(button.Look(), xpButton::Hovered);
-    button.FollowHover(true);
-    EXPECT_EQ(button.Look(), xpButton::Hovered);
-    button.FollowHover(false);
-    EXPECT_EQ(button.Face(), xpButton::Box::Empty);
-    EXPECT_EQ(button.Look(), xpButton::Normal);
+    ASSERT_FALSE(button.focused());
+    button.followHover(true);
+    EXPECT_EQ(button.face(), xpButton::Box::Hover);
+    EXPECT_EQ(button.look(), xpButton::Hovered);
+    button.followHover(true);
+    EXPECT_EQ(button.look(), xpButton::Hovered);
+    button.followHover(false);
+    EXPECT_EQ(button.face(), xpButton::Box::Empty);
+    EXPECT_EQ(button.look(), xpButton::Normal);
 }
 
 // The press gives the button the focus, so it first leaves to the focused face.
@@ -154,41 +154,41 @@ TEST_F(xpButtonTest, PressedButtonStaysPressedWhileThePointerLeavesAndComesBack)
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 5));
     ASSERT_EQ(downs.count(), 1);
     EXPECT_EQ(downs.first(), (QVariantList{1, 0, 150, 75}));
-    EXPECT_EQ(button.Look(), xpButton::Pressed);
-    ASSERT_TRUE(button.Focused());
-    button.FollowHover(true);
-    EXPECT_EQ(button.Face(), xpButton::Box::Down);
+    EXPECT_EQ(button.look(), xpButton::Pressed);
+    ASSERT_TRUE(button.focused());
+    button.followHover(true);
+    EXPECT_EQ(button.face(), xpButton::Box::Down);
 
     const std::pair<bool, xpButton::Box> awayFaces[] = {{true, xpButton::Box::Focus},
                                                         {false, xpButton::Box::Empty}};
     for (const auto& [focused, away] : awayFaces) {
         if (!focused)
             button.clearFocus();
-        button.FollowHover(false);
-        EXPECT_EQ(button.Face(), away);
-        EXPECT_EQ(button.Look(), xpButton::Pressed);
-        button.FollowHover(true);
-        EXPECT_EQ(button.Face(), xpButton::Box::Down);
-        EXPECT_EQ(button.Look(), xpButton::Pressed);
+        button.followHover(false);
+        EXPECT_EQ(button.face(), away);
+        EXPECT_EQ(button.look(), xpButton::Pressed);
+        button.followHover(true);
+        EXPECT_EQ(button.face(), xpButton::Box::Down);
+        EXPECT_EQ(button.look(), xpButton::Pressed);
     }
 
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 5));
-    EXPECT_EQ(button.Look(), xpButton::Normal);
+    EXPECT_EQ(button.look(), xpButton::Normal);
     EXPECT_EQ(ups.count(), 1);
     EXPECT_EQ(clicks.count(), 1);
-    button.FollowHover(true);
-    EXPECT_EQ(button.Face(), xpButton::Box::Hover);
+    button.followHover(true);
+    EXPECT_EQ(button.face(), xpButton::Box::Hover);
 }
 
 TEST_F(xpButtonTest, FocusShowsTheFocusFaceUntilItGoes) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     button.setFocus();
-    EXPECT_TRUE(button.Focused());
-    EXPECT_EQ(button.Face(), xpButton::Box::Focus);
+    EXPECT_TRUE(button.focused());
+    EXPECT_EQ(button.face(), xpButton::Box::Focus);
     button.clearFocus();
-    EXPECT_FALSE(button.Focused());
-    EXPECT_EQ(button.Face(), xpButton::Box::Empty);
+    EXPECT_FALSE(button.focused());
+    EXPECT_EQ(button.face(), xpButton::Box::Empty);
 }
 
 TEST_F(xpButtonTest, ReleasingOutsideTheFaceIsNoClick) {
@@ -222,9 +222,9 @@ TEST_F(xpButtonTest, TheTimerFollowsTheRealCursor) {
     button.clearFocus();
     button.EnableHoverTimer();
     QCursor::setPos(button.mapToGlobal(button.rect().center()));
-    EXPECT_TRUE(waitUntil([this] { return button.Face() == xpButton::Box::Hover; }, 2000));
+    EXPECT_TRUE(waitUntil([this] { return button.face() == xpButton::Box::Hover; }, 2000));
     QCursor::setPos(window.mapToGlobal(QPoint(250, 100)));
-    EXPECT_TRUE(waitUntil([this] { return button.Face() == xpButton::Box::Empty; }, 2000));
+    EXPECT_TRUE(waitUntil([this] { return button.face() == xpButton::Box::Empty; }, 2000));
     window.hide();
     EXPECT_FALSE(button.Timer1.isActive());
 }
