@@ -45,11 +45,11 @@ frmPopup::frmPopup() {
     connect(&Timer1, &QTimer::timeout, this, &frmPopup::Timer1_Timer);
 }
 
-int frmPopup::ScreenHeightTwips() {
+int frmPopup::screenHeightTwips() {
     return PixelsToTwipsY(QGuiApplication::primaryScreen()->geometry().height());
 }
 
-int frmPopup::ScreenWidthTwips() {
+int frmPopup::screenWidthTwips() {
     return PixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
 }
 
@@ -57,8 +57,8 @@ void frmPopup::Form_Load() {
     DoEvents();
     m_height = 0;
     m_rising = true;
-    m_top = ScreenHeightTwips() - kBottomGap;
-    m_left = ScreenWidthTwips() - (kWidthTwips + 200);
+    m_top = screenHeightTwips() - kBottomGap;
+    m_left = screenWidthTwips() - (kWidthTwips + 200);
     place();
     Timer1.start();
 }
@@ -78,10 +78,10 @@ void frmPopup::showMessage(const QString& text) {
 
 void frmPopup::rise() {
     m_top -= kStep;
-    if (ScreenHeightTwips() - kBottomGap >= m_top)
+    if (screenHeightTwips() - kBottomGap >= m_top)
         m_height += kStep;
-    if (ScreenHeightTwips() - kTopWhenUp >= m_top) {
-        m_top = ScreenHeightTwips() - kTopWhenUp;
+    if (screenHeightTwips() - kTopWhenUp >= m_top) {
+        m_top = screenHeightTwips() - kTopWhenUp;
         m_height = kFullHeightTwips;
         Timer1.setInterval(kHoldMs);
         m_rising = false;

@@ -27,12 +27,12 @@ public:
     QLabel* Label2 = nullptr; // message
     QTimer Timer1;
 
-    int TopTwips() const { return m_top; }
-    int HeightTwips() const { return m_height; }
-    int LeftTwips() const { return m_left; }
-    bool Rising() const { return m_rising; }
-    static int ScreenHeightTwips();
-    static int ScreenWidthTwips();
+    int topTwips() const { return m_top; }
+    int heightTwips() const { return m_height; }
+    int leftTwips() const { return m_left; }
+    bool rising() const { return m_rising; }
+    static int screenHeightTwips();
+    static int screenWidthTwips();
 
     static constexpr int kWidthTwips = 2715;
     static constexpr int kFullHeightTwips = 1740;

@@ -12,27 +12,27 @@ namespace {
 class frmPopupTest : public ClientTest {};
 
 TEST_F(frmPopupTest, RisesHoldsSinksAndCloses) {
-    const int screen = frmPopup::ScreenHeightTwips();
+    const int screen = frmPopup::screenHeightTwips();
     frmPopup& popup = frmPopup::form();
     popup.Timer1.stop();
     QPointer<frmPopup> alive(&popup);
     popup.show();
-    EXPECT_EQ(popup.TopTwips(), screen - 450);
-    EXPECT_EQ(popup.HeightTwips(), 0);
-    EXPECT_EQ(popup.LeftTwips(), frmPopup::ScreenWidthTwips() - (2715 + 200));
+    EXPECT_EQ(popup.topTwips(), screen - 450);
+    EXPECT_EQ(popup.heightTwips(), 0);
+    EXPECT_EQ(popup.leftTwips(), frmPopup::screenWidthTwips() - (2715 + 200));
     for (int tick = 1; tick <= 31; ++tick)
         popup.Timer1_Timer();
-    EXPECT_EQ(popup.TopTwips(), screen - 450 - 31 * 55);
-    EXPECT_EQ(popup.HeightTwips(), 31 * 55);
+    EXPECT_EQ(popup.topTwips(), screen - 450 - 31 * 55);
+    EXPECT_EQ(popup.heightTwips(), 31 * 55);
     popup.Timer1_Timer(); // the 32nd would pass the top: fully up
-    EXPECT_EQ(popup.TopTwips(), screen - 2190);
-    EXPECT_EQ(popup.HeightTwips(), 1740);
-    EXPECT_FALSE(popup.Rising());
+    EXPECT_EQ(popup.topTwips(), screen - 2190);
+    EXPECT_EQ(popup.heightTwips(), 1740);
+    EXPECT_FALSE(popup.rising());
     EXPECT_EQ(popup.Timer1.interval(), 4000);
     for (int tick = 1; tick <= 31; ++tick)
         popup.Timer1_Timer();
-    EXPECT_EQ(popup.HeightTwips(), 35);
-    EXPECT_EQ(popup.TopTwips(), screen - 2190 + 31 * 55);
+    EXPECT_EQ(popup.heightTwips(), 35);
+    EXPECT_EQ(popup.topTwips(), screen - 2190 + 31 * 55);
     ASSERT_TRUE(alive);
     popup.Timer1_Timer(); // the 32nd falling tick closes it
     EXPECT_EQ(frmPopup::loaded(), nullptr);
@@ -48,7 +48,7 @@ TEST_F(frmPopupTest, ClickingTheMessageShowsTheRoomAndTheSlideGoesOn) {
     EXPECT_EQ(frmPopup::loaded(), &popup);
     // A second show only shows: the slide goes on where it was.
     frmPopup::form().show();
-    EXPECT_EQ(popup.HeightTwips(), 55);
+    EXPECT_EQ(popup.heightTwips(), 55);
 }
 
 } // namespace
