@@ -74,7 +74,7 @@ public:
 
     // True when the load found the program running already and closed the
     // window; the start-up then ends the program.
-    bool ClosedWhileLoading() const { return m_closedWhileLoading; }
+    bool closedWhileLoading() const { return m_closedWhileLoading; }
     // Takes the icon out of the notification area, for the program's exits.
     void RemoveFromSysTray();
 
@@ -82,9 +82,9 @@ public:
     void Check3_Click();
     void check2_Click();
     void ChkStartUp_Click();
-    static int CheckValue(const QCheckBox* box);
+    static int checkValue(const QCheckBox* box);
     // Setting a different value runs the box's handler at once.
-    static void SetCheckValue(QCheckBox* box, int value);
+    static void setCheckValue(QCheckBox* box, int value);
 
     // Menus.
     void mnu_Sign_Click();
@@ -99,8 +99,8 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     // The outer size in twips, frame included, as the design gives sizes.
-    int WidthTwips() const;
-    int HeightTwips() const;
+    int widthTwips() const;
+    int heightTwips() const;
     void setWidthTwips(int width);
     void setHeightTwips(int height);
 

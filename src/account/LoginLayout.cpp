@@ -46,11 +46,11 @@ QString timeText(const QTime& time) {
 
 } // namespace
 
-int Login::WidthTwips() const {
+int Login::widthTwips() const {
     return PixelsToTwips(width()) + LoginDesign::kFrameWidth;
 }
 
-int Login::HeightTwips() const {
+int Login::heightTwips() const {
     return PixelsToTwipsY(height() - menuBar()->sizeHint().height()) + LoginDesign::kFrameHeight;
 }
 
@@ -75,9 +75,9 @@ void Login::Form_Resize() {
     m_resizing = true;
     TimerGame();
     if (!isMinimized()) {
-        if (WidthTwips() < LoginDesign::kMinWidth)
+        if (widthTwips() < LoginDesign::kMinWidth)
             setWidthTwips(LoginDesign::kMinWidth);
-        if (HeightTwips() < LoginDesign::kMinHeight)
+        if (heightTwips() < LoginDesign::kMinHeight)
             setHeightTwips(LoginDesign::kMinHeight);
         layOut();
     }
@@ -89,15 +89,15 @@ void Login::Form_Resize() {
 void Login::TimerGame() {
     if (isMinimized() || isMaximized() || !Timer1.isActive())
         return;
-    if (WidthTwips() != LoginDesign::kMinWidth)
+    if (widthTwips() != LoginDesign::kMinWidth)
         setWidthTwips(LoginDesign::kMinWidth);
-    if (HeightTwips() != LoginDesign::kMinHeight)
+    if (heightTwips() != LoginDesign::kMinHeight)
         setHeightTwips(LoginDesign::kMinHeight);
 }
 
 // The layout table, row by row: W and T are read again for every row.
 void Login::layOut() {
-    const auto W = [this] { return WidthTwips(); };
+    const auto W = [this] { return widthTwips(); };
     const auto T = [this] { return TwipsGeometry(*Frame2).top; };
     place(TopD, 0, 0, W(), 750);
     setLeft(Label2, 150);

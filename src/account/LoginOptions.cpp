@@ -35,13 +35,13 @@ const SettingRow& rowOf(bool Globals::*flag) {
 // A box's value as the flag, stored in the settings file as "True" or "False".
 void saveFlag(const QCheckBox* box, bool Globals::*flag) {
     const SettingRow& row = rowOf(flag);
-    G().*flag = Login::CheckValue(box) != kUnticked;
+    G().*flag = Login::checkValue(box) != kUnticked;
     WriteSetting(QString::fromUtf8(row.section), QString::fromUtf8(row.key), boolText(G().*flag));
 }
 
 } // namespace
 
-int Login::CheckValue(const QCheckBox* box) {
+int Login::checkValue(const QCheckBox* box) {
     switch (box->checkState()) {
     case Qt::Checked:
         return kTicked;
@@ -52,7 +52,7 @@ int Login::CheckValue(const QCheckBox* box) {
     }
 }
 
-void Login::SetCheckValue(QCheckBox* box, int value) {
+void Login::setCheckValue(QCheckBox* box, int value) {
     box->setTristate(value == kGreyed); // a click never greys a box
     box->setCheckState(value == kTicked   ? Qt::Checked
                        : value == kGreyed ? Qt::PartiallyChecked
@@ -66,22 +66,22 @@ void Login::readOptions() {
     loadSetting(rows[0]);
     loadSetting(rows[1]);
     loadSetting(rows[2]);
-    SetCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
+    setCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
     loadSetting(rows[3]);
-    SetCheckValue(check2, BoolToCheck(G().bGuest));
-    SetCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
-    SetCheckValue(check1, BoolToCheck(G().bRemPass));
-    SetCheckValue(Check3, kTicked); // whatever bRemNick says
+    setCheckValue(check2, BoolToCheck(G().bGuest));
+    setCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
+    setCheckValue(check1, BoolToCheck(G().bRemPass));
+    setCheckValue(Check3, kTicked); // whatever bRemNick says
     if (Text2->text().isEmpty())
-        SetCheckValue(check1, kUnticked);
+        setCheckValue(check1, kUnticked);
 }
 
 void Login::Check3_Click() {
-    switch (CheckValue(Check3)) {
+    switch (checkValue(Check3)) {
     case kTicked:
         Text1->setText(getSetting(kCredentialsApp, kCredentialsSection, kNickKey, QString()));
         Text2->setText(getSetting(kCredentialsApp, kCredentialsSection, kPasswordKey, QString()));
-        SetCheckValue(check1, kTicked);
+        setCheckValue(check1, kTicked);
         break;
     case kUnticked:
         Text1->clear();
@@ -92,7 +92,7 @@ void Login::Check3_Click() {
 }
 
 void Login::check2_Click() {
-    switch (CheckValue(check2)) {
+    switch (checkValue(check2)) {
     case kTicked:
         Text1->setText(QStringLiteral("Guest"));
         Text2->setEnabled(false);
@@ -110,7 +110,7 @@ void Login::check2_Click() {
 
 // A failure to write or remove the entry is silent here.
 void Login::ChkStartUp_Click() {
-    if (CheckValue(ChkStartUp) == kTicked)
+    if (checkValue(ChkStartUp) == kTicked)
         writeStartupEntry();
     else
         removeStartupEntry();
@@ -137,8 +137,8 @@ void Login::SaveConnect() {
 }
 
 void Login::setBoxesFromFlags() {
-    SetCheckValue(Check3, BoolToCheck(G().bRemNick));
-    SetCheckValue(check1, BoolToCheck(G().bRemPass));
-    SetCheckValue(check2, BoolToCheck(G().bGuest));
-    SetCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
+    setCheckValue(Check3, BoolToCheck(G().bRemNick));
+    setCheckValue(check1, BoolToCheck(G().bRemPass));
+    setCheckValue(check2, BoolToCheck(G().bGuest));
+    setCheckValue(ChkStartUp, BoolToCheck(G().bStartup));
 }

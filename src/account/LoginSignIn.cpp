@@ -18,9 +18,9 @@ void Login::cmdSignIn_Click() {
         frmPopup::form().show();
         return;
     }
-    if (WidthTwips() != LoginDesign::kMinWidth)
+    if (widthTwips() != LoginDesign::kMinWidth)
         setWidthTwips(LoginDesign::kMinWidth);
-    if (HeightTwips() != LoginDesign::kMinHeight)
+    if (heightTwips() != LoginDesign::kMinHeight)
         setHeightTwips(LoginDesign::kMinHeight);
     DoSignIn();
 }
@@ -45,12 +45,12 @@ void Login::DoSignIn() {
     // The nickname service hears the password of this run from Text3, also
     // when it is remembered (the box then keeps it for the next sign-in).
     Text3->setText(Text2->text());
-    if (CheckValue(check1) == 0)
+    if (checkValue(check1) == 0)
         Text2->clear();
     // The connection reads the nick box when it connects: it keeps its text
     // even when the nick is not to be remembered.
-    const QString storedNick = CheckValue(Check3) == 0 ? QString() : Text1->text();
-    if (CheckValue(ChkStartUp) == 1) {
+    const QString storedNick = checkValue(Check3) == 0 ? QString() : Text1->text();
+    if (checkValue(ChkStartUp) == 1) {
         if (!writeStartupEntry())
             return;
     } else {

@@ -68,7 +68,7 @@ void frmSplash::Form_Load() {
 void frmSplash::Timer1_Timer() {
     Login& login = Login::form();
     Unload();
-    if (login.ClosedWhileLoading()) {
+    if (login.closedWhileLoading()) {
         EndProgramAtOnce();
         return;
     }

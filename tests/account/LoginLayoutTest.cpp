@@ -31,8 +31,8 @@ protected:
 // The rows of the table at the smallest size, 5415 x 8790: W/2 is 2707 and T
 // is the band's top, 2450.
 TEST_F(LoginLayoutTest, TheRowsAtTheSmallestSize) {
-    EXPECT_EQ(login->WidthTwips(), 5415);
-    EXPECT_EQ(login->HeightTwips(), 8790);
+    EXPECT_EQ(login->widthTwips(), 5415);
+    EXPECT_EQ(login->heightTwips(), 8790);
     const TwipsRect topd = at(login->TopD);
     EXPECT_EQ((std::array{topd.left, topd.top, topd.width, topd.height}), (std::array{0, 0, 5415, 750}));
     const TwipsRect frame2 = at(login->Frame2);
@@ -76,7 +76,7 @@ TEST_F(LoginLayoutTest, ALargerWidthMovesTheRowsByHalfTheGrowth) {
         before << at(control);
     login->setWidthTwips(9015);
     login->setHeightTwips(9990);
-    ASSERT_EQ(login->WidthTwips(), 9015);
+    ASSERT_EQ(login->widthTwips(), 9015);
     for (qsizetype k = 0; k < still.size(); ++k)
         EXPECT_EQ(at(still[k]).left, before[k].left) << k;
     for (qsizetype k = 0; k < moving.size(); ++k) {
@@ -91,8 +91,8 @@ TEST_F(LoginLayoutTest, ALargerWidthMovesTheRowsByHalfTheGrowth) {
 TEST_F(LoginLayoutTest, SmallerSizesComeBackToTheSmallest) {
     login->setWidthTwips(5000);
     login->setHeightTwips(6000);
-    EXPECT_EQ(login->WidthTwips(), 5415);
-    EXPECT_EQ(login->HeightTwips(), 8790);
+    EXPECT_EQ(login->widthTwips(), 5415);
+    EXPECT_EQ(login->heightTwips(), 8790);
 }
 
 TEST_F(LoginLayoutTest, MinimisedNothingMoves) {
@@ -118,10 +118,10 @@ TEST_F(LoginLayoutTest, TheBannerKeepsTheDesignSizeAndSettles) {
     login->Timer1.start();
     login->setWidthTwips(9015);
     login->setHeightTwips(9990);
-    EXPECT_TRUE(waitUntil([&] { return login->WidthTwips() == 5415 && login->HeightTwips() == 8790; }));
+    EXPECT_TRUE(waitUntil([&] { return login->widthTwips() == 5415 && login->heightTwips() == 8790; }));
     QCoreApplication::processEvents(); // any resize still on its way
-    EXPECT_EQ(login->WidthTwips(), 5415);
-    EXPECT_EQ(login->HeightTwips(), 8790);
+    EXPECT_EQ(login->widthTwips(), 5415);
+    EXPECT_EQ(login->heightTwips(), 8790);
     EXPECT_LE(handled, 6);
     login->removeEventFilter(&counter);
 }

@@ -85,10 +85,10 @@ TEST_F(LoginTest, FirstRunWithNoFiles) {
     EXPECT_FALSE(G().bRemPass);
     EXPECT_TRUE(G().bStartup);
     EXPECT_FALSE(G().bGuest);
-    EXPECT_EQ(Login::CheckValue(login.Check3), 1);
-    EXPECT_EQ(Login::CheckValue(login.check1), 0);
-    EXPECT_EQ(Login::CheckValue(login.check2), 0);
-    EXPECT_EQ(Login::CheckValue(login.ChkStartUp), 1);
+    EXPECT_EQ(Login::checkValue(login.Check3), 1);
+    EXPECT_EQ(Login::checkValue(login.check1), 0);
+    EXPECT_EQ(Login::checkValue(login.check2), 0);
+    EXPECT_EQ(Login::checkValue(login.ChkStartUp), 1);
     EXPECT_EQ(login.Text1->text(), "");
     EXPECT_EQ(login.Text2->text(), "");
     // Reading the options writes nothing, and the entry waits for a sign-in.
@@ -122,8 +122,8 @@ TEST_P(StoredCredentialsTest, FillTheBoxesAtLoad) {
     Login& login = Login::form();
     EXPECT_EQ(login.Text1->text(), "tazmir");
     EXPECT_EQ(login.Text2->text(), GetParam().password);
-    EXPECT_EQ(Login::CheckValue(login.Check3), 1);
-    EXPECT_EQ(Login::CheckValue(login.check1), GetParam().rememberPassword);
+    EXPECT_EQ(Login::checkValue(login.Check3), 1);
+    EXPECT_EQ(Login::checkValue(login.check1), GetParam().rememberPassword);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StoredCredentialsTest,
@@ -136,16 +136,16 @@ TEST_F(LoginTest, GuestAtLoadGivesWayToTheStoredNick) {
     store("bob", "pw");
     WriteSetting("irc", "Guest", "true");
     Login& login = Login::form();
-    EXPECT_EQ(Login::CheckValue(login.check2), 1);
+    EXPECT_EQ(Login::checkValue(login.check2), 1);
     EXPECT_EQ(login.Text1->text(), "bob");
     EXPECT_EQ(login.Text2->text(), "pw");
     EXPECT_FALSE(login.Text2->isEnabled());
     EXPECT_FALSE(login.Label4->isEnabled());
 
-    Login::SetCheckValue(login.check2, 0);
+    Login::setCheckValue(login.check2, 0);
     EXPECT_EQ(login.Text1->text(), "");
     EXPECT_TRUE(login.Text2->isEnabled());
-    Login::SetCheckValue(login.check2, 1);
+    Login::setCheckValue(login.check2, 1);
     EXPECT_EQ(login.Text1->text(), "Guest");
 }
 
@@ -155,9 +155,9 @@ TEST_F(LoginTest, OptionsThatDoNotReadAsFlags) {
     ASSERT_TRUE(StartAtLogin::writeEntry(Login::kStartupEntry, "old", "/bin/true"));
     Login& login = Login::form();
     EXPECT_FALSE(G().bGuest);
-    EXPECT_EQ(Login::CheckValue(login.check2), 0);
+    EXPECT_EQ(Login::checkValue(login.check2), 0);
     // Start at login switched off: the box unticks and its handler removes the entry.
-    EXPECT_EQ(Login::CheckValue(login.ChkStartUp), 0);
+    EXPECT_EQ(Login::checkValue(login.ChkStartUp), 0);
     EXPECT_FALSE(QFile::exists(entryPath()));
 }
 
@@ -166,7 +166,7 @@ TEST_F(LoginTest, SignInConnectsAndStoresWhatTheBoxesSay) {
     const QString nick = IrcTestServer::uniqueNick("signin");
     login.Text1->setText(nick);
     login.Text2->setText("pw");
-    Login::SetCheckValue(login.check1, 1);
+    Login::setCheckValue(login.check1, 1);
     login.cmdSignIn_Click();
     EXPECT_EQ(login.mnu_Sign->text(), "Sign Out");
     EXPECT_TRUE(login.Text1->isReadOnly());
@@ -210,8 +210,8 @@ class RememberTest : public LoginTest, public testing::WithParamInterface<Rememb
 
 TEST_P(RememberTest, StoresOnlyWhatIsToBeRemembered) {
     Login& login = signInWindow();
-    Login::SetCheckValue(login.Check3, GetParam().rememberMe);
-    Login::SetCheckValue(login.check1, GetParam().rememberPassword);
+    Login::setCheckValue(login.Check3, GetParam().rememberMe);
+    Login::setCheckValue(login.check1, GetParam().rememberPassword);
     const QString nick = IrcTestServer::uniqueNick("keeper");
     login.Text1->setText(nick);
     login.Text2->setText("pw");
@@ -235,7 +235,7 @@ TEST_F(LoginTest, StartAtLoginFollowsItsBoxAtSignIn) {
     login.cmdSignIn_Click();
     EXPECT_TRUE(QFile::exists(entryPath()));
     room().mnu_File_Connect_Click();           // cancel
-    Login::SetCheckValue(login.ChkStartUp, 0); // its own handler removes the entry
+    Login::setCheckValue(login.ChkStartUp, 0); // its own handler removes the entry
     ASSERT_TRUE(StartAtLogin::writeEntry(Login::kStartupEntry, "again", "/bin/true"));
     login.cmdSignIn_Click(); // and the sign-in removes it too
     EXPECT_FALSE(QFile::exists(entryPath()));
@@ -297,7 +297,7 @@ TEST_F(LoginTest, EnterInTheTwoBoxes) {
     ASSERT_NE(frmPopup::loaded(), nullptr);
     QTest::keyClick(login.Text2, Qt::Key_Return);
     EXPECT_EQ(room().mnu_File_Connect->text(), "&Cancel");
-    EXPECT_EQ(login.WidthTwips(), 7215);
+    EXPECT_EQ(login.widthTwips(), 7215);
 }
 
 TEST_F(LoginTest, TheSignMenuFollowsItsCaption) {
@@ -440,7 +440,7 @@ TEST_F(LoginTest, AMissingRuntimeFolderIsNoOtherInstance) {
     Login& login = Login::form();
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
     qputenv("TMPDIR", savedTemp);
-    EXPECT_FALSE(login.ClosedWhileLoading());
+    EXPECT_FALSE(login.closedWhileLoading());
     EXPECT_TRUE(login.Timer2.isActive());
     EXPECT_EQ(Login::loaded(), &login);
 }
@@ -449,7 +449,7 @@ TEST_F(LoginTest, AnotherInstanceClosesTheWindowWhileItLoads) {
     InstanceLock running(QStringLiteral("tazmir-korvu"));
     ASSERT_TRUE(running.tryLock());
     Login& login = Login::form();
-    EXPECT_TRUE(login.ClosedWhileLoading());
+    EXPECT_TRUE(login.closedWhileLoading());
     EXPECT_FALSE(login.isVisible());
     EXPECT_FALSE(login.Timer2.isActive()); // the load stopped at the test
     EXPECT_TRUE(waitUntil([] { return Login::loaded() == nullptr; }));

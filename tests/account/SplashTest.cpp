@@ -40,7 +40,7 @@ TEST_F(SplashTest, ASecondStartShowsNothingAndEnds) {
     EXPECT_EQ(runEventLoop([] { frmSplash::form().Timer1_Timer(); }), 0);
     EXPECT_EQ(frmSplash::loaded(), nullptr);
     const Login* login = Login::loaded(); // closed, and on its way out
-    EXPECT_TRUE(!login || (login->ClosedWhileLoading() && !login->isVisible()));
+    EXPECT_TRUE(!login || (login->closedWhileLoading() && !login->isVisible()));
 }
 
 } // namespace

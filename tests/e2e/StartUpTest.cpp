@@ -107,7 +107,7 @@ TEST_F(StartUpTest, ASecondStartIdentifiesWithTheStoredPassword) {
     Login& login = Login::form();
     EXPECT_EQ(login.Text1->text(), nick);
     EXPECT_EQ(login.Text2->text(), "secret");
-    EXPECT_EQ(Login::CheckValue(login.check1), 1);
+    EXPECT_EQ(Login::checkValue(login.check1), 1);
     pointAt(server);
     login.cmdSignIn_Click();
     ASSERT_TRUE(waitForPane("Password accepted - you are now recognized.", 10000))
