@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-NickBoxDialog BuildNickBoxDialog(Form& dialog, const QString& caption, const QStringList& labelTexts) {
+NickBoxDialog buildNickBoxDialog(Form& dialog, const QString& caption, const QStringList& labelTexts) {
     dialog.setWindowTitle(caption);
     auto* client = new QWidget(&dialog);
     ApplyDialogLook(client);

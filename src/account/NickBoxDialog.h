@@ -16,4 +16,4 @@ struct NickBoxDialog {
     xpButton* ok;
 };
 
-NickBoxDialog BuildNickBoxDialog(Form& dialog, const QString& caption, const QStringList& labelTexts);
+NickBoxDialog buildNickBoxDialog(Form& dialog, const QString& caption, const QStringList& labelTexts);

@@ -73,7 +73,7 @@ void frmPassword::Form_Unload(bool&) {
     room.lstNicks->setEnabled(true);
 }
 
-bool frmPassword::IsChangeMode() const {
+bool frmPassword::isChangeMode() const {
     return windowTitle() == QStringLiteral("Change Your Password For ") + G().MyNick;
 }
 
@@ -84,7 +84,7 @@ void frmPassword::cmdOK_Click() {
     if (password.isEmpty())
         return;
     Channel& room = Channel::form();
-    if (IsChangeMode())
+    if (isChangeMode())
         room.SendData(ParseCommand(QString(), DropLeft(QStringLiteral("/msg nickserv set password ") + password, 1)));
     else
         room.SendData(QStringLiteral("PRIVMSG NickServ :IDENTIFY ") + password);

@@ -28,7 +28,7 @@ public:
     void cmdChange_Click();
     void flsh_Timer();
 
-    bool IsChangeMode() const;
+    bool isChangeMode() const;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;

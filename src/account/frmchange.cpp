@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 frmchange::frmchange() {
-    const NickBoxDialog parts = BuildNickBoxDialog(*this, QStringLiteral("Change NickName"),
+    const NickBoxDialog parts = buildNickBoxDialog(*this, QStringLiteral("Change NickName"),
                                                    {QStringLiteral("NickName"), QStringLiteral("Enter A New NickName")});
     Label1 = parts.labels[0];
     Label2 = parts.labels[1];
@@ -33,6 +33,6 @@ void frmchange::cmdOK_Click() {
                         QStringLiteral("Type A Nick Name"));
         return;
     }
-    TakeNewNick(Text1->text());
+    takeNewNick(Text1->text());
     Unload();
 }

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 usenick::usenick() {
-    const NickBoxDialog parts = BuildNickBoxDialog(*this, QStringLiteral("NickName Already In Use Or Invalid"),
+    const NickBoxDialog parts = buildNickBoxDialog(*this, QStringLiteral("NickName Already In Use Or Invalid"),
                                                    {QStringLiteral("Please Choose Another NickName")});
     Label1 = parts.labels[0];
     Text1 = parts.nickBox;
@@ -25,11 +25,11 @@ void usenick::Form_Load() {
 void usenick::cmdOK_Click() {
     if (Text1->text().isEmpty())
         return;
-    TakeNewNick(Text1->text());
+    takeNewNick(Text1->text());
     Unload();
 }
 
-void TakeNewNick(const QString& nick) {
+void takeNewNick(const QString& nick) {
     G().MyNick = nick;
     Channel& room = Channel::form();
     room.SendData(QStringLiteral("NICK ") + G().MyNick);

@@ -26,4 +26,4 @@ public:
 
 // The own nick becomes nick: the server is told, and the sign-in window's nick
 // box and the room window follow.
-void TakeNewNick(const QString& nick);
+void takeNewNick(const QString& nick);

@@ -136,7 +136,7 @@ class PasswordCaptionTest : public NickDialogsTest, public testing::WithParamInt
 
 TEST_P(PasswordCaptionTest, IsTheModeOfFrmPassword) {
     frmPassword::form().setWindowTitle(GetParam().caption);
-    EXPECT_EQ(frmPassword::form().IsChangeMode(), GetParam().changing) << GetParam().caption;
+    EXPECT_EQ(frmPassword::form().isChangeMode(), GetParam().changing) << GetParam().caption;
 }
 
 INSTANTIATE_TEST_SUITE_P(, PasswordCaptionTest, testing::ValuesIn(kPasswordCaptions), RowName());

@@ -47,7 +47,7 @@ TEST_F(NickServiceTest, PasswordIdentifiesTheNickWithTheService) {
     ASSERT_TRUE(waitUntil([] { return frmPassword::loaded() && frmPassword::loaded()->isVisible(); }, 10000))
         << paneText().toStdString();
     frmPassword& dialog = *frmPassword::loaded();
-    EXPECT_FALSE(dialog.IsChangeMode());
+    EXPECT_FALSE(dialog.isChangeMode());
     dialog.Text1->setText("pass");
     QTest::keyClick(dialog.Text1, Qt::Key_Return);
     EXPECT_TRUE(waitForPane("Password accepted - you are now recognized.")) << paneText().toStdString();
@@ -70,7 +70,7 @@ TEST_F(NickServiceTest, RegistersTheOwnNickAndChangesItsPassword) {
 
     frmPassword& change = frmPassword::form();
     change.setWindowTitle("Change Your Password For " + nick);
-    ASSERT_TRUE(change.IsChangeMode());
+    ASSERT_TRUE(change.isChangeMode());
     change.Text1->setText("secondpass");
     QTest::mouseClick(change.cmdOK, Qt::LeftButton);
     EXPECT_TRUE(waitForPane("changed")) << paneText().toStdString();

@@ -343,7 +343,7 @@ TEST_F(RoomMenusTest, ConnectedFrame) {
     EXPECT_EQ(dialog->Frame1->title(), "This service is for registered users");
     EXPECT_EQ(dialog->Label1->text(), "Enter your New Password for " + G().MyNick +
                                           " .Otherwise, Click on New Nick and Change your nickname.");
-    EXPECT_TRUE(dialog->IsChangeMode());
+    EXPECT_TRUE(dialog->isChangeMode());
 
     room().mnu_register_nickname->trigger();
     ASSERT_NE(frmregister::loaded(), nullptr);
