@@ -66,8 +66,8 @@ QFont withBold(QFont font, qreal scale) {
 
 Login::Login() : m_instance(kProgramName) {
     setWindowTitle(QStringLiteral("TazmirKorvu Messenger"));
-    setWindowIcon(ProgramIcon());
-    QWidget* client = NewDesignClient(this);
+    setWindowIcon(programIcon());
+    QWidget* client = newDesignClient(this);
     buildControls(client);
     buildMenus();
     connectControls();
@@ -83,11 +83,11 @@ Login::~Login() = default;
 
 void Login::buildControls(QWidget* client) {
     namespace D = LoginDesign;
-    TopD = newPicture(client, ProgramPicture(QStringLiteral("topd")), D::TopD, true);
+    TopD = newPicture(client, programPicture(QStringLiteral("topd")), D::TopD, true);
     Label2 = newLabel(client, QStringLiteral("TazmirKorvu Messenger Alpha 1.0a"), D::Label2);
     Label2->setFont(withBold(client->font(), 1.2));
     setTextColour(Label2, kTitleColour);
-    Image3 = newPicture(client, ProgramIcon().pixmap(64, 64), D::Image3, false);
+    Image3 = newPicture(client, programIcon().pixmap(64, 64), D::Image3, false);
     Image3->setCursor(Qt::PointingHandCursor);
 
     // The band the banner runs along: the left frame and the stretched
@@ -95,13 +95,13 @@ void Login::buildControls(QWidget* client) {
     Frame2 = placed(new QFrame(client), D::Frame2);
     Frame2->setAutoFillBackground(true);
     QPalette band = Frame2->palette();
-    band.setBrush(QPalette::Window, QBrush(ProgramPicture(QStringLiteral("band"))));
+    band.setBrush(QPalette::Window, QBrush(programPicture(QStringLiteral("band"))));
     Frame2->setPalette(band);
     Frame1 = placed(new QFrame(client), D::Frame1);
-    Image2 = newPicture(client, ProgramPicture(QStringLiteral("image2")), D::Image2, true);
-    Image1 = newPicture(client, ProgramPicture(QStringLiteral("still-logo")), D::Image1, false);
-    Picture1 = newPicture(client, ProgramPicture(QStringLiteral("banner")), D::Picture1, false);
-    Picture2 = newPicture(client, ProgramPicture(QStringLiteral("banner")), D::Picture2, false);
+    Image2 = newPicture(client, programPicture(QStringLiteral("image2")), D::Image2, true);
+    Image1 = newPicture(client, programPicture(QStringLiteral("still-logo")), D::Image1, false);
+    Picture1 = newPicture(client, programPicture(QStringLiteral("banner")), D::Picture1, false);
+    Picture2 = newPicture(client, programPicture(QStringLiteral("banner")), D::Picture2, false);
     Picture1->hide();
     Picture2->hide();
 

@@ -11,7 +11,7 @@
 NickBoxDialog buildNickBoxDialog(Form& dialog, const QString& caption, const QStringList& labelTexts) {
     dialog.setWindowTitle(caption);
     auto* client = new QWidget(&dialog);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     auto* column = new QVBoxLayout(client);
     NickBoxDialog parts{{}, new QLineEdit(client), new xpButton(QStringLiteral("cmdOK"), client)};
     for (const QString& text : labelTexts) {

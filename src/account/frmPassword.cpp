@@ -24,7 +24,7 @@ constexpr int kFlashIntervalMs = 1200;
 frmPassword::frmPassword() {
     setWindowTitle(QStringLiteral("Enter Your NickName Password"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     Frame1 = new QGroupBox(QStringLiteral("Password Required :"), client);
     Label1 = new QLabel(QStringLiteral("This nickname is registered. If this nickname is yours, type your nickname "
                                        "password else type a New Nick."),

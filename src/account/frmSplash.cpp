@@ -34,7 +34,7 @@ frmSplash::frmSplash() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     Picture1 = new QLabel(client);
-    Picture1->setPixmap(ProgramPicture(QStringLiteral("splash")));
+    Picture1->setPixmap(programPicture(QStringLiteral("splash")));
     SetTwipsGeometry(*Picture1, kClient);
 
     QFont face(QStringLiteral("Arial"));

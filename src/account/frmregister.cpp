@@ -23,7 +23,7 @@ void tell(const QString& prompt, const QString& title) {
 frmregister::frmregister() {
     setWindowTitle(QStringLiteral("NickName Registration"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     Label1 = new QLabel(QStringLiteral("Fill The Requirements Below :"), client);
     Label2 = new QLabel(QStringLiteral("NickName :"), client);
     Text1 = new QLineEdit(client);

@@ -22,7 +22,7 @@ constexpr int kTicksPerRefresh = 2;
 BuddyList::BuddyList() {
     setWindowTitle(QStringLiteral("View Whois Online"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     buildControls(client);
     setCentralWidget(client);
     resize(300, 320);

@@ -45,7 +45,7 @@ const MaskList* listNamed(const QString& header) {
 ChannelInfo::ChannelInfo() {
     setWindowTitle(QStringLiteral("Channel Information For"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     buildList(client);
     cmdBans = SideButton(this, client, QStringLiteral("cmdBans"), QStringLiteral("Bans"),
                          &ChannelInfo::cmdBans_Click);

@@ -8,7 +8,7 @@
 
 DebugWin::DebugWin() {
     setWindowTitle(QStringLiteral("Traffic"));
-    setWindowIcon(ProgramIcon()); // the program's icon, which the tray icon shows
+    setWindowIcon(programIcon()); // the program's icon, which the tray icon shows
     txtDataIn = new QPlainTextEdit(this);
     txtDataIn->setReadOnly(true);
     txtDataIn->setUndoRedoEnabled(false);

@@ -15,7 +15,7 @@
 IgnoreList::IgnoreList() {
     setWindowTitle(QStringLiteral("IgnoreList - Add Chatters to avoid chats!"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     List1 = new QListWidget(client);
     cmdAdd =
         SideButton(this, client, QStringLiteral("cmdAdd"), QStringLiteral("Add"), &IgnoreList::cmdAdd_Click);

@@ -100,7 +100,7 @@ bool isLeftClick(const QEvent* event) {
 } // namespace
 
 void Channel::buildWindow() {
-    QWidget* client = NewDesignClient(this);
+    QWidget* client = newDesignClient(this);
     buildPictures(client);
     buildRoomControls(client);
     buildInputControls(client);

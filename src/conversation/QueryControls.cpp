@@ -43,7 +43,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 } // namespace
 
 Query::Query() {
-    QWidget* client = NewDesignClient(this);
+    QWidget* client = newDesignClient(this);
     buildControls(client);
     connectControls();
     setMinimumSize(TwipsToPixels(QueryDesign::kClientWidth), TwipsToPixels(QueryDesign::kClientHeight));

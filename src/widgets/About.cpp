@@ -6,8 +6,8 @@
 #include <QLabel>
 
 About::About() {
-    const CreditsPage page = BuildCreditsPage(
-        *this, QStringLiteral("About TazmirKorvu Messenger"), ProgramIcon().pixmap(64, 64),
+    const CreditsPage page = buildCreditsPage(
+        *this, QStringLiteral("About TazmirKorvu Messenger"), programIcon().pixmap(64, 64),
         {QStringLiteral("TazmirKorvu Messenger"), QStringLiteral("Version 1.0"),
          QStringLiteral("Chat with everyone in the Korvu room, and in private with a friend."),
          QStringLiteral("Made by the Korvu team.")});

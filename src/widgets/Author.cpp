@@ -9,8 +9,8 @@
 #include <QMouseEvent>
 
 Author::Author() {
-    const CreditsPage page = BuildCreditsPage(
-        *this, QStringLiteral("About Author/Creator"), ProgramPicture(QStringLiteral("portrait")),
+    const CreditsPage page = buildCreditsPage(
+        *this, QStringLiteral("About Author/Creator"), programPicture(QStringLiteral("portrait")),
         {QStringLiteral("The Korvu Developers"),
          QStringLiteral("Author and creator of TazmirKorvu Messenger"),
          QStringLiteral("We build small, friendly programs for chatting with people.")},

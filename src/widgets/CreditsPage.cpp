@@ -38,11 +38,11 @@ void makeLink(QLabel* label) {
 
 } // namespace
 
-CreditsPage BuildCreditsPage(Form& window, const QString& caption, const QPixmap& picture,
+CreditsPage buildCreditsPage(Form& window, const QString& caption, const QPixmap& picture,
                              const QStringList& lines, const QString& linkText) {
     window.setWindowTitle(caption);
     auto* client = new QWidget(&window);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     auto* row = new QHBoxLayout(client);
     row->setContentsMargins(16, 16, 20, 16);
     row->setSpacing(16);

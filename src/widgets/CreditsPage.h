@@ -16,5 +16,5 @@ struct CreditsPage {
     QLabel* link; // nullptr without a link text
 };
 
-CreditsPage BuildCreditsPage(Form& window, const QString& caption, const QPixmap& picture,
+CreditsPage buildCreditsPage(Form& window, const QString& caption, const QPixmap& picture,
                              const QStringList& lines, const QString& linkText = QString());

@@ -4,24 +4,24 @@
 #include <QMainWindow>
 #include <QWidget>
 
-void ApplyDialogLook(QWidget* client) {
+void applyDialogLook(QWidget* client) {
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, kDialogBackground);
     client->setPalette(palette);
 }
 
-QFont DesignFace() {
+QFont designFace() {
     QFont face(QStringLiteral("Arial"));
     face.setStyleHint(QFont::SansSerif);
     face.setPointSizeF(8.25);
     return face;
 }
 
-QWidget* NewDesignClient(QMainWindow* window) {
+QWidget* newDesignClient(QMainWindow* window) {
     auto* client = new QWidget(window);
-    ApplyDialogLook(client);
-    client->setFont(DesignFace());
+    applyDialogLook(client);
+    client->setFont(designFace());
     window->setCentralWidget(client);
     return client;
 }

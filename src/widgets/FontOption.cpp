@@ -21,7 +21,7 @@ constexpr int kButtonLeft = 4440;
 constexpr int kButtonTop = 120;
 
 QFont labelFont() {
-    QFont font = DesignFace(); // Arial 8.25 pt
+    QFont font = designFace(); // Arial 8.25 pt
     font.setBold(true);
     return font;
 }
@@ -44,7 +44,7 @@ double roundHalfToEven(double value) {
 
 } // namespace
 
-std::optional<qint16> FontSizeFromText(const QString& text) {
+std::optional<qint16> fontSizeFromText(const QString& text) {
     bool isNumber = false;
     const double value = text.trimmed().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(value))
@@ -58,8 +58,8 @@ std::optional<qint16> FontSizeFromText(const QString& text) {
 FontOption::FontOption() {
     setWindowTitle(QStringLiteral("Change Your Font Name and Font Size"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    client->setFont(DesignFace());
+    applyDialogLook(client);
+    client->setFont(designFace());
     setCentralWidget(client);
 
     Label1 = new QLabel(QStringLiteral("Font:"), client);
@@ -116,7 +116,7 @@ void FontOption::command1_Click() {
     if (name.isEmpty())
         return;
     G().FontName = name;
-    if (const std::optional<qint16> size = FontSizeFromText(cmbFontSize->currentText()))
+    if (const std::optional<qint16> size = fontSizeFromText(cmbFontSize->currentText()))
         G().FontSize = *size;
     Unload();
 }

@@ -38,4 +38,4 @@ public:
 // The font size a typed text gives: the number rounded to the nearest whole
 // one, halves to even. None for text that is no number, or a size outside the
 // 16-bit range or below 1.
-std::optional<qint16> FontSizeFromText(const QString& text);
+std::optional<qint16> fontSizeFromText(const QString& text);

@@ -13,12 +13,12 @@ void ensureRegistered() {
 }
 } // namespace
 
-QIcon ProgramIcon() {
+QIcon programIcon() {
     ensureRegistered();
     return QIcon(QStringLiteral(":/icons/tazmir-korvu.png"));
 }
 
-QPixmap ProgramPicture(const QString& name) {
+QPixmap programPicture(const QString& name) {
     ensureRegistered();
     return QPixmap(QStringLiteral(":/pictures/") + name + QStringLiteral(".png"));
 }

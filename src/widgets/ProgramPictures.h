@@ -6,6 +6,6 @@
 // The program's own pictures, compiled into it from resources/pictures.qrc.
 
 // The program's icon: the traffic window's and the notification area's.
-QIcon ProgramIcon();
+QIcon programIcon();
 // A picture of resources/pictures by its name without ".png" ("splash", "banner").
-QPixmap ProgramPicture(const QString& name);
+QPixmap programPicture(const QString& name);

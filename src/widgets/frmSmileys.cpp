@@ -138,8 +138,8 @@ const Smiley* smileyWithIndex(int index) {
 frmSmileys::frmSmileys() {
     setWindowTitle(QStringLiteral("Smileys"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
-    client->setFont(DesignFace());
+    applyDialogLook(client);
+    client->setFont(designFace());
     setCentralWidget(client);
     Label1 = new QLabel(kHelpText, client);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -54,7 +54,7 @@ PickerLabel* newSwatch(QWidget* client, int number, const Swatch& swatch) {
 frmcolor::frmcolor() {
     setWindowTitle(QStringLiteral("Select Color"));
     auto* client = new QWidget(this);
-    ApplyDialogLook(client);
+    applyDialogLook(client);
     setCentralWidget(client);
     for (int number = 1; number <= kSwatchCount; ++number) {
         lblcin[number] = newSwatch(client, number, kSwatches[number - 1]);

@@ -116,8 +116,8 @@ void xpButton::SetLong() {
 }
 
 void xpButton::applySize(int size) {
-    setFixedSize(ButtonFaceSize(size));
-    const ButtonFaces& faces = ButtonFacesOf(size);
+    setFixedSize(buttonFaceSize(size));
+    const ButtonFaces& faces = buttonFacesOf(size);
     emptyBox = faces.empty;
     focusBox = faces.focus;
     hoverBox = faces.hover;

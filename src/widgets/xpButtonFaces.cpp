@@ -55,12 +55,12 @@ ButtonFaces drawFaces(QSize size) {
 
 } // namespace
 
-QSize ButtonFaceSize(int size) {
+QSize buttonFaceSize(int size) {
     return kFaceSizes[static_cast<std::size_t>(size)];
 }
 
 // Drawn once and shared: every button of a size shows the same pictures.
-const ButtonFaces& ButtonFacesOf(int size) {
+const ButtonFaces& buttonFacesOf(int size) {
     static const std::array<ButtonFaces, 3> faces{drawFaces(kFaceSizes[0]), drawFaces(kFaceSizes[1]),
                                                   drawFaces(kFaceSizes[2])};
     return faces[static_cast<std::size_t>(size)];

@@ -13,6 +13,6 @@ struct ButtonFaces {
 };
 
 // The picture size in pixels of a small, big or long button (xpButton::Size).
-QSize ButtonFaceSize(int size);
+QSize buttonFaceSize(int size);
 // Drawn once and shared: every button of a size shows the same pictures.
-const ButtonFaces& ButtonFacesOf(int size);
+const ButtonFaces& buttonFacesOf(int size);

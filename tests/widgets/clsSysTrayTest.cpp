@@ -20,7 +20,7 @@ protected:
         window = std::make_unique<QMainWindow>();
         window->setWindowTitle("Owner");
         tray.setSourceWindow(window.get());
-        tray.ChangeIcon(ProgramIcon());
+        tray.ChangeIcon(programIcon());
         tray.IconInSysTray();
         const std::pair<void (clsSysTray::*)(), const char*> events[] = {
             {&clsSysTray::LButtonDblClk, "LButtonDblClk"}, {&clsSysTray::LButtonDown, "LButtonDown"},
@@ -111,7 +111,7 @@ TEST_F(clsSysTrayTest, AnIconWithoutAPictureWaitsForOne) {
     EXPECT_EQ(fresh.Icon(), 0);
     fresh.IconInSysTray();
     EXPECT_FALSE(fresh.NotifyIcon().isVisible());
-    fresh.ChangeIcon(ProgramIcon());
+    fresh.ChangeIcon(programIcon());
     EXPECT_TRUE(fresh.NotifyIcon().isVisible());
 }
 
