@@ -69,7 +69,7 @@ public:
     // or else minimises and hides it; LButtonDblClk follows either way.
     void HandleDefaultDblClk();
 
-    const TrayIconRecord& Record() const { return m_record; }
+    const TrayIconRecord& record() const { return m_record; }
     QWidget* pichook() const { return m_pichook; }
     // The icon as the desktop has it.
     QSystemTrayIcon& NotifyIcon() { return m_icon; }

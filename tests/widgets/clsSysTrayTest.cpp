@@ -81,16 +81,16 @@ TEST_F(clsSysTrayTest, WithoutAHookMessagesReachNothing) {
     bool heard = false;
     QObject::connect(&lone, &clsSysTray::LButtonUp, &lone, [&] { heard = true; });
     lone.IconInSysTray();
-    EXPECT_EQ(lone.Record().hWnd, 0u);
+    EXPECT_EQ(lone.record().hWnd, 0u);
     emit lone.NotifyIcon().activated(QSystemTrayIcon::Trigger);
     EXPECT_FALSE(heard);
 }
 
 TEST_F(clsSysTrayTest, TheRecordAndTheTip) {
-    EXPECT_EQ(tray.Record().cbSize, 88u);
-    EXPECT_EQ(tray.Record().uID, 1u);
-    EXPECT_EQ(tray.Record().uFlags, 7u);
-    EXPECT_EQ(tray.Record().uCallbackMessage, 512u);
+    EXPECT_EQ(tray.record().cbSize, 88u);
+    EXPECT_EQ(tray.record().uID, 1u);
+    EXPECT_EQ(tray.record().uFlags, 7u);
+    EXPECT_EQ(tray.record().uCallbackMessage, 512u);
     EXPECT_NE(tray.Icon(), 0);
     EXPECT_TRUE(tray.NotifyIcon().isVisible());
 
@@ -98,8 +98,8 @@ TEST_F(clsSysTrayTest, TheRecordAndTheTip) {
     tray.setToolTip(seventy);
     EXPECT_EQ(tray.ToolTip(), seventy);
     EXPECT_EQ(tray.NotifyIcon().toolTip(), seventy.left(63));
-    EXPECT_EQ(tray.Record().szTip.size(), 64);
-    EXPECT_EQ(tray.Record().szTip.at(63), QChar(0));
+    EXPECT_EQ(tray.record().szTip.size(), 64);
+    EXPECT_EQ(tray.record().szTip.at(63), QChar(0));
 
     tray.RemoveFromSysTray();
     EXPECT_FALSE(tray.NotifyIcon().isVisible());
@@ -152,11 +152,11 @@ TEST_F(clsSysTrayTest, ASecondHookOnTheSameWindowKeepsTheFirst) {
     QWidget* first = tray.pichook();
     ASSERT_NE(first, nullptr);
     EXPECT_FALSE(first->isVisibleTo(window.get()));
-    EXPECT_EQ(tray.Record().hWnd, reinterpret_cast<quintptr>(first));
+    EXPECT_EQ(tray.record().hWnd, reinterpret_cast<quintptr>(first));
     tray.setSourceWindow(window.get());
     EXPECT_EQ(tray.pichook(), first);
     EXPECT_EQ(window->findChildren<QWidget*>("pichook").size(), 1);
-    EXPECT_EQ(tray.Record().hWnd, reinterpret_cast<quintptr>(first));
+    EXPECT_EQ(tray.record().hWnd, reinterpret_cast<quintptr>(first));
 }
 
 } // namespace
