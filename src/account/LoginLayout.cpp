@@ -21,8 +21,8 @@ constexpr int kKeep = INT_MIN; // a measure the row leaves as it is
 constexpr int kBannerStep = 720;
 
 void place(QWidget* control, int left, int top, int width, int height) {
-    const TwipsRect now = TwipsGeometry(*control);
-    SetTwipsGeometry(*control, {left == kKeep ? now.left : left, top == kKeep ? now.top : top,
+    const TwipsRect now = twipsGeometry(*control);
+    setTwipsGeometry(*control, {left == kKeep ? now.left : left, top == kKeep ? now.top : top,
                                 width == kKeep ? now.width : width, height == kKeep ? now.height : height});
 }
 
@@ -47,19 +47,19 @@ QString timeText(const QTime& time) {
 } // namespace
 
 int Login::widthTwips() const {
-    return PixelsToTwips(width()) + LoginDesign::kFrameWidth;
+    return pixelsToTwips(width()) + LoginDesign::kFrameWidth;
 }
 
 int Login::heightTwips() const {
-    return PixelsToTwipsY(height() - menuBar()->sizeHint().height()) + LoginDesign::kFrameHeight;
+    return pixelsToTwipsY(height() - menuBar()->sizeHint().height()) + LoginDesign::kFrameHeight;
 }
 
 void Login::setWidthTwips(int width) {
-    resize(TwipsToPixels(width - LoginDesign::kFrameWidth), height());
+    resize(twipsToPixels(width - LoginDesign::kFrameWidth), height());
 }
 
 void Login::setHeightTwips(int height) {
-    resize(width(), TwipsToPixelsY(height - LoginDesign::kFrameHeight) + menuBar()->sizeHint().height());
+    resize(width(), twipsToPixelsY(height - LoginDesign::kFrameHeight) + menuBar()->sizeHint().height());
 }
 
 void Login::resizeEvent(QResizeEvent* event) {
@@ -98,15 +98,15 @@ void Login::TimerGame() {
 // The layout table, row by row: W and T are read again for every row.
 void Login::layOut() {
     const auto W = [this] { return widthTwips(); };
-    const auto T = [this] { return TwipsGeometry(*Frame2).top; };
+    const auto T = [this] { return twipsGeometry(*Frame2).top; };
     place(TopD, 0, 0, W(), 750);
     setLeft(Label2, 150);
     setLeft(Label6, W() / 2 - 800);
-    place(Frame2, 0, TwipsGeometry(*TopD).height + 1700, W() / 2 - 50, kKeep);
+    place(Frame2, 0, twipsGeometry(*TopD).height + 1700, W() / 2 - 50, kKeep);
     place(Frame1, W() / 2 + 500, T(), W() / 2 + 4500, kKeep);
-    place(Image2, TwipsGeometry(*Frame2).width, T() - 25, TwipsGeometry(*Frame1).left + 1, kKeep);
-    place(Picture1, kKeep, TwipsGeometry(*Frame1).top, kKeep, kKeep);
-    place(Picture2, kKeep, TwipsGeometry(*Picture1).top, kKeep, kKeep);
+    place(Image2, twipsGeometry(*Frame2).width, T() - 25, twipsGeometry(*Frame1).left + 1, kKeep);
+    place(Picture1, kKeep, twipsGeometry(*Frame1).top, kKeep, kKeep);
+    place(Picture2, kKeep, twipsGeometry(*Picture1).top, kKeep, kKeep);
     place(Label3, W() / 2 - 2400, T() + 1100, kKeep, kKeep);
     place(Label4, W() / 2 - 2400, T() + 1700, kKeep, kKeep);
     place(Text1, W() / 2 - 1400, T() + 1400, kKeep, kKeep);
@@ -124,14 +124,14 @@ void Login::layOut() {
 // The banner: both pictures move left; one that has left the window goes
 // right behind the other, so the strip runs on without end.
 void Login::Timer1_Timer() {
-    setLeft(Picture1, TwipsGeometry(*Picture1).left - kBannerStep);
-    setLeft(Picture2, TwipsGeometry(*Picture2).left - kBannerStep);
-    const TwipsRect first = TwipsGeometry(*Picture1);
+    setLeft(Picture1, twipsGeometry(*Picture1).left - kBannerStep);
+    setLeft(Picture2, twipsGeometry(*Picture2).left - kBannerStep);
+    const TwipsRect first = twipsGeometry(*Picture1);
     if (first.left <= -first.width)
-        setLeft(Picture1, TwipsGeometry(*Picture2).left + TwipsGeometry(*Picture2).width);
-    const TwipsRect second = TwipsGeometry(*Picture2);
+        setLeft(Picture1, twipsGeometry(*Picture2).left + twipsGeometry(*Picture2).width);
+    const TwipsRect second = twipsGeometry(*Picture2);
     if (second.left <= -second.width)
-        setLeft(Picture2, TwipsGeometry(*Picture1).left + TwipsGeometry(*Picture1).width);
+        setLeft(Picture2, twipsGeometry(*Picture1).left + twipsGeometry(*Picture1).width);
 }
 
 void Login::Timer2_Timer() {

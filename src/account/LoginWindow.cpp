@@ -32,13 +32,13 @@ QLabel* newLabel(QWidget* client, const QString& text, const TwipsRect& design,
     auto* label = new QLabel(text, client);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
-    SetTwipsGeometry(*label, design);
+    setTwipsGeometry(*label, design);
     return label;
 }
 
 QLabel* newPicture(QWidget* client, const QPixmap& picture, const TwipsRect& design, bool stretched) {
     auto* label = new QLabel(client);
-    SetTwipsGeometry(*label, design);
+    setTwipsGeometry(*label, design);
     label->setPixmap(picture);
     label->setScaledContents(stretched);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -46,7 +46,7 @@ QLabel* newPicture(QWidget* client, const QPixmap& picture, const TwipsRect& des
 }
 
 template <typename Control> Control* placed(Control* control, const TwipsRect& design) {
-    SetTwipsGeometry(*control, design);
+    setTwipsGeometry(*control, design);
     return control;
 }
 
@@ -73,8 +73,8 @@ Login::Login() : m_instance(kProgramName) {
     connectControls();
     Timer1.setInterval(kBannerIntervalMs);
     Timer2.setInterval(kClockIntervalMs);
-    setMinimumSize(TwipsToPixels(LoginDesign::kMinWidth - LoginDesign::kFrameWidth),
-                   TwipsToPixelsY(LoginDesign::kMinHeight - LoginDesign::kFrameHeight) +
+    setMinimumSize(twipsToPixels(LoginDesign::kMinWidth - LoginDesign::kFrameWidth),
+                   twipsToPixelsY(LoginDesign::kMinHeight - LoginDesign::kFrameHeight) +
                        menuBar()->sizeHint().height());
     resize(minimumSize());
 }
@@ -120,7 +120,7 @@ void Login::buildControls(QWidget* client) {
     cmdSignIn = new xpButton(QStringLiteral("cmdSignIn"), client);
     cmdSignIn->setButtonSize(xpButton::Big);
     cmdSignIn->setCaption(QStringLiteral("Sign In"));
-    SetTwipsGeometry(*cmdSignIn, D::cmdSignIn);
+    setTwipsGeometry(*cmdSignIn, D::cmdSignIn);
     Label6 = newLabel(client, QStringLiteral("You're logged in..."), D::Label6, Qt::AlignCenter);
     Label6->setFont(withBold(client->font(), 1.1));
     Label6->hide();
@@ -169,10 +169,10 @@ void Login::Form_Load() {
     // drawn in full colour.
     Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    TwipsRect second = TwipsGeometry(*Picture2);
+    TwipsRect second = twipsGeometry(*Picture2);
     second.left = LoginDesign::kPicture2Left;
-    second.top = TwipsGeometry(*Picture1).top;
-    SetTwipsGeometry(*Picture2, second);
+    second.top = twipsGeometry(*Picture1).top;
+    setTwipsGeometry(*Picture2, second);
     createTrayIcon();
     if (!m_instance.tryLock()) {
         closeWhileLoading();

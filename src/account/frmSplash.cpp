@@ -23,7 +23,7 @@ QLabel* newText(QWidget* parent, const QString& text, const TwipsRect& place, co
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    SetTwipsGeometry(*label, place);
+    setTwipsGeometry(*label, place);
     return label;
 }
 
@@ -35,7 +35,7 @@ frmSplash::frmSplash() {
     setCentralWidget(client);
     Picture1 = new QLabel(client);
     Picture1->setPixmap(programPicture(QStringLiteral("splash")));
-    SetTwipsGeometry(*Picture1, kClient);
+    setTwipsGeometry(*Picture1, kClient);
 
     QFont face(QStringLiteral("Arial"));
     face.setStyleHint(QFont::SansSerif);
@@ -52,7 +52,7 @@ frmSplash::frmSplash() {
                                          "Your buddies, always one click away"),
                           kFeatures, face);
     lblCredits = newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), kCredits, small);
-    setFixedSize(TwipsToPixels(kClient).size());
+    setFixedSize(twipsToPixels(kClient).size());
     Timer1.setInterval(kShowMs);
     Timer1.setTimerType(Qt::PreciseTimer); // a coarse one may end the two seconds 100 ms early
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);

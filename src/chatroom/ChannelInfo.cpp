@@ -76,9 +76,9 @@ void ChannelInfo::buildList(QWidget* client) {
     lvBans->setUniformRowHeights(true);
     lvBans->setSelectionMode(QAbstractItemView::SingleSelection);
     lvBans->header()->setSectionsMovable(false);
-    lvBans->setColumnWidth(MaskColumn, TwipsToPixels(kMaskColumnTwips));
-    lvBans->setColumnWidth(ByColumn, TwipsToPixels(kColumnTwips));
-    lvBans->setColumnWidth(WhenColumn, TwipsToPixels(kColumnTwips));
+    lvBans->setColumnWidth(MaskColumn, twipsToPixels(kMaskColumnTwips));
+    lvBans->setColumnWidth(ByColumn, twipsToPixels(kColumnTwips));
+    lvBans->setColumnWidth(WhenColumn, twipsToPixels(kColumnTwips));
 }
 
 // Pending events run between the row and its details: a click may clear the

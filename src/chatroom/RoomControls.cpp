@@ -33,7 +33,7 @@ const QColor kPanelBorder(120, 160, 230);
 // A picture drawn at its design size; the control stretches it when resized.
 QLabel* newPicture(QWidget* client, QPixmap (*draw)(QSize), const TwipsRect& design) {
     auto* picture = new QLabel(client);
-    picture->setGeometry(TwipsToPixels(design));
+    picture->setGeometry(twipsToPixels(design));
     picture->setPixmap(draw(picture->size()));
     picture->setScaledContents(true);
     return picture;
@@ -107,9 +107,9 @@ void Channel::buildWindow() {
     buildFrameControls(client);
     listPlacedControls();
     for (std::size_t k = 0; k < m_placed.size(); ++k)
-        m_placed[k]->setGeometry(TwipsToPixels(m_geometry[k]));
-    client->setMinimumSize(TwipsToPixelsAtLeast(D::kMinWidth - D::kFrameWidth),
-                           TwipsToPixelsAtLeastY(D::kMinHeight - D::kFrameHeight));
+        m_placed[k]->setGeometry(twipsToPixels(m_geometry[k]));
+    client->setMinimumSize(twipsToPixelsAtLeast(D::kMinWidth - D::kFrameWidth),
+                           twipsToPixelsAtLeastY(D::kMinHeight - D::kFrameHeight));
     resize(client->minimumSize());
 }
 
@@ -154,7 +154,7 @@ void Channel::buildRoomControls(QWidget* client) {
     lstNicks->viewport()->installEventFilter(this);
     cmdCount = newLabel(client, QString(), kInk);
     setBold(cmdCount);
-    cmdCount->setGeometry(TwipsToPixels(D::cmdCount));
+    cmdCount->setGeometry(twipsToPixels(D::cmdCount));
     Text1 = new QLineEdit(client);
     Text1->hide();
     Label7 = new QLabel(client);
@@ -183,7 +183,7 @@ void Channel::buildInputControls(QWidget* client) {
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->setFocusPolicy(Qt::NoFocus);
     Image2->setStyleSheet(QStringLiteral("QPushButton { border: none; }"));
-    const QRect send = TwipsToPixels(D::Design[D::Image2]);
+    const QRect send = twipsToPixels(D::Design[D::Image2]);
     Image2->setIcon(QueryPictures::SendButton(send.size()));
     Image2->setIconSize(send.size());
     Label3 = newLabel(client,
@@ -261,7 +261,7 @@ bool Channel::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonPress) {
             const QPoint at = mouse->position().toPoint();
             lstNicks_MouseDown(ButtonMask(mouse->button()), ShiftMask(mouse->modifiers()),
-                               PixelsToTwips(at.x()), PixelsToTwipsY(at.y()));
+                               pixelsToTwips(at.x()), pixelsToTwipsY(at.y()));
             // The right button leaves the selection as it is.
             return mouse->button() == Qt::RightButton;
         }

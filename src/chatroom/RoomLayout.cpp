@@ -139,17 +139,17 @@ void Channel::resizeEvent(QResizeEvent* event) {
 }
 
 int Channel::OuterWidth() const {
-    return PixelsToTwips(centralWidget()->width()) + D::kFrameWidth;
+    return pixelsToTwips(centralWidget()->width()) + D::kFrameWidth;
 }
 
 int Channel::OuterHeight() const {
-    return PixelsToTwipsY(centralWidget()->height()) + D::kFrameHeight;
+    return pixelsToTwipsY(centralWidget()->height()) + D::kFrameHeight;
 }
 
 void Channel::setOuterSize(int width, int height) {
     const QSize frame = size() - centralWidget()->size();
-    resize(TwipsToPixelsAtLeast(width - D::kFrameWidth) + frame.width(),
-           TwipsToPixelsAtLeastY(height - D::kFrameHeight) + frame.height());
+    resize(twipsToPixelsAtLeast(width - D::kFrameWidth) + frame.width(),
+           twipsToPixelsAtLeastY(height - D::kFrameHeight) + frame.height());
 }
 
 // The resize this causes, and any that the final pump brings, run the handler
@@ -205,5 +205,5 @@ void Channel::placeControls(int W, int H) {
     for (const Row& row : kRows)
         assign(m_geometry[row.control], row.property, row.rule(Values{m_geometry, W, H}));
     for (std::size_t k = 0; k < m_placed.size(); ++k)
-        m_placed[k]->setGeometry(TwipsToPixels(m_geometry[k]));
+        m_placed[k]->setGeometry(twipsToPixels(m_geometry[k]));
 }

@@ -28,7 +28,7 @@ bool isLeftClick(QEvent* event) {
 // A picture drawn at its design size; the control stretches it when resized.
 QLabel* newPicture(QWidget* client, QPixmap (*draw)(QSize), const TwipsRect& design) {
     auto* label = new QLabel(client);
-    label->setGeometry(TwipsToPixels(design));
+    label->setGeometry(twipsToPixels(design));
     label->setPixmap(draw(label->size()));
     label->setScaledContents(true);
     return label;
@@ -46,7 +46,7 @@ Query::Query() {
     QWidget* client = newDesignClient(this);
     buildControls(client);
     connectControls();
-    setMinimumSize(TwipsToPixels(QueryDesign::kClientWidth), TwipsToPixels(QueryDesign::kClientHeight));
+    setMinimumSize(twipsToPixels(QueryDesign::kClientWidth), twipsToPixels(QueryDesign::kClientHeight));
     resize(minimumSize());
     flsh.setInterval(kFlashIntervalMs);
     connect(&flsh, &QTimer::timeout, this, &Query::flsh_Timer);
@@ -81,16 +81,16 @@ void Query::buildPictures(QWidget* client) {
 
 void Query::buildConversation(QWidget* client) {
     DataIn = new RichTextBox(client);
-    DataIn->setGeometry(TwipsToPixels(QueryDesign::DataIn));
+    DataIn->setGeometry(twipsToPixels(QueryDesign::DataIn));
     DataOut = new QLineEdit(client);
-    DataOut->setGeometry(TwipsToPixels(QueryDesign::DataOut));
+    DataOut->setGeometry(twipsToPixels(QueryDesign::DataOut));
     DataOut->setFocus();
 }
 
 void Query::buildLabels(QWidget* client) {
     lblNick = newLabel(client, QStringLiteral("Chatter"), QueryDesign::lblNick);
     // Nicks are longer than the design's "Chatter": the label reaches to the host's.
-    lblNick->resize(TwipsToPixels(QueryDesign::lblHost.left - QueryDesign::lblNick.left), lblNick->height());
+    lblNick->resize(twipsToPixels(QueryDesign::lblHost.left - QueryDesign::lblNick.left), lblNick->height());
     lblNick->raise(); // over the badge, which reaches under its start
     setTextColour(lblNick, QueryDesign::kNickColour);
     lblHost = newLabel(client, QStringLiteral("user@host"), QueryDesign::lblHost);
@@ -114,7 +114,7 @@ void Query::buildLabels(QWidget* client) {
 QLabel* Query::newLabel(QWidget* client, const QString& text, const TwipsRect& design) {
     auto* label = new QLabel(text, client);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(TwipsToPixels(design));
+    label->setGeometry(twipsToPixels(design));
     return label;
 }
 

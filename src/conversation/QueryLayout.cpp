@@ -12,7 +12,7 @@
 namespace {
 
 void place(QWidget* control, const TwipsRect& r) {
-    control->setGeometry(TwipsToPixels(r));
+    control->setGeometry(twipsToPixels(r));
 }
 
 TwipsRect moved(TwipsRect r, int left, int top) {
@@ -35,8 +35,8 @@ void Query::Form_Resize() {
     namespace D = QueryDesign;
     if (isMinimized())
         return;
-    const int W = std::max(D::kMinWidth, PixelsToTwips(width()) + D::kFrameWidth);
-    const int H = std::max(D::kMinHeight, PixelsToTwipsY(height()) + D::kFrameHeight);
+    const int W = std::max(D::kMinWidth, pixelsToTwips(width()) + D::kFrameWidth);
+    const int H = std::max(D::kMinHeight, pixelsToTwipsY(height()) + D::kFrameHeight);
 
     const int image11Left = W - 600;
     place(Image11, moved(D::Image11, image11Left, D::Image11.top));

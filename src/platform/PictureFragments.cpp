@@ -35,10 +35,10 @@ DecodedPicture decodedPicture(QStringView hex) {
 // Goal size in twips, else the picture's extent in HIMETRIC, else its pixels.
 int displaySide(qint64 goalTwips, qint64 himetric, int imageSide) {
     const auto sane = [](qint64 pixels) { return pixels >= 1 && pixels <= kMetafileMaxPictureSide; };
-    const qint64 fromGoal = TwipsToPicturePixels(goalTwips);
+    const qint64 fromGoal = twipsToPicturePixels(goalTwips);
     if (sane(fromGoal))
         return int(fromGoal);
-    const qint64 fromExtent = HimetricToPicturePixels(himetric);
+    const qint64 fromExtent = himetricToPicturePixels(himetric);
     return sane(fromExtent) ? int(fromExtent) : imageSide;
 }
 

@@ -58,8 +58,8 @@ void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) &&
         (at - m_pressPosition).manhattanLength() >= QApplication::startDragDistance())
         m_dragged = true;
-    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), PixelsToTwips(at.x()),
-                   PixelsToTwipsY(at.y()));
+    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), pixelsToTwips(at.x()),
+                   pixelsToTwipsY(at.y()));
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -67,8 +67,8 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool click = event->button() == Qt::LeftButton && !m_dragged && !m_doubleClicked;
     m_doubleClicked = false;
-    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), PixelsToTwips(at.x()),
-                 PixelsToTwipsY(at.y()));
+    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), pixelsToTwips(at.x()),
+                 pixelsToTwipsY(at.y()));
     if (click)
         emit Click();
 }

@@ -26,62 +26,62 @@ qint64 nearest64(double value) {
 }
 } // namespace
 
-double TwipsPerPixelX() {
+double twipsPerPixelX() {
     const QScreen* s = screen();
     return s ? twipsPerPixel(s->logicalDotsPerInchX()) : kDesignTwipsPerPixel;
 }
 
-double TwipsPerPixelY() {
+double twipsPerPixelY() {
     const QScreen* s = screen();
     return s ? twipsPerPixel(s->logicalDotsPerInchY()) : kDesignTwipsPerPixel;
 }
 
-int TwipsToPixels(int twips) {
-    return nearest(twips / TwipsPerPixelX());
+int twipsToPixels(int twips) {
+    return nearest(twips / twipsPerPixelX());
 }
 
-int TwipsToPixelsY(int twips) {
-    return nearest(twips / TwipsPerPixelY());
+int twipsToPixelsY(int twips) {
+    return nearest(twips / twipsPerPixelY());
 }
 
-int PixelsToTwips(int pixels) {
-    return nearest(pixels * TwipsPerPixelX());
+int pixelsToTwips(int pixels) {
+    return nearest(pixels * twipsPerPixelX());
 }
 
-int PixelsToTwipsY(int pixels) {
-    return nearest(pixels * TwipsPerPixelY());
+int pixelsToTwipsY(int pixels) {
+    return nearest(pixels * twipsPerPixelY());
 }
 
-QRect TwipsToPixels(const TwipsRect& r) {
-    return QRect(TwipsToPixels(r.left), TwipsToPixelsY(r.top), TwipsToPixels(r.width),
-                 TwipsToPixelsY(r.height));
+QRect twipsToPixels(const TwipsRect& r) {
+    return QRect(twipsToPixels(r.left), twipsToPixelsY(r.top), twipsToPixels(r.width),
+                 twipsToPixelsY(r.height));
 }
 
-TwipsRect PixelsToTwips(const QRect& r) {
-    return TwipsRect{PixelsToTwips(r.left()), PixelsToTwipsY(r.top()), PixelsToTwips(r.width()),
-                     PixelsToTwipsY(r.height())};
+TwipsRect pixelsToTwips(const QRect& r) {
+    return TwipsRect{pixelsToTwips(r.left()), pixelsToTwipsY(r.top()), pixelsToTwips(r.width()),
+                     pixelsToTwipsY(r.height())};
 }
 
-int TwipsToPixelsAtLeast(int twips) {
-    return qCeil(twips / TwipsPerPixelX());
+int twipsToPixelsAtLeast(int twips) {
+    return qCeil(twips / twipsPerPixelX());
 }
 
-int TwipsToPixelsAtLeastY(int twips) {
-    return qCeil(twips / TwipsPerPixelY());
+int twipsToPixelsAtLeastY(int twips) {
+    return qCeil(twips / twipsPerPixelY());
 }
 
-qint64 PicturePixelsToTwips(qint64 pixels) {
+qint64 picturePixelsToTwips(qint64 pixels) {
     return pixels * kDesignTwipsPerPixel;
 }
 
-qint64 TwipsToPicturePixels(qint64 twips) {
+qint64 twipsToPicturePixels(qint64 twips) {
     return nearest64(double(twips) / kDesignTwipsPerPixel);
 }
 
-qint64 PicturePixelsToHimetric(qint64 pixels) {
+qint64 picturePixelsToHimetric(qint64 pixels) {
     return nearest64(double(pixels) * kHimetricPerPicturePixel);
 }
 
-qint64 HimetricToPicturePixels(qint64 himetric) {
+qint64 himetricToPicturePixels(qint64 himetric) {
     return nearest64(double(himetric) / kHimetricPerPicturePixel);
 }

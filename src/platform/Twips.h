@@ -15,25 +15,25 @@ struct TwipsRect {
 };
 
 // Twips per pixel of the primary screen, across and down.
-double TwipsPerPixelX();
-double TwipsPerPixelY();
+double twipsPerPixelX();
+double twipsPerPixelY();
 
-int TwipsToPixels(int twips);   // horizontal measures
-int TwipsToPixelsY(int twips);  // vertical measures
-int PixelsToTwips(int pixels);  // horizontal measures
-int PixelsToTwipsY(int pixels); // vertical measures
-QRect TwipsToPixels(const TwipsRect& r);
-TwipsRect PixelsToTwips(const QRect& r);
+int twipsToPixels(int twips);   // horizontal measures
+int twipsToPixelsY(int twips);  // vertical measures
+int pixelsToTwips(int pixels);  // horizontal measures
+int pixelsToTwipsY(int pixels); // vertical measures
+QRect twipsToPixels(const TwipsRect& r);
+TwipsRect pixelsToTwips(const QRect& r);
 // The fewest pixels that make at least so many twips: for minimum sizes, which
 // rounding to the nearest pixel could leave short.
-int TwipsToPixelsAtLeast(int twips);
-int TwipsToPixelsAtLeastY(int twips);
+int twipsToPixelsAtLeast(int twips);
+int twipsToPixelsAtLeastY(int twips);
 
 // Pictures in the panes' RTF are measured in pixels of a 96-DPI screen whatever
 // the screen (the pane scales them to it): 15 twips or 2540/96 HIMETRIC units
 // (hundredths of a millimetre) a picture pixel. The same rounding rule.
 inline constexpr int kDesignTwipsPerPixel = 15;
-qint64 PicturePixelsToTwips(qint64 pixels);
-qint64 TwipsToPicturePixels(qint64 twips);
-qint64 PicturePixelsToHimetric(qint64 pixels);
-qint64 HimetricToPicturePixels(qint64 himetric);
+qint64 picturePixelsToTwips(qint64 pixels);
+qint64 twipsToPicturePixels(qint64 twips);
+qint64 picturePixelsToHimetric(qint64 pixels);
+qint64 himetricToPicturePixels(qint64 himetric);

@@ -7,18 +7,18 @@ namespace {
 constexpr char kProperty[] = "twipsGeometry";
 }
 
-void SetTwipsGeometry(QWidget& control, const TwipsRect& r) {
-    control.setGeometry(TwipsToPixels(r));
+void setTwipsGeometry(QWidget& control, const TwipsRect& r) {
+    control.setGeometry(twipsToPixels(r));
     control.setProperty(kProperty, QRect(r.left, r.top, r.width, r.height));
 }
 
-TwipsRect TwipsGeometry(const QWidget& control) {
+TwipsRect twipsGeometry(const QWidget& control) {
     const QVariant kept = control.property(kProperty);
     if (kept.isValid()) {
         const QRect r = kept.toRect();
         const TwipsRect twips{r.x(), r.y(), r.width(), r.height()};
-        if (TwipsToPixels(twips) == control.geometry())
+        if (twipsToPixels(twips) == control.geometry())
             return twips;
     }
-    return PixelsToTwips(control.geometry());
+    return pixelsToTwips(control.geometry());
 }

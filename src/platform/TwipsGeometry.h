@@ -8,5 +8,5 @@ class QWidget;
 // The twips set are kept with the control, so they read back exactly (pixels
 // alone would round every measure to the pixel); once the control has been
 // moved some other way, its pixel geometry is read instead.
-void SetTwipsGeometry(QWidget& control, const TwipsRect& r);
-TwipsRect TwipsGeometry(const QWidget& control);
+void setTwipsGeometry(QWidget& control, const TwipsRect& r);
+TwipsRect twipsGeometry(const QWidget& control);

@@ -187,7 +187,7 @@ bool IsColourSpec(const QString& text) {
 // Looks within the line under the point: every pane line starts with a blank,
 // so a word never reaches into the line before it.
 QString WordAtPoint(const RichTextBox& rtb, double xTwips, double yTwips) {
-    const QPoint pixels(TwipsToPixels(qRound(xTwips)), TwipsToPixelsY(qRound(yTwips)));
+    const QPoint pixels(twipsToPixels(qRound(xTwips)), twipsToPixelsY(qRound(yTwips)));
     const int p = rtb.charFromPos(pixels);
     if (p < 1 || p >= rtb.textLength())
         return QString();

@@ -18,11 +18,11 @@ constexpr int kTempNameLength = 12;
 constexpr QLatin1StringView kTempNameCharacters("123567890qwertyuiopasdfghjklzxcvbnm");
 
 QString himetric(int pixels) {
-    return QString::number(PicturePixelsToHimetric(pixels));
+    return QString::number(picturePixelsToHimetric(pixels));
 }
 
 QString twips(int pixels) {
-    return QString::number(PicturePixelsToTwips(pixels));
+    return QString::number(picturePixelsToTwips(pixels));
 }
 
 QString buildPictureRTF(const QImage& picture) {

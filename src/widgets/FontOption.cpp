@@ -64,25 +64,25 @@ FontOption::FontOption() {
 
     Label1 = new QLabel(QStringLiteral("Font:"), client);
     Label1->setFont(labelFont());
-    Label1->setGeometry(TwipsToPixels(kLabelPlace));
+    Label1->setGeometry(twipsToPixels(kLabelPlace));
 
     cmbFontName = new QComboBox(client);
-    cmbFontName->setGeometry(TwipsToPixels(kNamePlace));
+    cmbFontName->setGeometry(twipsToPixels(kNamePlace));
 
     // Typed sizes stay as typed: no completion, and Enter adds nothing to the list.
     cmbFontSize = new QComboBox(client);
     cmbFontSize->setEditable(true);
     cmbFontSize->setInsertPolicy(QComboBox::NoInsert);
     cmbFontSize->setCompleter(nullptr);
-    cmbFontSize->setGeometry(TwipsToPixels(kSizePlace));
+    cmbFontSize->setGeometry(twipsToPixels(kSizePlace));
 
     command1 = new xpButton(QStringLiteral("command1"), client);
     command1->setButtonSize(xpButton::Small);
     command1->setCaption(QStringLiteral("Ok"));
-    command1->move(TwipsToPixels(kButtonLeft), TwipsToPixelsY(kButtonTop));
+    command1->move(twipsToPixels(kButtonLeft), twipsToPixelsY(kButtonTop));
     connect(command1, &xpButton::Click, this, &FontOption::command1_Click);
 
-    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixelsY(kClientHeight));
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixelsY(kClientHeight));
 }
 
 void FontOption::Form_Load() {

@@ -121,14 +121,14 @@ void clsSysTray::notifyIcon(Operation operation) {
 
 void clsSysTray::iconActivated(QSystemTrayIcon::ActivationReason reason) {
     for (int message : messagesOf(reason))
-        pichook_MouseMove(0, 0, PixelsToTwips(message), 0);
+        pichook_MouseMove(0, 0, pixelsToTwips(message), 0);
 }
 
 void clsSysTray::pichook_MouseMove(int, int, double x, double) {
     // Messages sent before there is a hook reach nothing.
     if (m_record.hWnd == 0)
         return;
-    handleMouseMessage(TwipsToPixels(qRound(x)));
+    handleMouseMessage(twipsToPixels(qRound(x)));
 }
 
 void clsSysTray::handleMouseMessage(int message) {

@@ -19,7 +19,7 @@ constexpr int kHoldMs = 4000;
 
 // A window is never less than a pixel high.
 QRect twipsToPixels(int left, int top, int width, int height) {
-    QRect pixels = TwipsToPixels(TwipsRect{left, top, width, height});
+    QRect pixels = twipsToPixels(TwipsRect{left, top, width, height});
     pixels.setHeight(std::max(1, pixels.height()));
     return pixels;
 }
@@ -46,11 +46,11 @@ frmPopup::frmPopup() {
 }
 
 int frmPopup::screenHeightTwips() {
-    return PixelsToTwipsY(QGuiApplication::primaryScreen()->geometry().height());
+    return pixelsToTwipsY(QGuiApplication::primaryScreen()->geometry().height());
 }
 
 int frmPopup::screenWidthTwips() {
-    return PixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
+    return pixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
 }
 
 void frmPopup::Form_Load() {
@@ -119,7 +119,7 @@ bool frmPopup::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPopup::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QLinearGradient face(0, 0, 0, TwipsToPixelsY(kFullHeightTwips));
+    QLinearGradient face(0, 0, 0, twipsToPixelsY(kFullHeightTwips));
     face.setColorAt(0, QColor(40, 80, 160));
     face.setColorAt(0.25, QColor(120, 160, 230));
     face.setColorAt(1, QColor(230, 238, 250));

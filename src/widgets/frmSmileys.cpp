@@ -146,9 +146,9 @@ frmSmileys::frmSmileys() {
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(TwipsToPixels(kHelpPlace));
+    Label1->setGeometry(twipsToPixels(kHelpPlace));
     buildPictures(client);
-    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixelsY(kClientHeight));
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixelsY(kClientHeight));
 }
 
 void frmSmileys::buildPictures(QWidget* client) {
@@ -158,7 +158,7 @@ void frmSmileys::buildPictures(QWidget* client) {
             continue;
         auto* picture = new PickerLabel(client);
         picture->setObjectName(QStringLiteral("imgicon%1").arg(place.index));
-        picture->setGeometry(TwipsToPixels(TwipsRect{place.left, place.top, place.width, place.height}));
+        picture->setGeometry(twipsToPixels(TwipsRect{place.left, place.top, place.width, place.height}));
         picture->setAlignment(Qt::AlignCenter);
         picture->setPixmap(QPixmap::fromImage(smiley->picture));
         picture->setToolTip(smiley->toolTip);

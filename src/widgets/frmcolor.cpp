@@ -39,7 +39,7 @@ constexpr Swatch kSwatches[frmcolor::kSwatchCount] = {
 PickerLabel* newSwatch(QWidget* client, int number, const Swatch& swatch) {
     auto* label = new PickerLabel(client);
     label->setObjectName(QStringLiteral("lblcin%1").arg(number));
-    label->setGeometry(TwipsToPixels(TwipsRect{swatch.left, swatch.top, kSwatchSize, kSwatchSize}));
+    label->setGeometry(twipsToPixels(TwipsRect{swatch.left, swatch.top, kSwatchSize, kSwatchSize}));
     label->setToolTip(QString::fromLatin1(swatch.toolTip));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -60,7 +60,7 @@ frmcolor::frmcolor() {
         lblcin[number] = newSwatch(client, number, kSwatches[number - 1]);
         connect(lblcin[number], &PickerLabel::Click, this, [this, number] { lblcin_Click(number); });
     }
-    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixelsY(kClientHeight));
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixelsY(kClientHeight));
 }
 
 // The picker stays visible: the receiver moves the focus to its input line,

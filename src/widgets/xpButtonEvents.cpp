@@ -66,5 +66,5 @@ void xpButton::keyReleaseEvent(QKeyEvent* event) {
 void xpButton::emitMouse(void (xpButton::*signal)(int, int, int, int), const QMouseEvent& event,
                          int buttons) {
     const QPoint at = event.position().toPoint();
-    emit(this->*signal)(buttons, ShiftMask(event.modifiers()), PixelsToTwips(at.x()), PixelsToTwipsY(at.y()));
+    emit(this->*signal)(buttons, ShiftMask(event.modifiers()), pixelsToTwips(at.x()), pixelsToTwipsY(at.y()));
 }

@@ -23,7 +23,7 @@ protected:
         login = &Login::form();
         login->show();
     }
-    TwipsRect at(QWidget* control) const { return TwipsGeometry(*control); }
+    TwipsRect at(QWidget* control) const { return twipsGeometry(*control); }
 
     Login* login = nullptr;
 };

@@ -18,7 +18,7 @@ TEST_F(SplashTest, ShowsCentredThenHandsOverToTheSignInWindow) {
     frmSplash& splash = frmSplash::form();
     splash.show();
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    const TwipsRect size = PixelsToTwips(QRect(QPoint(), splash.size()));
+    const TwipsRect size = pixelsToTwips(QRect(QPoint(), splash.size()));
     EXPECT_EQ(size.width, 7095);
     EXPECT_EQ(size.height, 3255);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

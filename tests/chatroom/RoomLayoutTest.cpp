@@ -86,10 +86,10 @@ protected:
     }
     void expectPlaces(int W, int H) {
         for (const Expected& e : kPlaces)
-            EXPECT_EQ(e.control(room())->geometry(), TwipsToPixels(e.place(W, H)))
+            EXPECT_EQ(e.control(room())->geometry(), twipsToPixels(e.place(W, H)))
                 << e.name << " at " << W << " x " << H;
     }
-    static QRect px(const TwipsRect& r) { return TwipsToPixels(r); }
+    static QRect px(const TwipsRect& r) { return twipsToPixels(r); }
 };
 
 // Outer sizes of the window: the smallest, a wide one and one between.

@@ -37,6 +37,6 @@ protected:
     static QPoint twipsInside(const RichTextBox& box, const QString& word) {
         const int at = static_cast<int>(box.Text().lastIndexOf(word));
         const QPoint pixels = cursorRectAt(box, at + static_cast<int>(word.size()) / 2).center();
-        return QPoint(PixelsToTwips(pixels.x()), PixelsToTwipsY(pixels.y()));
+        return QPoint(pixelsToTwips(pixels.x()), pixelsToTwipsY(pixels.y()));
     }
 };

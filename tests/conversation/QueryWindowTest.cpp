@@ -111,7 +111,7 @@ TEST_F(QueryTest, WindowNeverGetsSmallerThanItsDesign) {
     Query& q = open("bob");
     q.resize(100, 100);
     EXPECT_EQ(q.size(), QSize(514, 439)); // 7710 x 6585 twips
-    EXPECT_EQ(q.DataIn->geometry(), TwipsToPixels(TwipsRect{150, 525, 7830 - 450, 7065 - 3200}));
+    EXPECT_EQ(q.DataIn->geometry(), twipsToPixels(TwipsRect{150, 525, 7830 - 450, 7065 - 3200}));
 }
 
 // At 800 x 600 pixels the outer size is 12120 x 9480 twips.
@@ -136,6 +136,6 @@ TEST_F(QueryTest, LayoutFollowsTheWindowSize) {
         {q.lblHost, {1920, 240, 3600, 195}},
     };
     for (const auto& [control, twips] : cases)
-        EXPECT_EQ(control->geometry(), TwipsToPixels(twips))
+        EXPECT_EQ(control->geometry(), twipsToPixels(twips))
             << control->objectName().toStdString() << " at " << twips.left;
 }

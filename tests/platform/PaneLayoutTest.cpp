@@ -34,8 +34,8 @@ QImage picture(int width, int height) {
 // The fragment that shows a picture of this size in a box, as smileys are shown.
 QString pictureFragment(int width, int height) {
     return QString("{\\rtf1\\ansi{\\pict\\picwgoal%1\\pichgoal%2\\wmetafile8 %3}}")
-        .arg(PicturePixelsToTwips(width))
-        .arg(PicturePixelsToTwips(height))
+        .arg(picturePixelsToTwips(width))
+        .arg(picturePixelsToTwips(height))
         .arg(QString::fromLatin1(WriteBitmapMetafile(picture(width, height)).toHex()));
 }
 

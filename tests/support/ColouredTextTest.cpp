@@ -156,7 +156,7 @@ TEST(WordAtPointTest, TheWordUnderThePointBetweenSeparators) {
     const QTextBlock line = box.document()->firstBlock();
     const auto twipsOf = [&](int position) {
         const QRect r = cursorRectAt(box, position);
-        return QPointF(PixelsToTwips(r.center().x() + 2), PixelsToTwipsY(r.center().y()));
+        return QPointF(pixelsToTwips(r.center().x() + 2), pixelsToTwipsY(r.center().y()));
     };
     const int inLink = line.text().indexOf("link") + 2; // the point stands after "li"
     const QPointF point = twipsOf(inLink);

@@ -30,7 +30,7 @@ protected:
             QObject::connect(&tray, signal, &tray, [this, name = QString(name)] { seen << name; });
     }
     // The desktop reports the icon's mouse message to the hook as x, in twips.
-    void message(int code) { tray.pichook_MouseMove(0, 0, code * TwipsPerPixelX(), 0); }
+    void message(int code) { tray.pichook_MouseMove(0, 0, code * twipsPerPixelX(), 0); }
 
     std::unique_ptr<QMainWindow> window;
     clsSysTray tray;

@@ -79,7 +79,7 @@ class PlaceTest : public frmSmileysTest, public testing::WithParamInterface<Plac
 
 TEST_P(PlaceTest, ThePictureSitsAtItsDesignPlace) {
     const Place& place = GetParam();
-    const TwipsRect at = PixelsToTwips(picker().imgicon.value(place.index)->geometry());
+    const TwipsRect at = pixelsToTwips(picker().imgicon.value(place.index)->geometry());
     EXPECT_EQ(at.left, place.design.left);
     EXPECT_EQ(at.top, place.design.top);
     EXPECT_EQ(at.width, place.design.width);
@@ -89,8 +89,8 @@ TEST_P(PlaceTest, ThePictureSitsAtItsDesignPlace) {
 INSTANTIATE_TEST_SUITE_P(, PlaceTest, testing::ValuesIn(kPlaces), RowName());
 
 TEST_F(frmSmileysTest, TheGridHasItsDesignSize) {
-    EXPECT_EQ(PixelsToTwips(picker().centralWidget()->width()), frmSmileys::kClientWidth);
-    EXPECT_EQ(PixelsToTwipsY(picker().centralWidget()->height()), frmSmileys::kClientHeight);
+    EXPECT_EQ(pixelsToTwips(picker().centralWidget()->width()), frmSmileys::kClientWidth);
+    EXPECT_EQ(pixelsToTwipsY(picker().centralWidget()->height()), frmSmileys::kClientHeight);
 }
 
 // A misplaced row would hide one picture under another or under the help text.

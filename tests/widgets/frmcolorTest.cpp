@@ -73,7 +73,7 @@ TEST_P(SwatchTest, ShowsItsColourNameAndPlace) {
     EXPECT_EQ(swatch->toolTip(), look.toolTip);
     EXPECT_EQ(swatch->palette().color(QPalette::Window), look.fill);
     EXPECT_EQ(swatch->grab().toImage().pixelColor(swatch->width() / 2, swatch->height() / 2), look.fill);
-    const TwipsRect at = PixelsToTwips(swatch->geometry());
+    const TwipsRect at = pixelsToTwips(swatch->geometry());
     EXPECT_EQ(at.left, look.left);
     EXPECT_EQ(at.top, look.top);
     EXPECT_EQ(at.width, 255);
