@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)buffer.finish();
     for (const QByteArray& piece : pieces) {
         IrcMessage msg;
-        ParseIrcLine(DecodeText(piece), msg);
+        ParseIrcLine(decodeText(piece), msg);
         for (int first = 0; first <= msg.ParamCount + 1; ++first)
             (void)JoinWordsOf(msg, first, -1);
         (void)JoinWordsOf(msg, 2, 2);

@@ -42,7 +42,7 @@ void Channel::SendData(const QString& text) {
     if (sock.State() == Winsock::sckClosed)
         return;
     const QString line = oneLine(text);
-    sock.SendData(EncodeText(line) + '\n');
+    sock.SendData(encodeText(line) + '\n');
     logTraffic(QStringLiteral("<< "), line);
 }
 
@@ -86,7 +86,7 @@ void Channel::takeTurns() {
 void Channel::queueArrived(const QByteArray& data) {
     DebugWin* traffic = DebugWin::loaded();
     if (traffic && traffic->isVisible())
-        traffic->logReceived(DecodeText(data));
+        traffic->logReceived(decodeText(data));
     QList<QByteArray> pieces;
     QList<qsizetype> dropped;
     RecvBuffer.append(data, pieces, dropped);
@@ -139,7 +139,7 @@ void Channel::takeTurn(const ReceiveQueue::Turn& turn) {
     if (const auto* next = std::get_if<ReceiveQueue::Line>(&turn)) {
         if (next->answered)
             return;
-        QString line = DecodeText(next->bytes);
+        QString line = decodeText(next->bytes);
         interpret(line);
     } else if (const auto* dropped = std::get_if<ReceiveQueue::DroppedLine>(&turn)) {
         showDroppedLine(dropped->size);

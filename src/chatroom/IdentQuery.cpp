@@ -10,7 +10,7 @@ const QString kUserIdPart = QStringLiteral(" : USERID : UNIX : ");
 } // namespace
 
 std::optional<IdentAnswer> AnswerIdentQuery(const QByteArray& received, const QString& identName) {
-    const QString query = DecodeText(received.left(kMaxQueryBytes));
+    const QString query = decodeText(received.left(kMaxQueryBytes));
     if (!query.contains(QStringLiteral(", ")))
         return std::nullopt;
     IdentAnswer answer;

@@ -15,7 +15,7 @@ constexpr int kPumpsBeforeClosing = 500;
 void Channel::IDENT_ConnectionRequest(long requestID) {
     IDENT.Close();
     IDENT.Accept(requestID);
-    IDENT.SendData(EncodeText(IdentGreeting(IDENT.LocalPort, IDENT.RemotePort, G().IdentName)));
+    IDENT.SendData(encodeText(IdentGreeting(IDENT.LocalPort, IDENT.RemotePort, G().IdentName)));
     for (int k = 0; k < kPumpsBeforeClosing; ++k)
         DoEvents();
     IDENT.Close();
@@ -26,7 +26,7 @@ void Channel::IDENT_DataArrival(qint64) {
     if (!answer)
         return;
     showInMain(QStringLiteral("*** IDENT : ") + answer->query);
-    IDENT.SendData(EncodeText(answer->reply));
+    IDENT.SendData(encodeText(answer->reply));
     showInMain(QStringLiteral("*** IDENT reply : ") + answer->reply);
     IDENT.Close();
 }

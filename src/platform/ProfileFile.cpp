@@ -27,7 +27,7 @@ QByteArray readAll(const QString& path) {
 }
 
 bool sameName(const QByteArray& stored, const QString& wanted) {
-    return DecodeText(stored).trimmed().compare(wanted.trimmed(), Qt::CaseInsensitive) == 0;
+    return decodeText(stored).trimmed().compare(wanted.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 QByteArray unquoted(QByteArray value) {
@@ -46,7 +46,7 @@ QByteArray lineBreakOf(const QByteArray& content) {
 
 // A value must stay on its own line.
 QByteArray storable(const QString& text) {
-    QByteArray bytes = EncodeText(text);
+    QByteArray bytes = encodeText(text);
     bytes.replace('\r', ' ').replace('\n', ' ').replace('\0', ' ');
     return bytes;
 }
@@ -97,7 +97,7 @@ std::optional<QString> ProfileFile::read(const QString& section, const QString& 
     const Location at = locate(readAll(m_path), section, key);
     if (at.lineStart < 0)
         return std::nullopt;
-    return DecodeText(unquoted(at.value));
+    return decodeText(unquoted(at.value));
 }
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) {

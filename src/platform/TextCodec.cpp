@@ -32,7 +32,7 @@ QString decodeCp1252(const QByteArray& bytes) {
 } // namespace
 
 // Strict: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool IsValidUtf8(const QByteArray& bytes) {
+bool isValidUtf8(const QByteArray& bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const auto* end = p + bytes.size();
     while (p < end) {
@@ -67,14 +67,14 @@ bool IsValidUtf8(const QByteArray& bytes) {
     return true;
 }
 
-QString DecodeText(const QByteArray& bytes) {
+QString decodeText(const QByteArray& bytes) {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    if (IsValidUtf8(bytes))
+    if (isValidUtf8(bytes))
         return QString::fromUtf8(bytes);
     return decodeCp1252(bytes);
 }
 
-QByteArray EncodeText(const QString& text) {
+QByteArray encodeText(const QString& text) {
     return text.toUtf8();
 }

@@ -41,7 +41,7 @@ void ReceiveQueue::answerPings(const std::function<void(const IrcMessage&)>& ans
         Line* line = std::get_if<Line>(&m_turns[k]);
         if (!line)
             continue;
-        QString text = DecodeText(line->bytes);
+        QString text = decodeText(line->bytes);
         IrcMessage msg;
         ParseReceivedLine(text, msg);
         if (msg.Command.compare(QLatin1String("ping"), Qt::CaseInsensitive) != 0)
