@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)app;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString text = QString::fromLatin1(bytes);
-    for (const RtfPiece& piece : ReadRtf(text))
+    for (const RtfPiece& piece : readRtf(text))
         if (piece.picture)
-            (void)BytesFromHex(piece.picture->hex);
-    (void)ReadBitmapMetafile(bytes);
+            (void)bytesFromHex(piece.picture->hex);
+    (void)readBitmapMetafile(bytes);
     box->setText(QString());
     box->setSelRTF(text);
     box->setSelRTF(QStringLiteral("{\\rtf1\\ansi{\\pict\\picwgoal240\\pichgoal240\\wmetafile8 ") +

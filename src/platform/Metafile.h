@@ -14,10 +14,10 @@ constexpr int kMetafileMaxPictureSide = 4096;
 // as a 24-bit device-independent bitmap. Transparent pixels become white, the
 // panes' background, since such a bitmap has no alpha. Empty for a null picture
 // or one larger than kMetafileMaxPictureSide.
-QByteArray WriteBitmapMetafile(const QImage& picture);
+QByteArray writeBitmapMetafile(const QImage& picture);
 
 // The first bitmap a metafile draws (DIBBITBLT, STRETCHDIB or DIBSTRETCHBLT;
 // 1/4/8-bit palette or 24/32-bit BI_RGB), or a null image when the bytes are not
 // such a metafile. Safe on arbitrary bytes: every read is bounds-checked and the
 // image is never larger than kMetafileMaxPictureSide per side.
-QImage ReadBitmapMetafile(const QByteArray& bytes);
+QImage readBitmapMetafile(const QByteArray& bytes);

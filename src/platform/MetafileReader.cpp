@@ -144,7 +144,7 @@ ByteView metafileBody(ByteView file) {
 
 } // namespace
 
-QImage ReadBitmapMetafile(const QByteArray& bytes) {
+QImage readBitmapMetafile(const QByteArray& bytes) {
     const ByteView body = metafileBody({reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()});
     for (qsizetype at = kHeaderBytes; body.contains(at, kRecordHeaderBytes);) {
         const qsizetype recordBytes = 2 * qsizetype(body.u32(at));

@@ -94,7 +94,7 @@ QByteArray metafileHeader(quint32 fileWords, quint32 maxRecordWords) {
 
 } // namespace
 
-QByteArray WriteBitmapMetafile(const QImage& picture) {
+QByteArray writeBitmapMetafile(const QImage& picture) {
     if (picture.isNull() || picture.width() > kMetafileMaxPictureSide ||
         picture.height() > kMetafileMaxPictureSide)
         return {};

@@ -29,7 +29,7 @@ DecodedPicture decodedPicture(QStringView hex) {
         cache.clear();
     ++lastSerial;
     const QUrl name(QStringLiteral("korvu-picture:%1").arg(lastSerial));
-    return *cache.insert(key, {hex.toString(), lastSerial, name, ReadBitmapMetafile(BytesFromHex(hex))});
+    return *cache.insert(key, {hex.toString(), lastSerial, name, readBitmapMetafile(bytesFromHex(hex))});
 }
 
 // Goal size in twips, else the picture's extent in HIMETRIC, else its pixels.
@@ -57,7 +57,7 @@ PreparedPicture prepared(const RtfPicture& picture) {
 
 } // namespace
 
-const PreparedRtf& PrepareRtf(const QString& rtf) {
+const PreparedRtf& prepareRtf(const QString& rtf) {
     constexpr qsizetype kMaxPrepared = 256;
     static QHash<const QChar*, PreparedRtf> known;
     const auto found = known.constFind(rtf.constData());
@@ -65,7 +65,7 @@ const PreparedRtf& PrepareRtf(const QString& rtf) {
         return *found;
     if (known.size() >= kMaxPrepared)
         known.clear();
-    PreparedRtf fragment{rtf, ReadRtf(rtf), {}};
+    PreparedRtf fragment{rtf, readRtf(rtf), {}};
     for (const RtfPiece& piece : fragment.pieces)
         fragment.pictures.push_back(piece.picture ? prepared(*piece.picture) : PreparedPicture{});
     return *known.insert(rtf.constData(), std::move(fragment));

@@ -29,4 +29,4 @@ struct PreparedRtf {
 // address of the text identifies a fragment already read, and showing it again
 // costs neither reading nor decoding nor making its format. Other fragments are
 // read afresh. GUI thread only.
-const PreparedRtf& PrepareRtf(const QString& rtf);
+const PreparedRtf& prepareRtf(const QString& rtf);

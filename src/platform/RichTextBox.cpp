@@ -269,7 +269,7 @@ void RichTextBox::setSelText(const QString& text) {
 }
 
 void RichTextBox::setSelRTF(const QString& rtf) {
-    const PreparedRtf& prepared = PrepareRtf(rtf);
+    const PreparedRtf& prepared = prepareRtf(rtf);
     Private::Writing writing(*d);
     d->cursor.removeSelectedText();
     for (std::size_t k = 0; k < prepared.pieces.size(); ++k) {

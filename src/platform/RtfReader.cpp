@@ -223,11 +223,11 @@ private:
 
 } // namespace
 
-std::vector<RtfPiece> ReadRtf(QStringView rtf) {
+std::vector<RtfPiece> readRtf(QStringView rtf) {
     return RtfReader(rtf).read();
 }
 
-QByteArray BytesFromHex(QStringView hex) {
+QByteArray bytesFromHex(QStringView hex) {
     QByteArray bytes;
     bytes.reserve(hex.size() / 2);
     int high = -1;

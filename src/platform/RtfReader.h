@@ -27,8 +27,8 @@ struct RtfPiece {
 // The content of a fragment in order. Font and colour tables, \* destinations
 // and unknown control words are skipped; nothing else is read as markup. The
 // pictures' data are views into rtf.
-std::vector<RtfPiece> ReadRtf(QStringView rtf);
+std::vector<RtfPiece> readRtf(QStringView rtf);
 
 // Picture data written as hex digits, whitespace allowed between them. Strict:
 // an odd number of digits or any other character gives no bytes.
-QByteArray BytesFromHex(QStringView hex);
+QByteArray bytesFromHex(QStringView hex);

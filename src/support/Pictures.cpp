@@ -26,7 +26,7 @@ QString twips(int pixels) {
 }
 
 QString buildPictureRTF(const QImage& picture) {
-    const QString hex = QString::fromLatin1(WriteBitmapMetafile(picture).toHex().toUpper());
+    const QString hex = QString::fromLatin1(writeBitmapMetafile(picture).toHex().toUpper());
     return QLatin1String("{\\rtf1\\ansi{\\pict\\picscalex100\\picscaley100\\picw") +
            himetric(picture.width()) + QLatin1String("\\pich") + himetric(picture.height()) +
            QLatin1String("\\picwgoal") + twips(picture.width()) + QLatin1String("\\pichgoal") +

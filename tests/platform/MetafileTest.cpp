@@ -111,7 +111,7 @@ class MetafileRoundTripTest : public testing::TestWithParam<PictureSize> {};
 TEST_P(MetafileRoundTripTest, ReadingAWrittenMetafileGivesBackItsPixels) {
     const QSize size = GetParam().size;
     const QImage picture = pattern(size.width(), size.height());
-    const QImage read = ReadBitmapMetafile(WriteBitmapMetafile(picture));
+    const QImage read = readBitmapMetafile(writeBitmapMetafile(picture));
     EXPECT_EQ(read.size(), size);
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), picture) << size.width() << "x" << size.height();
 }
@@ -119,7 +119,7 @@ TEST_P(MetafileRoundTripTest, ReadingAWrittenMetafileGivesBackItsPixels) {
 INSTANTIATE_TEST_SUITE_P(, MetafileRoundTripTest, testing::ValuesIn(kPictureSizes), RowName());
 
 TEST(MetafileTest, WritesTheRecordsOfABitmapDrawnIntoADiskMetafile) {
-    const QByteArray metafile = WriteBitmapMetafile(pattern(20, 10));
+    const QByteArray metafile = writeBitmapMetafile(pattern(20, 10));
     ASSERT_GE(metafile.size(), 18);
     EXPECT_EQ(word(metafile, 0), 1);      // type
     EXPECT_EQ(word(metafile, 2), 9);      // header words
@@ -162,7 +162,7 @@ TEST(MetafileTest, StoresRowsBottomUpAsBlueGreenRed) {
     QImage picture(1, 2, QImage::Format_RGB32);
     picture.setPixel(0, 0, qRgb(10, 20, 30));
     picture.setPixel(0, 1, qRgb(40, 50, 60));
-    const QByteArray metafile = WriteBitmapMetafile(picture);
+    const QByteArray metafile = writeBitmapMetafile(picture);
     const qsizetype pixels = dibOffset(metafile) + 40;
     EXPECT_EQ(metafile.mid(pixels, 8), QByteArray("\x3C\x32\x28\0\x1E\x14\x0A\0", 8));
 }
@@ -171,7 +171,7 @@ TEST(MetafileTest, TransparentPixelsBecomeWhite) {
     QImage picture(2, 1, QImage::Format_ARGB32);
     picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
     picture.setPixel(1, 0, qRgba(255, 0, 0, 255));
-    const QImage read = ReadBitmapMetafile(WriteBitmapMetafile(picture));
+    const QImage read = readBitmapMetafile(writeBitmapMetafile(picture));
     EXPECT_EQ(read.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(read.pixel(1, 0), qRgb(255, 0, 0));
 }
@@ -180,12 +180,12 @@ TEST(MetafileTest, ReadsAMetafileBehindAPlaceableHeader) {
     const QImage picture = pattern(3, 2);
     QByteArray placeable(22, '\0');
     putDword(placeable, 0, 0x9AC6CDD7);
-    EXPECT_EQ(ReadBitmapMetafile(placeable + WriteBitmapMetafile(picture)), picture);
+    EXPECT_EQ(readBitmapMetafile(placeable + writeBitmapMetafile(picture)), picture);
 }
 
 TEST(MetafileTest, WritesNothingForPicturesItCannotCarry) {
-    EXPECT_TRUE(WriteBitmapMetafile(QImage()).isEmpty());
-    EXPECT_TRUE(WriteBitmapMetafile(QImage(kMetafileMaxPictureSide + 1, 1, QImage::Format_RGB32)).isEmpty());
+    EXPECT_TRUE(writeBitmapMetafile(QImage()).isEmpty());
+    EXPECT_TRUE(writeBitmapMetafile(QImage(kMetafileMaxPictureSide + 1, 1, QImage::Format_RGB32)).isEmpty());
 }
 
 const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255), kGreen = qRgb(0, 255, 0);
@@ -218,7 +218,7 @@ class MetafileBitmapTest : public testing::TestWithParam<Bitmap> {};
 
 TEST_P(MetafileBitmapTest, ReadsPaletteTopDownAndThirtyTwoBitBitmaps) {
     const Bitmap& c = GetParam();
-    const QImage read = ReadBitmapMetafile(stretchDibMetafile(c.dib));
+    const QImage read = readBitmapMetafile(stretchDibMetafile(c.dib));
     ASSERT_FALSE(read.isNull()) << c.name;
     std::vector<QRgb> pixels;
     for (int y = 0; y < read.height(); ++y)
@@ -265,10 +265,10 @@ const Damage kDamages[] = {
 class MalformedMetafileTest : public testing::TestWithParam<Damage> {};
 
 TEST_P(MalformedMetafileTest, GivesANullImage) {
-    const QByteArray valid = WriteBitmapMetafile(pattern(4, 4));
+    const QByteArray valid = writeBitmapMetafile(pattern(4, 4));
     QByteArray metafile = valid;
     GetParam().damage(metafile, Places{records(valid).at(4).offset, dibOffset(valid)});
-    EXPECT_TRUE(ReadBitmapMetafile(metafile).isNull()) << GetParam().name;
+    EXPECT_TRUE(readBitmapMetafile(metafile).isNull()) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(, MalformedMetafileTest, testing::ValuesIn(kDamages), RowName());
@@ -276,28 +276,28 @@ INSTANTIATE_TEST_SUITE_P(, MalformedMetafileTest, testing::ValuesIn(kDamages), R
 TEST(MetafileTest, PalettesItCannotShowGiveANullImage) {
     // Palette indices into the device's palette: no colours to show them with.
     EXPECT_TRUE(
-        ReadBitmapMetafile(stretchDibMetafile(dibHeader(1, 1, 8, 1) + palette({0}) + QByteArray(4, 0), 1))
+        readBitmapMetafile(stretchDibMetafile(dibHeader(1, 1, 8, 1) + palette({0}) + QByteArray(4, 0), 1))
             .isNull());
     EXPECT_TRUE(
-        ReadBitmapMetafile(stretchDibMetafile(dibHeader(1, 1, 1, 3) + palette({0, 0, 0}) + QByteArray(4, 0)))
+        readBitmapMetafile(stretchDibMetafile(dibHeader(1, 1, 1, 3) + palette({0, 0, 0}) + QByteArray(4, 0)))
             .isNull())
         << "more palette entries than a 1-bit pixel can index";
 }
 
 TEST(MetafileTest, EveryTruncationOfAMetafileGivesANullImage) {
-    const QByteArray valid = WriteBitmapMetafile(pattern(5, 3));
+    const QByteArray valid = writeBitmapMetafile(pattern(5, 3));
     for (qsizetype length = 0; length < valid.size(); ++length)
-        EXPECT_TRUE(ReadBitmapMetafile(valid.left(length)).isNull()) << length;
+        EXPECT_TRUE(readBitmapMetafile(valid.left(length)).isNull()) << length;
 }
 
 TEST(MetafileTest, SurvivesRandomlyCorruptedMetafiles) {
-    const QByteArray valid = WriteBitmapMetafile(pattern(6, 4));
+    const QByteArray valid = writeBitmapMetafile(pattern(6, 4));
     QRandomGenerator random(20240611);
     for (int round = 0; round < 3000; ++round) {
         QByteArray metafile = valid;
         for (int k = 0, flips = 1 + int(random.bounded(4)); k < flips; ++k)
             metafile[random.bounded(int(metafile.size()))] = char(random.bounded(256));
-        const QImage read = ReadBitmapMetafile(metafile);
+        const QImage read = readBitmapMetafile(metafile);
         EXPECT_LE(read.width(), kMetafileMaxPictureSide);
         EXPECT_LE(read.height(), kMetafileMaxPictureSide);
     }

@@ -36,7 +36,7 @@ QString pictureFragment(int width, int height) {
     return QString("{\\rtf1\\ansi{\\pict\\picwgoal%1\\pichgoal%2\\wmetafile8 %3}}")
         .arg(picturePixelsToTwips(width))
         .arg(picturePixelsToTwips(height))
-        .arg(QString::fromLatin1(WriteBitmapMetafile(picture(width, height)).toHex()));
+        .arg(QString::fromLatin1(writeBitmapMetafile(picture(width, height)).toHex()));
 }
 
 // Lines of every kind a pane holds: short, wrapped, with a picture taller than the

@@ -26,7 +26,7 @@ QString pictureFragment(const QString& goal, const QString& hex) {
 
 QString smiley16() {
     return pictureFragment("\\picw423\\pich423\\picwgoal240\\pichgoal240",
-                           hexOf(WriteBitmapMetafile(solid(16, 16, Qt::yellow))));
+                           hexOf(writeBitmapMetafile(solid(16, 16, Qt::yellow))));
 }
 
 struct Shown {
@@ -89,7 +89,7 @@ const PictureSize kPictureSizes[] = {
 class PictureSizeTest : public RichTextBoxPicture, public testing::WithParamInterface<PictureSize> {};
 
 TEST_P(PictureSizeTest, ComesFromTheGoalElseTheExtentElseThePicture) {
-    const QString hex = hexOf(WriteBitmapMetafile(solid(20, 10, Qt::red)));
+    const QString hex = hexOf(writeBitmapMetafile(solid(20, 10, Qt::red)));
     const PictureSize& c = GetParam();
     box.setSelRTF(pictureFragment(c.goal, hex));
     const Shown shown = picturesIn(*box.document());
@@ -105,7 +105,7 @@ TEST_F(RichTextBoxPicture, TheSamePictureIsOneResourceHoweverOftenItIsShown) {
         box.setSelStart(box.textLength());
         box.setSelRTF(fragment);
     }
-    box.setSelRTF(pictureFragment("", hexOf(WriteBitmapMetafile(solid(4, 4, Qt::blue)))));
+    box.setSelRTF(pictureFragment("", hexOf(writeBitmapMetafile(solid(4, 4, Qt::blue)))));
     EXPECT_EQ(box.textLength(), 201);
 
     QSet<QString> names;
@@ -163,7 +163,7 @@ class MalformedFragmentTest : public RichTextBoxPicture,
                               public testing::WithParamInterface<MalformedFragment> {};
 
 TEST_P(MalformedFragmentTest, InsertsNoPicture) {
-    const QString fragment = GetParam().fragment(hexOf(WriteBitmapMetafile(solid(8, 8, Qt::green))));
+    const QString fragment = GetParam().fragment(hexOf(writeBitmapMetafile(solid(8, 8, Qt::green))));
     box.setSelRTF(fragment);
     EXPECT_EQ(picturesIn(*box.document()).count, 0) << fragment.left(80).toStdString();
 }
@@ -171,7 +171,7 @@ TEST_P(MalformedFragmentTest, InsertsNoPicture) {
 INSTANTIATE_TEST_SUITE_P(, MalformedFragmentTest, testing::ValuesIn(kMalformedFragments), RowName());
 
 TEST_F(RichTextBoxPicture, HexMayBeWrappedOnLines) {
-    QString hex = hexOf(WriteBitmapMetafile(solid(2, 2, Qt::cyan)));
+    QString hex = hexOf(writeBitmapMetafile(solid(2, 2, Qt::cyan)));
     for (qsizetype at = 64; at < hex.size(); at += 66)
         hex.insert(at, "\r\n");
     box.setSelRTF(pictureFragment("\\picwgoal30\\pichgoal30", hex));

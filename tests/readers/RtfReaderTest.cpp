@@ -11,7 +11,7 @@ namespace {
 // The pieces in order: each run of text as it reads, each picture as "[pict]".
 QString piecesOf(const QString& rtf) {
     QString shown;
-    for (const RtfPiece& piece : ReadRtf(rtf))
+    for (const RtfPiece& piece : readRtf(rtf))
         shown += piece.picture ? QStringLiteral("[pict]") : piece.text;
     return shown;
 }
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, RtfReaderText, testing::ValuesIn(kTextCases),
 
 // The one picture of a fragment.
 RtfPicture pictureOf(const QString& rtf) {
-    const std::vector<RtfPiece> pieces = ReadRtf(rtf);
+    const std::vector<RtfPiece> pieces = readRtf(rtf);
     EXPECT_EQ(pieces.size(), 1u) << rtf.toStdString();
     return !pieces.empty() && pieces.front().picture ? *pieces.front().picture : RtfPicture();
 }
@@ -76,7 +76,7 @@ TEST(RtfReaderPicture, ReadsTheSizesTheKindAndADataViewWithItsWhitespace) {
     EXPECT_EQ(picture.goalWidthTwips, 240);
     EXPECT_EQ(picture.goalHeightTwips, 150);
     EXPECT_EQ(picture.hex.toString(), "0102\r\n0a0B");
-    EXPECT_EQ(BytesFromHex(picture.hex), QByteArray::fromHex("01020a0b"));
+    EXPECT_EQ(bytesFromHex(picture.hex), QByteArray::fromHex("01020a0b"));
 }
 
 TEST(RtfReaderPicture, DataBrokenUpOrEscapedIsDamaged) {
@@ -94,10 +94,10 @@ TEST(RtfReaderPicture, OtherKindsParametersOfAnySizeAndNoData) {
 }
 
 TEST(RtfReaderHex, DigitsOfEitherCaseWithWhitespaceElseNothing) {
-    EXPECT_EQ(BytesFromHex(u"0a 0B\n ff"), QByteArray::fromHex("0a0bff"));
-    EXPECT_EQ(BytesFromHex(u""), QByteArray());
-    EXPECT_EQ(BytesFromHex(u"abc"), QByteArray()); // an odd number of digits
-    EXPECT_EQ(BytesFromHex(u"0g"), QByteArray());
+    EXPECT_EQ(bytesFromHex(u"0a 0B\n ff"), QByteArray::fromHex("0a0bff"));
+    EXPECT_EQ(bytesFromHex(u""), QByteArray());
+    EXPECT_EQ(bytesFromHex(u"abc"), QByteArray()); // an odd number of digits
+    EXPECT_EQ(bytesFromHex(u"0g"), QByteArray());
 }
 
 } // namespace

@@ -44,7 +44,7 @@ TEST_P(PictureSizeTest, PictureToRTFWritesTheMetafileFragment) {
     ASSERT_TRUE(rtf.endsWith("}}"));
     const QString hex = rtf.mid(head.size(), rtf.size() - head.size() - 2);
     EXPECT_TRUE(QRegularExpression("^([0-9A-F]{2})+$").match(hex).hasMatch());
-    EXPECT_EQ(QByteArray::fromHex(hex.toLatin1()), WriteBitmapMetafile(image));
+    EXPECT_EQ(QByteArray::fromHex(hex.toLatin1()), writeBitmapMetafile(image));
 }
 
 TEST(PicturesTest, PictureToRTFFollowsChangesToTheImage) {
@@ -53,7 +53,7 @@ TEST(PicturesTest, PictureToRTFFollowsChangesToTheImage) {
     EXPECT_EQ(PictureToRTF(image), first);
     image.setPixel(0, 0, qRgb(1, 2, 3));
     EXPECT_NE(PictureToRTF(image), first) << "a changed picture is not served from the memo";
-    EXPECT_EQ(ReadBitmapMetafile(WriteBitmapMetafile(image)).pixel(0, 0), qRgb(1, 2, 3));
+    EXPECT_EQ(readBitmapMetafile(writeBitmapMetafile(image)).pixel(0, 0), qRgb(1, 2, 3));
 }
 
 TEST_P(PictureSizeTest, InsertPictureShowsThePictureAtItsSizeAtTheSelection) {

@@ -49,7 +49,7 @@ const std::vector<QImage>& shownPictures() {
     static const std::vector<QImage> pictures = [] {
         std::vector<QImage> shown;
         for (const Smiley& smiley : SmileyTable())
-            shown.push_back(ReadBitmapMetafile(WriteBitmapMetafile(smiley.picture)));
+            shown.push_back(readBitmapMetafile(writeBitmapMetafile(smiley.picture)));
         return shown;
     }();
     return pictures;
