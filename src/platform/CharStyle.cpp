@@ -15,7 +15,7 @@ QTextCharFormat formatFor(const CharStyle& style) {
     // Chat text rarely needs the shaper, and shaping is most of what laying out a
     // line costs; fonts and scripts that need it still get it.
     format.setFontStyleStrategy(QFont::PreferNoShaping);
-    for (const StyleAspect aspect : {ApplyColours, ApplyWeight, ApplyUnderline, ApplyFontName, ApplyFontSize})
+    for (const StyleAspect aspect : {applyColours, applyWeight, applyUnderline, applyFontName, applyFontSize})
         aspect(format, style);
     return format;
 }
@@ -27,7 +27,7 @@ size_t qHash(const CharStyle& style, size_t seed) {
                       style.fontSize);
 }
 
-void ApplyColours(QTextCharFormat& format, const CharStyle& style) {
+void applyColours(QTextCharFormat& format, const CharStyle& style) {
     const QColor colour = colourFromRgb(style.colour);
     if (!style.reverse) {
         format.setForeground(colour);
@@ -39,26 +39,26 @@ void ApplyColours(QTextCharFormat& format, const CharStyle& style) {
     format.setBackground(colour);
 }
 
-void ApplyWeight(QTextCharFormat& format, const CharStyle& style) {
+void applyWeight(QTextCharFormat& format, const CharStyle& style) {
     format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
 }
 
-void ApplyUnderline(QTextCharFormat& format, const CharStyle& style) {
+void applyUnderline(QTextCharFormat& format, const CharStyle& style) {
     format.setFontUnderline(style.underline);
 }
 
-void ApplyFontName(QTextCharFormat& format, const CharStyle& style) {
+void applyFontName(QTextCharFormat& format, const CharStyle& style) {
     format.setFontFamilies(QStringList{style.fontName});
 }
 
-void ApplyFontSize(QTextCharFormat& format, const CharStyle& style) {
+void applyFontSize(QTextCharFormat& format, const CharStyle& style) {
     if (style.fontSize > 0)
         format.setFontPointSize(style.fontSize);
 }
 
 // Styles in use are few (16 colours, three switches, one font), so the set is
 // simply dropped when it grows past the limit.
-QTextCharFormat FormatOf(const CharStyle& style) {
+QTextCharFormat formatOf(const CharStyle& style) {
     constexpr qsizetype kMaxStyles = 1024;
     static QHash<CharStyle, QTextCharFormat> formats;
     const auto found = formats.constFind(style);

@@ -144,7 +144,7 @@ struct RichTextBox::Private {
         cursor.removeSelectedText();
         if (!text.isEmpty())
             cursor.insertText(text.contains(QLatin1Char('\r')) ? withLineFeedsOnly(text) : text,
-                              FormatOf(style));
+                              formatOf(style));
     }
 
     void insertPicture(const PreparedPicture& picture) {
@@ -286,7 +286,7 @@ quint32 RichTextBox::SelColor() const {
 
 void RichTextBox::setSelColor(quint32 rgb) {
     d->style.colour = rgb & 0xFFFFFF;
-    d->restyle(ApplyColours);
+    d->restyle(applyColours);
 }
 
 bool RichTextBox::SelBold() const {
@@ -295,7 +295,7 @@ bool RichTextBox::SelBold() const {
 
 void RichTextBox::setSelBold(bool on) {
     d->style.bold = on;
-    d->restyle(ApplyWeight);
+    d->restyle(applyWeight);
 }
 
 bool RichTextBox::SelUnderline() const {
@@ -304,7 +304,7 @@ bool RichTextBox::SelUnderline() const {
 
 void RichTextBox::setSelUnderline(bool on) {
     d->style.underline = on;
-    d->restyle(ApplyUnderline);
+    d->restyle(applyUnderline);
 }
 
 bool RichTextBox::SelReverse() const {
@@ -313,7 +313,7 @@ bool RichTextBox::SelReverse() const {
 
 void RichTextBox::setSelReverse(bool on) {
     d->style.reverse = on;
-    d->restyle(ApplyColours);
+    d->restyle(applyColours);
 }
 
 QString RichTextBox::SelFontName() const {
@@ -322,7 +322,7 @@ QString RichTextBox::SelFontName() const {
 
 void RichTextBox::setSelFontName(const QString& name) {
     d->style.fontName = name;
-    d->restyle(ApplyFontName);
+    d->restyle(applyFontName);
 }
 
 int RichTextBox::SelFontSize() const {
@@ -331,7 +331,7 @@ int RichTextBox::SelFontSize() const {
 
 void RichTextBox::setSelFontSize(int points) {
     d->style.fontSize = points;
-    d->restyle(ApplyFontSize);
+    d->restyle(applyFontSize);
 }
 
 int RichTextBox::charFromPos(QPoint clientPixels) const {
