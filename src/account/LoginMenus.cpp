@@ -44,7 +44,7 @@ void Login::mnu_Close_Click() {
     if (answer == Dialogs::Answer::No)
         return;
     RemoveFromSysTray();
-    EndProgramAtOnce();
+    endProgramAtOnce();
 }
 
 void Login::mnu_Feedback_Click() {

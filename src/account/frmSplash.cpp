@@ -69,7 +69,7 @@ void frmSplash::Timer1_Timer() {
     Login& login = Login::form();
     Unload();
     if (login.closedWhileLoading()) {
-        EndProgramAtOnce();
+        endProgramAtOnce();
         return;
     }
     login.show();

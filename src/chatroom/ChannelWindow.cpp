@@ -104,7 +104,7 @@ void Channel::mnu_terminate_Click() {
     // notices the process is gone.
     if (Login* login = Login::loaded())
         login->RemoveFromSysTray();
-    EndProgramAtOnce();
+    endProgramAtOnce();
 }
 
 // Free slots keep their windows: only conversations with someone go.

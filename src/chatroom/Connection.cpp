@@ -116,7 +116,7 @@ void Channel::finishReceiving() {
 void Channel::runReceiveLoop() {
     m_receiving = true;
     m_loopWaitDepth = Waits::depth();
-    while (!RecvQueue.empty() && !ProgramEnding()) {
+    while (!RecvQueue.empty() && !programEnding()) {
         RichTextBox::Batch batch;
         QElapsedTimer batchTime;
         batchTime.start();
@@ -124,14 +124,14 @@ void Channel::runReceiveLoop() {
             interpretQueued();
             if (sock.bytesAvailable() > 0)
                 queueArrived(sock.GetData());
-        } while (!RecvQueue.empty() && batchTime.elapsed() < kBatchMs && !ProgramEnding());
+        } while (!RecvQueue.empty() && batchTime.elapsed() < kBatchMs && !programEnding());
     }
     m_receiving = false;
 }
 
 // The turns queued now; what arrives meanwhile waits for the next round.
 void Channel::interpretQueued() {
-    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty() && !ProgramEnding(); --n)
+    for (std::size_t n = RecvQueue.size(); n > 0 && !RecvQueue.empty() && !programEnding(); --n)
         takeTurn(RecvQueue.pop());
 }
 

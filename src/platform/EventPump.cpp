@@ -12,7 +12,7 @@ constexpr qint64 kThrottleNs = 16'000'000;
 } // namespace
 
 void DoEvents() {
-    if (ProgramEnding())
+    if (programEnding())
         return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

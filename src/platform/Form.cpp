@@ -41,7 +41,7 @@ void Form::showModal() {
     setWindowModality(Qt::ApplicationModal);
     show();
     QEventLoop loop;
-    while (self && isVisible() && !m_unloading && !ProgramEnding())
+    while (self && isVisible() && !m_unloading && !programEnding())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     if (self)
         setWindowModality(Qt::NonModal);

@@ -9,15 +9,15 @@ bool& ending() {
 }
 } // namespace
 
-void EndProgramAtOnce() {
+void endProgramAtOnce() {
     ending() = true;
     QCoreApplication::exit(0);
 }
 
-bool ProgramEnding() {
+bool programEnding() {
     return ending();
 }
 
-void ForgetProgramEnd() {
+void forgetProgramEnd() {
     ending() = false;
 }

@@ -6,9 +6,9 @@
 // the end interrupted inside a wait finishes without talking to the server.
 // The process is not killed here: main returns from its event loop (and tests,
 // which run in the same process, see the loop's code and go on).
-void EndProgramAtOnce();
-// True from EndProgramAtOnce on.
-bool ProgramEnding();
+void endProgramAtOnce();
+// True from endProgramAtOnce on.
+bool programEnding();
 // For tests, which run many lives of the program in one process: the next one
 // starts as if nothing had ended.
-void ForgetProgramEnd();
+void forgetProgramEnd();

@@ -101,14 +101,14 @@ void Winsock::Accept(long requestID) {
 }
 
 void Winsock::SendData(const QByteArray& bytes) {
-    if (ProgramEnding())
+    if (programEnding())
         return;
     if (m_socket && m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->write(bytes);
 }
 
 QByteArray Winsock::GetData() {
-    return m_socket && !ProgramEnding() ? m_socket->readAll() : QByteArray();
+    return m_socket && !programEnding() ? m_socket->readAll() : QByteArray();
 }
 
 qint64 Winsock::bytesAvailable() const {
@@ -168,7 +168,7 @@ void Winsock::adopt(QTcpSocket* socket) {
 }
 
 void Winsock::onReadyRead() {
-    if (m_socket && m_socket->bytesAvailable() > 0 && !ProgramEnding())
+    if (m_socket && m_socket->bytesAvailable() > 0 && !programEnding())
         emit DataArrival(m_socket->bytesAvailable());
 }
 

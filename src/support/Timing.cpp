@@ -22,7 +22,7 @@ void Pause(double seconds) {
     QElapsedTimer clock; // monotonic: does not jump back at midnight
     clock.start();
     qint64 advanced = 0;
-    while (clock.elapsed() + advanced < wanted && !ProgramEnding()) {
+    while (clock.elapsed() + advanced < wanted && !programEnding()) {
         DoEvents();
         if (pausesTakeNoTime())
             advanced = wanted;

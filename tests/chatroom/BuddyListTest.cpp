@@ -148,7 +148,7 @@ TEST_F(BuddyListTest, TheStoredListSurvivesTheExit) {
     EXPECT_EQ(runEventLoop([] { Channel::form().mnu_terminate_Click(); }), 0);
     ASSERT_NE(BuddyList::loaded(), nullptr); // the exit left it loaded
     destroyWindow();                         // as the end of the program takes it
-    ForgetProgramEnd();                      // the next run
+    forgetProgramEnd();                      // the next run
     EXPECT_EQ(LoadBuddies(), (QStringList{"lee", "max"}));
     EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), (QStringList{"lee", "max"}));
 }

@@ -64,7 +64,7 @@ TEST(Timing, AnEndedProgramsPausesReturnAtOnce) {
     const int code = runEventLoop(
         [&] {
             QTimer::singleShot(0, [&] {
-                EndProgramAtOnce();
+                endProgramAtOnce();
                 QTimer::singleShot(0, [&] { ranAfterTheEnd = true; });
             });
             QElapsedTimer clock;
@@ -77,7 +77,7 @@ TEST(Timing, AnEndedProgramsPausesReturnAtOnce) {
             pumpedAfterTheEnd = ranAfterTheEnd;
         },
         20000);
-    ForgetProgramEnd();
+    forgetProgramEnd();
     EXPECT_EQ(code, 0);
     EXPECT_GE(firstPause, 0);
     EXPECT_LT(firstPause, 4000);
