@@ -32,13 +32,13 @@ std::function<void()>& beepSound() {
 }
 } // namespace
 
-void Beep() {
+void beep() {
     if (beepSound())
         beepSound()();
     else
         QApplication::beep();
 }
 
-void SetBeepSound(std::function<void()> sound) {
+void setBeepSound(std::function<void()> sound) {
     beepSound() = std::move(sound);
 }

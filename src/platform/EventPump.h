@@ -10,6 +10,6 @@ void DoEvents();
 // the work itself. Events still run within milliseconds.
 void DoEventsThrottled();
 // The system beep.
-void Beep();
+void beep();
 // Replaces the beep's sound (tests listen to it); nullptr restores the system beep.
-void SetBeepSound(std::function<void()> sound);
+void setBeepSound(std::function<void()> sound);

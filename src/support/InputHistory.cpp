@@ -18,14 +18,14 @@ void InputHistory::keyDown(int& keyCode, QLineEdit& input) {
             --m_position;
             show(input, keyCode);
         } else {
-            Beep();
+            beep();
         }
     } else if (keyCode == KeyDown) {
         if (m_position < m_lines.size()) {
             ++m_position;
             show(input, keyCode);
         } else {
-            Beep();
+            beep();
         }
     }
 }

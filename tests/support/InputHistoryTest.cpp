@@ -11,9 +11,9 @@ namespace {
 class InputHistoryTest : public testing::Test {
 protected:
     void SetUp() override {
-        SetBeepSound([this] { ++beeps; });
+        setBeepSound([this] { ++beeps; });
     }
-    void TearDown() override { SetBeepSound(nullptr); }
+    void TearDown() override { setBeepSound(nullptr); }
 
     // Presses key in the input line; returns the key as the history left it.
     int press(int key) {
