@@ -23,7 +23,7 @@ QString Channel::selectedNick() const {
 }
 
 void Channel::lstNicks_MouseDown(int button, int, int, int) {
-    if (button != ButtonMask(Qt::RightButton))
+    if (button != buttonMask(Qt::RightButton))
         return;
     const QString nick = selectedNick();
     mnu_nicks_op->setText(isOp(nick) ? QStringLiteral("De&Op") : QStringLiteral("&Op"));

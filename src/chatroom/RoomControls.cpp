@@ -260,7 +260,7 @@ bool Channel::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) {
             const QPoint at = mouse->position().toPoint();
-            lstNicks_MouseDown(ButtonMask(mouse->button()), ShiftMask(mouse->modifiers()),
+            lstNicks_MouseDown(buttonMask(mouse->button()), shiftMask(mouse->modifiers()),
                                pixelsToTwips(at.x()), pixelsToTwipsY(at.y()));
             // The right button leaves the selection as it is.
             return mouse->button() == Qt::RightButton;

@@ -82,7 +82,7 @@ template <std::size_t N> int lookUp(const KeyCode (&table)[N], int key) {
 } // namespace
 
 // Windows virtual-key code of a key, 0 for keys it has none for.
-int VirtualKeyCode(const QKeyEvent& event) {
+int virtualKeyCode(const QKeyEvent& event) {
     const int key = event.key();
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     if (keypad && key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -121,12 +121,12 @@ int KeyAscii(const QKeyEvent& event) {
     return 0;
 }
 
-int ShiftMask(Qt::KeyboardModifiers modifiers) {
+int shiftMask(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-int ButtonMask(Qt::MouseButtons buttons) {
+int buttonMask(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
            (buttons & Qt::MiddleButton ? 4 : 0);
 }

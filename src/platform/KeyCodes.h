@@ -15,9 +15,9 @@ inline constexpr int KeyUp = 38;
 inline constexpr int KeyDown = 40;
 inline constexpr int kKeyDelete = 46; // a virtual-key code only: Delete types nothing
 
-int VirtualKeyCode(const QKeyEvent& event);
+int virtualKeyCode(const QKeyEvent& event);
 int KeyAscii(const QKeyEvent& event);
 // 1 Shift, 2 Ctrl, 4 Alt.
-int ShiftMask(Qt::KeyboardModifiers modifiers);
+int shiftMask(Qt::KeyboardModifiers modifiers);
 // The mouse buttons as the desktop codes them: 1 left, 2 right, 4 middle.
-int ButtonMask(Qt::MouseButtons buttons);
+int buttonMask(Qt::MouseButtons buttons);

@@ -11,9 +11,9 @@ bool KeyEvents::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    int keyCode = VirtualKeyCode(key);
+    int keyCode = virtualKeyCode(key);
     if (keyCode != 0) {
-        emit KeyDown(keyCode, ShiftMask(key.modifiers()));
+        emit KeyDown(keyCode, shiftMask(key.modifiers()));
         if (keyCode == 0)
             return true;
     }

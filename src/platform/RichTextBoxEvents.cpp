@@ -19,9 +19,9 @@ void RichTextBox::setMousePointer(int pointer) {
 }
 
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
-    int keyCode = VirtualKeyCode(*event);
+    int keyCode = virtualKeyCode(*event);
     if (keyCode != 0) {
-        emit KeyDown(keyCode, ShiftMask(event->modifiers()));
+        emit KeyDown(keyCode, shiftMask(event->modifiers()));
         if (keyCode == 0) {
             event->accept();
             return;
@@ -58,7 +58,7 @@ void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
     if ((event->buttons() & Qt::LeftButton) &&
         (at - m_pressPosition).manhattanLength() >= QApplication::startDragDistance())
         m_dragged = true;
-    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), pixelsToTwips(at.x()),
+    emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()), pixelsToTwips(at.x()),
                    pixelsToTwipsY(at.y()));
 }
 
@@ -67,7 +67,7 @@ void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool click = event->button() == Qt::LeftButton && !m_dragged && !m_doubleClicked;
     m_doubleClicked = false;
-    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()), pixelsToTwips(at.x()),
+    emit MouseUp(buttonMask(event->button()), shiftMask(event->modifiers()), pixelsToTwips(at.x()),
                  pixelsToTwipsY(at.y()));
     if (click)
         emit Click();

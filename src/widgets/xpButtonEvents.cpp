@@ -37,34 +37,34 @@ void xpButton::focusOutEvent(QFocusEvent*) {
 
 void xpButton::mousePressEvent(QMouseEvent* event) {
     m_look = Pressed;
-    emitMouse(&xpButton::MouseDown, *event, ButtonMask(event->button()));
+    emitMouse(&xpButton::MouseDown, *event, buttonMask(event->button()));
 }
 
 void xpButton::mouseMoveEvent(QMouseEvent* event) {
-    emitMouse(&xpButton::MouseMove, *event, ButtonMask(event->buttons()));
+    emitMouse(&xpButton::MouseMove, *event, buttonMask(event->buttons()));
 }
 
 void xpButton::mouseReleaseEvent(QMouseEvent* event) {
     m_look = Normal;
-    emitMouse(&xpButton::MouseUp, *event, ButtonMask(event->button()));
+    emitMouse(&xpButton::MouseUp, *event, buttonMask(event->button()));
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Click();
 }
 
 void xpButton::keyPressEvent(QKeyEvent* event) {
-    emit KeyDown(VirtualKeyCode(*event), ShiftMask(event->modifiers()));
+    emit KeyDown(virtualKeyCode(*event), shiftMask(event->modifiers()));
     if (const int keyAscii = KeyAscii(*event); keyAscii != 0)
         emit KeyPress(keyAscii);
     event->accept();
 }
 
 void xpButton::keyReleaseEvent(QKeyEvent* event) {
-    emit KeyUp(VirtualKeyCode(*event), ShiftMask(event->modifiers()));
+    emit KeyUp(virtualKeyCode(*event), shiftMask(event->modifiers()));
     event->accept();
 }
 
 void xpButton::emitMouse(void (xpButton::*signal)(int, int, int, int), const QMouseEvent& event,
                          int buttons) {
     const QPoint at = event.position().toPoint();
-    emit(this->*signal)(buttons, ShiftMask(event.modifiers()), pixelsToTwips(at.x()), pixelsToTwipsY(at.y()));
+    emit(this->*signal)(buttons, shiftMask(event.modifiers()), pixelsToTwips(at.x()), pixelsToTwipsY(at.y()));
 }
