@@ -40,7 +40,7 @@ int runChild(int argc, char** argv, const QString& workload, double scale) {
 } // namespace
 
 int main(int argc, char** argv) {
-    StartWithHugeHeapPages(argv); // a run's process starts as the program does
+    startWithHugeHeapPages(argv); // a run's process starts as the program does
     QStringList args;
     for (int k = 1; k < argc; ++k)
         args << QString::fromLocal8Bit(argv[k]);

@@ -164,7 +164,7 @@ void Login::connectControls() {
 }
 
 void Login::Form_Load() {
-    CentreOnScreen(*this);
+    centreOnScreen(*this);
     // Disabled as the desktop's picture boxes were: deaf to the mouse, still
     // drawn in full colour.
     Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -59,7 +59,7 @@ frmSplash::frmSplash() {
 }
 
 void frmSplash::Form_Load() {
-    CentreOnScreen(*this);
+    centreOnScreen(*this);
     Timer1.start();
 }
 

@@ -9,13 +9,13 @@
 // The splash opens the program; the sign-in window it hands over to carries
 // the rest of the start-up.
 int main(int argc, char** argv) {
-    StartWithHugeHeapPages(argv);
+    startWithHugeHeapPages(argv);
     PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvu"));
     QApplication::setApplicationDisplayName(QStringLiteral("TazmirKorvu Messenger"));
     RegisterWindows();
-    ReportShownWindows();
+    reportShownWindows();
     frmSplash::form().show();
     return QApplication::exec();
 }

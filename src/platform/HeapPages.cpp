@@ -19,7 +19,7 @@ bool kernelGivesHugePagesOnRequest() {
 
 } // namespace
 
-void StartWithHugeHeapPages(char** argv) {
+void startWithHugeHeapPages(char** argv) {
     if (const char* set = std::getenv(kTunables)) {
         if (std::strcmp(set, kHugeHeap) == 0)
             unsetenv(kTunables); // ours, taken at this start: not for child processes

@@ -9,4 +9,4 @@
 // user's own is left alone, and child processes do not inherit ours.
 //
 // Call first in main, before anything else has run.
-void StartWithHugeHeapPages(char** argv);
+void startWithHugeHeapPages(char** argv);

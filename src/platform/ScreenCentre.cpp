@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
-void CentreOnScreen(QWidget& window) {
+void centreOnScreen(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;

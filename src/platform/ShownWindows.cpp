@@ -24,7 +24,7 @@ protected:
 
 } // namespace
 
-void ReportShownWindows() {
+void reportShownWindows() {
     // Watching every event costs a call each; nobody pays it unless asked.
     if (!lcWindows().isDebugEnabled())
         return;

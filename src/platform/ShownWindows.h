@@ -5,4 +5,4 @@
 // debug messages on (QT_LOGGING_RULES="korvu.windows.debug=true"); then a
 // person, or a test that starts the program, can see which windows it showed
 // without a desktop to look at. Call it once the application object exists.
-void ReportShownWindows();
+void reportShownWindows();
