@@ -135,7 +135,7 @@ BENCHMARK(HomeTabShown)->Iterations(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     QTemporaryDir settings; // the benchmark never touches the user's settings
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    PrepareWebEngine();
+    prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
     RegisterWindows();

@@ -10,7 +10,7 @@
 // the rest of the start-up.
 int main(int argc, char** argv) {
     startWithHugeHeapPages(argv);
-    PrepareWebEngine();
+    prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvu"));
     QApplication::setApplicationDisplayName(QStringLiteral("TazmirKorvu Messenger"));

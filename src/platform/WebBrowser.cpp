@@ -23,7 +23,7 @@ void WebBrowser::showEvent(QShowEvent* event) {
 void WebBrowser::createView() {
     m_creationTried = true;
     QString reason;
-    WebViewPlugin* plugin = LoadWebViewPlugin(&reason);
+    WebViewPlugin* plugin = loadWebViewPlugin(&reason);
     if (!plugin) {
         showMessage(reason);
         return;

@@ -12,7 +12,7 @@ QT_BEGIN_NAMESPACE
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 QT_END_NAMESPACE
 
-void PrepareWebEngine() {
+void prepareWebEngine() {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
@@ -39,7 +39,7 @@ bool shareOpenGLContexts() {
 }
 } // namespace
 
-void PrepareWebEngineLoad() {
+void prepareWebEngineLoad() {
     if (!shareOpenGLContexts() && !qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     // The engine's start-up report is noise on the user's console, and without a

@@ -6,11 +6,11 @@
 // Call at the top of main, before the application object exists. The engine's
 // sandbox refuses to start as root, so a program running as root turns it off
 // for itself; any other user keeps it.
-void PrepareWebEngine();
+void prepareWebEngine();
 
 // Call just before the engine is loaded. The engine composes pages on an OpenGL
 // context shared with the program's own; Qt would create that context at start-up
 // (Qt::AA_ShareOpenGLContexts), which loads the GL driver, tens of MB, into every
 // session, so it is created here instead. Without OpenGL the pages are drawn in
 // software.
-void PrepareWebEngineLoad();
+void prepareWebEngineLoad();

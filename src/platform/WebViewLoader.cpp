@@ -34,7 +34,7 @@ WebViewPlugin* loadFrom(const QString& file, QString& reason) {
         reason = QStringLiteral("%1 is not a web view plugin.").arg(file);
         return nullptr;
     }
-    PrepareWebEngineLoad();
+    prepareWebEngineLoad();
     auto* plugin = qobject_cast<WebViewPlugin*>(loader.instance());
     if (!plugin)
         reason = loader.errorString();
@@ -42,22 +42,22 @@ WebViewPlugin* loadFrom(const QString& file, QString& reason) {
 }
 } // namespace
 
-QString WebViewPluginFile() {
+QString webViewPluginFile() {
     if (!chosenFile().isEmpty())
         return chosenFile();
     return QDir::cleanPath(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KORVU_WEBVIEW_PLUGIN)));
 }
 
-void SetWebViewPluginFile(const QString& file) {
+void setWebViewPluginFile(const QString& file) {
     chosenFile() = file;
 }
 
-WebViewPlugin* LoadWebViewPlugin(QString* error) {
+WebViewPlugin* loadWebViewPlugin(QString* error) {
     static WebViewPlugin* loaded = nullptr;
     QString reason;
     if (!loaded)
-        loaded = loadFrom(WebViewPluginFile(), reason);
+        loaded = loadFrom(webViewPluginFile(), reason);
     if (error)
         *error = reason;
     return loaded;

@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", settings.path().toUtf8()); // never mistaken for a running program
-    PrepareWebEngine();
+    prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
     RegisterWindows();

@@ -102,9 +102,9 @@ class WebPaneWithoutPlugin : public testing::TestWithParam<BrokenPlugin> {};
 TEST_P(WebPaneWithoutPlugin, LeavesAMessage) {
     QTemporaryFile scratch;
     const QString file = GetParam().file(scratch);
-    SetWebViewPluginFile(file);
+    setWebViewPluginFile(file);
     inFreshProcess(paneWithoutEngine);
-    SetWebViewPluginFile(QString());
+    setWebViewPluginFile(QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
