@@ -114,18 +114,18 @@ void Channel::buildWindow() {
 }
 
 void Channel::buildPictures(QWidget* client) {
-    Image4 = newPicture(client, QueryPictures::HeaderStrip, D::Design[D::Image4]);
-    Image7 = newPicture(client, QueryPictures::HeaderEnd, D::Design[D::Image7]);
-    Image10 = newPicture(client, QueryPictures::HeaderStrip, D::Design[D::Image10]);
-    Image11 = newPicture(client, QueryPictures::HeaderEnd, D::Design[D::Image11]);
-    Image9 = newPicture(client, QueryPictures::Badge, D::Image9);
-    lstNick2 = newPicture(client, QueryPictures::HeaderStrip, D::Design[D::lstNick2]);
-    LstNick3 = newPicture(client, QueryPictures::HeaderEnd, D::Design[D::LstNick3]);
+    Image4 = newPicture(client, QueryPictures::headerStrip, D::Design[D::Image4]);
+    Image7 = newPicture(client, QueryPictures::headerEnd, D::Design[D::Image7]);
+    Image10 = newPicture(client, QueryPictures::headerStrip, D::Design[D::Image10]);
+    Image11 = newPicture(client, QueryPictures::headerEnd, D::Design[D::Image11]);
+    Image9 = newPicture(client, QueryPictures::badge, D::Image9);
+    lstNick2 = newPicture(client, QueryPictures::headerStrip, D::Design[D::lstNick2]);
+    LstNick3 = newPicture(client, QueryPictures::headerEnd, D::Design[D::LstNick3]);
     lstNick1 = newPicture(client, RoomPictures::People, D::Design[D::lstNick1]);
-    txt1 = newPicture(client, QueryPictures::InputArea, D::Design[D::txt1]);
-    snd1 = newPicture(client, QueryPictures::EdgeStrip, D::Design[D::snd1]);
-    Image1 = newPicture(client, QueryPictures::EdgeStrip, D::Design[D::Image1]);
-    Image5 = newPicture(client, QueryPictures::Badge, D::Design[D::Image5]);
+    txt1 = newPicture(client, QueryPictures::inputArea, D::Design[D::txt1]);
+    snd1 = newPicture(client, QueryPictures::edgeStrip, D::Design[D::snd1]);
+    Image1 = newPicture(client, QueryPictures::edgeStrip, D::Design[D::Image1]);
+    Image5 = newPicture(client, QueryPictures::badge, D::Design[D::Image5]);
     Shape1 = newShape(client);
     lstnicksShape = newShape(client);
 }
@@ -184,7 +184,7 @@ void Channel::buildInputControls(QWidget* client) {
     Image2->setFocusPolicy(Qt::NoFocus);
     Image2->setStyleSheet(QStringLiteral("QPushButton { border: none; }"));
     const QRect send = twipsToPixels(D::Design[D::Image2]);
-    Image2->setIcon(QueryPictures::SendButton(send.size()));
+    Image2->setIcon(QueryPictures::sendButton(send.size()));
     Image2->setIconSize(send.size());
     Label3 = newLabel(client,
                       QStringLiteral("Type your message above and press Enter to send it to the room."), kInk);

@@ -69,13 +69,13 @@ void Query::buildControls(QWidget* client) {
 }
 
 void Query::buildPictures(QWidget* client) {
-    Image10 = newPicture(client, QueryPictures::HeaderStrip, QueryDesign::Image10);
-    Image11 = newPicture(client, QueryPictures::HeaderEnd, QueryDesign::Image11);
-    Image9 = newPicture(client, QueryPictures::Badge, QueryDesign::Image9);
-    txt1 = newPicture(client, QueryPictures::InputArea, QueryDesign::txt1);
-    Image1 = newPicture(client, QueryPictures::EdgeStrip, QueryDesign::Image1);
-    snd1 = newPicture(client, QueryPictures::EdgeStrip, QueryDesign::snd1);
-    Image2 = newPicture(client, QueryPictures::SendButton, QueryDesign::Image2);
+    Image10 = newPicture(client, QueryPictures::headerStrip, QueryDesign::Image10);
+    Image11 = newPicture(client, QueryPictures::headerEnd, QueryDesign::Image11);
+    Image9 = newPicture(client, QueryPictures::badge, QueryDesign::Image9);
+    txt1 = newPicture(client, QueryPictures::inputArea, QueryDesign::txt1);
+    Image1 = newPicture(client, QueryPictures::edgeStrip, QueryDesign::Image1);
+    snd1 = newPicture(client, QueryPictures::edgeStrip, QueryDesign::snd1);
+    Image2 = newPicture(client, QueryPictures::sendButton, QueryDesign::Image2);
     Image2->setCursor(Qt::PointingHandCursor);
 }
 

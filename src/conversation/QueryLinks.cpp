@@ -25,7 +25,7 @@ void Query::DataIn_MouseUp(int, int, int x, int y) {
 
 void Query::DataIn_DblClick() {
     const QString word = ClickedWord;
-    if (IsLinkWord(word)) {
+    if (isLinkWord(word)) {
         OpenURL(word);
         return;
     }
@@ -35,7 +35,7 @@ void Query::DataIn_DblClick() {
 
 void Query::DataIn_MouseMove(int, int, int x, int y) {
     UnreadFlag = 0;
-    const int pointer = IsPointerWord(WordAtPoint(*DataIn, x, y)) ? kLinkPointer : kArrowPointer;
+    const int pointer = isPointerWord(WordAtPoint(*DataIn, x, y)) ? kLinkPointer : kArrowPointer;
     if (DataIn->MousePointer() != pointer)
         DataIn->setMousePointer(pointer);
 }

@@ -27,7 +27,7 @@ QLinearGradient band(const QRectF& r) {
 
 } // namespace
 
-QPixmap QueryPictures::Badge(QSize size) {
+QPixmap QueryPictures::badge(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -55,7 +55,7 @@ QPixmap QueryPictures::Badge(QSize size) {
     return picture;
 }
 
-QPixmap QueryPictures::HeaderStrip(QSize size) {
+QPixmap QueryPictures::headerStrip(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     painter.fillRect(picture.rect(), band(picture.rect()));
@@ -64,7 +64,7 @@ QPixmap QueryPictures::HeaderStrip(QSize size) {
     return picture;
 }
 
-QPixmap QueryPictures::HeaderEnd(QSize size) {
+QPixmap QueryPictures::headerEnd(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -75,7 +75,7 @@ QPixmap QueryPictures::HeaderEnd(QSize size) {
     return picture;
 }
 
-QPixmap QueryPictures::SendButton(QSize size) {
+QPixmap QueryPictures::sendButton(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -99,7 +99,7 @@ QPixmap QueryPictures::SendButton(QSize size) {
     return picture;
 }
 
-QPixmap QueryPictures::EdgeStrip(QSize size) {
+QPixmap QueryPictures::edgeStrip(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     QLinearGradient fill(0, 0, size.width(), 0);
@@ -110,7 +110,7 @@ QPixmap QueryPictures::EdgeStrip(QSize size) {
     return picture;
 }
 
-QPixmap QueryPictures::InputArea(QSize size) {
+QPixmap QueryPictures::inputArea(QSize size) {
     QPixmap picture = blank(size);
     QPainter painter(&picture);
     QLinearGradient fill(0, 0, 0, size.height());

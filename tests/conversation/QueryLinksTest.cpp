@@ -53,7 +53,7 @@ const Word kLinkWords[] = {
 class LinkWordTest : public testing::TestWithParam<Word> {};
 
 TEST_P(LinkWordTest, IsALinkByItsStartOrEnd) {
-    EXPECT_EQ(IsLinkWord(GetParam().word), GetParam().is) << GetParam().word;
+    EXPECT_EQ(isLinkWord(GetParam().word), GetParam().is) << GetParam().word;
 }
 
 INSTANTIATE_TEST_SUITE_P(, LinkWordTest, testing::ValuesIn(kLinkWords), RowName());
@@ -71,7 +71,7 @@ const Word kPointerWords[] = {
 class PointerWordTest : public testing::TestWithParam<Word> {};
 
 TEST_P(PointerWordTest, IsALinkARoomOrAServer) {
-    EXPECT_EQ(IsPointerWord(GetParam().word), GetParam().is) << GetParam().word;
+    EXPECT_EQ(isPointerWord(GetParam().word), GetParam().is) << GetParam().word;
 }
 
 INSTANTIATE_TEST_SUITE_P(, PointerWordTest, testing::ValuesIn(kPointerWords), RowName());
