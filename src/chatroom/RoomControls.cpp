@@ -121,7 +121,7 @@ void Channel::buildPictures(QWidget* client) {
     Image9 = newPicture(client, QueryPictures::badge, D::Image9);
     lstNick2 = newPicture(client, QueryPictures::headerStrip, D::Design[D::lstNick2]);
     LstNick3 = newPicture(client, QueryPictures::headerEnd, D::Design[D::LstNick3]);
-    lstNick1 = newPicture(client, RoomPictures::People, D::Design[D::lstNick1]);
+    lstNick1 = newPicture(client, RoomPictures::people, D::Design[D::lstNick1]);
     txt1 = newPicture(client, QueryPictures::inputArea, D::Design[D::txt1]);
     snd1 = newPicture(client, QueryPictures::edgeStrip, D::Design[D::snd1]);
     Image1 = newPicture(client, QueryPictures::edgeStrip, D::Design[D::Image1]);
@@ -162,10 +162,10 @@ void Channel::buildRoomControls(QWidget* client) {
 }
 
 void Channel::buildInputControls(QWidget* client) {
-    Command3 = newIconButton(client, RoomPictures::FontIcon(), QStringLiteral("Font"));
-    check1 = newIconButton(client, RoomPictures::SmileyIcon(), QStringLiteral("Smileys"));
+    Command3 = newIconButton(client, RoomPictures::fontIcon(), QStringLiteral("Font"));
+    check1 = newIconButton(client, RoomPictures::smileyIcon(), QStringLiteral("Smileys"));
     check2 = newIconButton(client, QIcon(), QStringLiteral("Colour"));
-    command1 = newIconButton(client, RoomPictures::BlockListIcon(), QStringLiteral("Block list"));
+    command1 = newIconButton(client, RoomPictures::blockListIcon(), QStringLiteral("Block list"));
     connect(Command3, &QPushButton::clicked, this, &Channel::Command3_Click);
     connect(check1, &QPushButton::clicked, this, &Channel::check1_Click);
     connect(check2, &QPushButton::clicked, this, &Channel::check2_Click);
@@ -231,7 +231,7 @@ QToolBar* Channel::newBrowserToolBar(QWidget* client, void (Channel::*handler)(c
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const char* key : {"Back", "Forward", "Stop", "Refresh", "Home", "Search"}) {
         QAction* button =
-            bar->addAction(RoomPictures::ToolbarIcon(QString::fromLatin1(key)), QString::fromLatin1(key));
+            bar->addAction(RoomPictures::toolbarIcon(QString::fromLatin1(key)), QString::fromLatin1(key));
         button->setData(QString::fromLatin1(key));
     }
     connect(bar, &QToolBar::actionTriggered, this,

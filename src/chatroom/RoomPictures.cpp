@@ -175,7 +175,7 @@ QIcon squareIcon(void (*face)(QPainter&, const QRectF&)) {
 
 } // namespace
 
-QIcon RoomPictures::ToolbarIcon(const QString& key) {
+QIcon RoomPictures::toolbarIcon(const QString& key) {
     static const QHash<QString, Drawing> faces{
         {QStringLiteral("Back"), [](QPainter& p, const QRectF& r) { arrowFace(p, r, -1); }},
         {QStringLiteral("Forward"), [](QPainter& p, const QRectF& r) { arrowFace(p, r, 1); }},
@@ -190,19 +190,19 @@ QIcon RoomPictures::ToolbarIcon(const QString& key) {
     return drawn([draw = *face](QPainter& p, const QRectF& r) { draw(p, square(r)); });
 }
 
-QIcon RoomPictures::FontIcon() {
+QIcon RoomPictures::fontIcon() {
     return squareIcon(fontFace);
 }
 
-QIcon RoomPictures::SmileyIcon() {
+QIcon RoomPictures::smileyIcon() {
     return squareIcon(smileyFace);
 }
 
-QIcon RoomPictures::BlockListIcon() {
+QIcon RoomPictures::blockListIcon() {
     return squareIcon(blockFace);
 }
 
-QPixmap RoomPictures::People(QSize size) {
+QPixmap RoomPictures::people(QSize size) {
     QPixmap picture(size);
     picture.fill(Qt::transparent);
     QPainter p(&picture);

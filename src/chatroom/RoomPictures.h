@@ -11,10 +11,10 @@ namespace RoomPictures {
 
 // The browser toolbars' buttons, by key: "Back", "Forward", "Stop", "Refresh",
 // "Home", "Search"; a null icon for any other key.
-QIcon ToolbarIcon(const QString& key);
-QIcon FontIcon();           // a serif "A"
-QIcon SmileyIcon();         // a smiling face
-QIcon BlockListIcon();      // a no-entry sign
-QPixmap People(QSize size); // two figures: the badge of the nick list's band
+QIcon toolbarIcon(const QString& key);
+QIcon fontIcon();           // a serif "A"
+QIcon smileyIcon();         // a smiling face
+QIcon blockListIcon();      // a no-entry sign
+QPixmap people(QSize size); // two figures: the badge of the nick list's band
 
 } // namespace RoomPictures
