@@ -32,7 +32,7 @@ double peakResidentMiB() {
 // Connects the room window to the server and waits, with Qt's events turning,
 // until the server has played the workload and sent its figures.
 QByteArray playedFigures(const ServerProcess& server) {
-    RegisterWindows();
+    registerWindows();
     Login::form().Text1->setText(QString::fromLatin1(kBenchNick));
     Channel& room = Channel::form();
     room.show();

@@ -410,7 +410,7 @@ int runWorkload(int argc, char** argv, const QString& name) {
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
-    RegisterWindows();
+    registerWindows();
     Login::form().Text1->setText(QStringLiteral("me"));
     Channel::form().show();
     settle();

@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
-    RegisterWindows();
+    registerWindows();
     Login::form().Text1->setText(QStringLiteral("me"));
     Channel& room = Channel::form();
     room.setRoomName(QStringLiteral("#bench"));

@@ -109,7 +109,7 @@ int runChild(int argc, char** argv, quint16 idlePort) {
     QApplication::setApplicationDisplayName(QStringLiteral("TazmirKorvu Messenger"));
     ExposeWatch watch;
     app.installEventFilter(&watch);
-    RegisterWindows();
+    registerWindows();
     frmSplash::form().show();
     spinUntil([&] { return watch.signInNs != 0; });
     std::printf("splash %lld\nsignin %lld\n", watch.splashNs, watch.signInNs);

@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
-    RegisterWindows();
+    registerWindows();
     Login::form().Text1->setText(QStringLiteral("me"));
     Channel& room = Channel::form();
     room.resize(800, 600);

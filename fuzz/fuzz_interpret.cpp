@@ -46,7 +46,7 @@ Channel& room() {
     static QApplication* app = new QApplication(argc, argv);
     static Channel* window = [] {
         app->installEventFilter(new OffTheScreen);
-        RegisterWindows();
+        registerWindows();
         setPausesTakeNoTime(true); // a topic reply pauses 0.2 s; here it costs nothing
         Dialogs::setAnswerer([](const Dialogs::Request&) { return Dialogs::Reply{}; });
         Login::form().Text1->setText(QStringLiteral("me"));

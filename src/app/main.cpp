@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvu"));
     QApplication::setApplicationDisplayName(QStringLiteral("TazmirKorvu Messenger"));
-    RegisterWindows();
+    registerWindows();
     reportShownWindows();
     frmSplash::form().show();
     return QApplication::exec();

@@ -41,16 +41,16 @@ void BuddyList::buildControls(QWidget* client) {
     lstNicks = new QListWidget(client);
     lstSetup = new QListWidget(client);
     cmdAdd =
-        SideButton(this, client, QStringLiteral("cmdAdd"), QStringLiteral("Add"), &BuddyList::cmdAdd_Click);
-    cmdRem = SideButton(this, client, QStringLiteral("cmdRem"), QStringLiteral("Remove"),
+        sideButton(this, client, QStringLiteral("cmdAdd"), QStringLiteral("Add"), &BuddyList::cmdAdd_Click);
+    cmdRem = sideButton(this, client, QStringLiteral("cmdRem"), QStringLiteral("Remove"),
                         &BuddyList::cmdRem_Click);
-    cmdClear = SideButton(this, client, QStringLiteral("cmdClear"), QStringLiteral("Clear"),
+    cmdClear = sideButton(this, client, QStringLiteral("cmdClear"), QStringLiteral("Clear"),
                           &BuddyList::cmdClear_Click);
-    cmdRefresh = SideButton(this, client, QStringLiteral("cmdRefresh"), QStringLiteral("Refresh"),
+    cmdRefresh = sideButton(this, client, QStringLiteral("cmdRefresh"), QStringLiteral("Refresh"),
                             &BuddyList::cmdRefresh_Click);
-    command1 = SideButton(this, client, QStringLiteral("command1"), QStringLiteral("View"),
+    command1 = sideButton(this, client, QStringLiteral("command1"), QStringLiteral("View"),
                           &BuddyList::command1_Click);
-    Command2 = SideButton(this, client, QStringLiteral("Command2"), QStringLiteral("Setup"),
+    Command2 = sideButton(this, client, QStringLiteral("Command2"), QStringLiteral("Setup"),
                           &BuddyList::Command2_Click);
     connect(lstNicks, &QListWidget::itemDoubleClicked, this, &BuddyList::lstNicks_DblClick);
 
@@ -74,7 +74,7 @@ void BuddyList::buildControls(QWidget* client) {
 // The stored list is still empty when the first refresh runs: nothing is asked.
 void BuddyList::Form_Load() {
     cmdRefresh_Click();
-    lstSetup->addItems(LoadBuddies());
+    lstSetup->addItems(loadBuddies());
 }
 
 void BuddyList::Form_Unload(bool&) {
@@ -129,7 +129,7 @@ void BuddyList::cmdAdd_Click() {
 }
 
 void BuddyList::cmdRem_Click() {
-    const int row = SelectedRow(*lstSetup);
+    const int row = selectedRow(*lstSetup);
     if (row == -1)
         return;
     delete lstSetup->takeItem(row);
@@ -159,7 +159,7 @@ void BuddyList::showSetup(bool setup) {
 
 // Whether a window opens is for the conversation table to say.
 void BuddyList::lstNicks_DblClick() {
-    const QString nick = SelectedText(*lstNicks);
+    const QString nick = selectedText(*lstNicks);
     if (nick.isEmpty())
         return;
     try {
@@ -176,5 +176,5 @@ QStringList BuddyList::storedNicks() const {
 }
 
 void BuddyList::saveStored() const {
-    SaveBuddies(storedNicks());
+    saveBuddies(storedNicks());
 }

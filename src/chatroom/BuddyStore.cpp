@@ -16,7 +16,7 @@ QString entryKey(int index) {
 
 // A missing or non-numeric count is an empty list. A count larger than the
 // entries stored (a hand-edited file) loads the entries there are.
-QStringList LoadBuddies() {
+QStringList loadBuddies() {
     qint32 count = 0;
     convertSetting(getSetting(kApp, kSection, kCountKey), count);
     QStringList nicks;
@@ -29,7 +29,7 @@ QStringList LoadBuddies() {
     return nicks;
 }
 
-void SaveBuddies(const QStringList& nicks) {
+void saveBuddies(const QStringList& nicks) {
     for (int i = 0; i < nicks.size(); ++i)
         saveSetting(kApp, kSection, entryKey(i), nicks[i]);
     saveSetting(kApp, kSection, kCountKey, QString::number(nicks.size()));

@@ -47,16 +47,16 @@ ChannelInfo::ChannelInfo() {
     auto* client = new QWidget(this);
     applyDialogLook(client);
     buildList(client);
-    cmdBans = SideButton(this, client, QStringLiteral("cmdBans"), QStringLiteral("Bans"),
+    cmdBans = sideButton(this, client, QStringLiteral("cmdBans"), QStringLiteral("Bans"),
                          &ChannelInfo::cmdBans_Click);
-    cmdExcepts = SideButton(this, client, QStringLiteral("cmdExcepts"), QStringLiteral("Excepts"),
+    cmdExcepts = sideButton(this, client, QStringLiteral("cmdExcepts"), QStringLiteral("Excepts"),
                             &ChannelInfo::cmdExcepts_Click);
-    cmdInvites = SideButton(this, client, QStringLiteral("cmdInvites"), QStringLiteral("Invities"),
+    cmdInvites = sideButton(this, client, QStringLiteral("cmdInvites"), QStringLiteral("Invities"),
                             &ChannelInfo::cmdInvites_Click);
-    cmdRemove = SideButton(this, client, QStringLiteral("cmdRemove"), QStringLiteral("Remove"),
+    cmdRemove = sideButton(this, client, QStringLiteral("cmdRemove"), QStringLiteral("Remove"),
                            &ChannelInfo::cmdRemove_Click);
     cmdOK =
-        SideButton(this, client, QStringLiteral("cmdOK"), QStringLiteral("Ok"), &ChannelInfo::cmdOK_Click);
+        sideButton(this, client, QStringLiteral("cmdOK"), QStringLiteral("Ok"), &ChannelInfo::cmdOK_Click);
     auto* buttons = new QHBoxLayout;
     for (xpButton* button : {cmdBans, cmdExcepts, cmdInvites, cmdRemove, cmdOK})
         buttons->addWidget(button);

@@ -9,7 +9,7 @@ constexpr qsizetype kMaxQueryBytes = 1000; // a query is two port numbers
 const QString kUserIdPart = QStringLiteral(" : USERID : UNIX : ");
 } // namespace
 
-std::optional<IdentAnswer> AnswerIdentQuery(const QByteArray& received, const QString& identName) {
+std::optional<IdentAnswer> answerIdentQuery(const QByteArray& received, const QString& identName) {
     const QString query = decodeText(received.left(kMaxQueryBytes));
     if (!query.contains(QStringLiteral(", ")))
         return std::nullopt;
@@ -19,7 +19,7 @@ std::optional<IdentAnswer> AnswerIdentQuery(const QByteArray& received, const QS
     return answer;
 }
 
-QString IdentGreeting(long localPort, long remotePort, const QString& identName) {
+QString identGreeting(long localPort, long remotePort, const QString& identName) {
     return QString::number(localPort) + QStringLiteral(", ") + QString::number(remotePort) + kUserIdPart + identName +
            CrLf;
 }

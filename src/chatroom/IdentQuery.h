@@ -11,6 +11,6 @@ struct IdentAnswer {
     QString reply;
 };
 
-std::optional<IdentAnswer> AnswerIdentQuery(const QByteArray& received, const QString& identName);
+std::optional<IdentAnswer> answerIdentQuery(const QByteArray& received, const QString& identName);
 // The line sent as soon as the server connects to the ident port.
-QString IdentGreeting(long localPort, long remotePort, const QString& identName);
+QString identGreeting(long localPort, long remotePort, const QString& identName);

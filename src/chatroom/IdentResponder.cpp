@@ -15,14 +15,14 @@ constexpr int kPumpsBeforeClosing = 500;
 void Channel::IDENT_ConnectionRequest(long requestID) {
     IDENT.Close();
     IDENT.Accept(requestID);
-    IDENT.SendData(encodeText(IdentGreeting(IDENT.LocalPort, IDENT.RemotePort, G().IdentName)));
+    IDENT.SendData(encodeText(identGreeting(IDENT.LocalPort, IDENT.RemotePort, G().IdentName)));
     for (int k = 0; k < kPumpsBeforeClosing; ++k)
         DoEvents();
     IDENT.Close();
 }
 
 void Channel::IDENT_DataArrival(qint64) {
-    const std::optional<IdentAnswer> answer = AnswerIdentQuery(IDENT.GetData(), G().IdentName);
+    const std::optional<IdentAnswer> answer = answerIdentQuery(IDENT.GetData(), G().IdentName);
     if (!answer)
         return;
     showInMain(QStringLiteral("*** IDENT : ") + answer->query);

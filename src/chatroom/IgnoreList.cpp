@@ -18,10 +18,10 @@ IgnoreList::IgnoreList() {
     applyDialogLook(client);
     List1 = new QListWidget(client);
     cmdAdd =
-        SideButton(this, client, QStringLiteral("cmdAdd"), QStringLiteral("Add"), &IgnoreList::cmdAdd_Click);
-    cmdRemove = SideButton(this, client, QStringLiteral("cmdRemove"), QStringLiteral("Remove"),
+        sideButton(this, client, QStringLiteral("cmdAdd"), QStringLiteral("Add"), &IgnoreList::cmdAdd_Click);
+    cmdRemove = sideButton(this, client, QStringLiteral("cmdRemove"), QStringLiteral("Remove"),
                            &IgnoreList::cmdRemove_Click);
-    cmdClear = SideButton(this, client, QStringLiteral("cmdClear"), QStringLiteral("Clear"),
+    cmdClear = sideButton(this, client, QStringLiteral("cmdClear"), QStringLiteral("Clear"),
                           &IgnoreList::cmdClear_Click);
     auto* side = new QVBoxLayout;
     for (xpButton* button : {cmdAdd, cmdRemove, cmdClear})
@@ -84,7 +84,7 @@ QString IgnoreList::refusalFor(const QString& nick) const {
 }
 
 void IgnoreList::cmdRemove_Click() {
-    const int row = SelectedRow(*List1);
+    const int row = selectedRow(*List1);
     if (row != -1)
         delete List1->takeItem(row);
 }

@@ -39,7 +39,7 @@ void connectNotice() {
 
 } // namespace
 
-void RegisterWindows() {
+void registerWindows() {
     Windows::setRoomLoader([]() -> RoomWindow& { return Channel::form(); });
     Windows::setQueryFactory([]() -> QueryWindow* { return Query::Create(); });
     connectPickers();

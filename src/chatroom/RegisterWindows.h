@@ -1,4 +1,4 @@
 #pragma once
 
 // Lets the shared procedures reach the program's windows. Called once at start.
-void RegisterWindows();
+void registerWindows();

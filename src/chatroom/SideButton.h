@@ -5,7 +5,7 @@
 // A small skinned button of a side window, named and captioned as designed,
 // whose click runs the window's handler.
 template <typename Window>
-xpButton* SideButton(Window* window, QWidget* client, const QString& name, const QString& caption,
+xpButton* sideButton(Window* window, QWidget* client, const QString& name, const QString& caption,
                      void (Window::*click)()) {
     auto* button = new xpButton(name, client);
     button->setButtonSize(xpButton::Small);

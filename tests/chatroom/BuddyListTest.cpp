@@ -149,7 +149,7 @@ TEST_F(BuddyListTest, TheStoredListSurvivesTheExit) {
     ASSERT_NE(BuddyList::loaded(), nullptr); // the exit left it loaded
     destroyWindow();                         // as the end of the program takes it
     forgetProgramEnd();                      // the next run
-    EXPECT_EQ(LoadBuddies(), (QStringList{"lee", "max"}));
+    EXPECT_EQ(loadBuddies(), (QStringList{"lee", "max"}));
     EXPECT_EQ(itemTexts(*BuddyList::form().lstSetup), (QStringList{"lee", "max"}));
 }
 
@@ -177,7 +177,7 @@ TEST_P(StoredCountTest, LoadsNoMoreThanIsStored) {
     saveSetting("Listsetup", "Sect", "boty12", "c");
     if (c.count)
         saveSetting("Listsetup", "Sect", "boty1", c.count);
-    EXPECT_EQ(LoadBuddies(), c.loaded) << (c.count ? c.count : "missing");
+    EXPECT_EQ(loadBuddies(), c.loaded) << (c.count ? c.count : "missing");
 }
 
 INSTANTIATE_TEST_SUITE_P(, StoredCountTest, testing::ValuesIn(kStoredCounts), RowName());

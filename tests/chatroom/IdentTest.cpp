@@ -81,7 +81,7 @@ class IdentQueryTest : public testing::TestWithParam<OddQuery> {};
 
 TEST_P(IdentQueryTest, AnswersWhatItCanOfAnOddQuery) {
     const OddQuery& c = GetParam();
-    const auto answer = AnswerIdentQuery(c.received, "QVD");
+    const auto answer = answerIdentQuery(c.received, "QVD");
     ASSERT_EQ(answer.has_value(), c.answered) << c.received.left(40).toStdString();
     if (answer) {
         EXPECT_EQ(answer->query, QString::fromUtf8(c.query));

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuScreens"));
-    RegisterWindows();
+    registerWindows();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     QDir().mkpath(folder.path());
 
