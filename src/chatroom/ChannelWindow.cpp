@@ -111,7 +111,7 @@ void Channel::mnu_terminate_Click() {
 void Channel::unloadOpenConversations() {
     for (int k = 1; k <= G().QueryCount; ++k)
         if (QueryWindow* window = queryAt(k); window && !window->QueryNick().isEmpty())
-            window->UnloadWindow();
+            window->unloadWindow();
 }
 
 bool Channel::PrivateChatSoundOn() const {

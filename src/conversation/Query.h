@@ -41,11 +41,11 @@ public:
     void setLblHost(const QString& text) override;
     void setTag(const QString& tag) override { m_tag = tag; }
     void MakeVisible() override;
-    void BringToFront() override;
+    void bringToFront() override;
     RichTextBox& DataInPane() override { return *DataIn; }
     void PutText(const QString& nick, const QString& text) override;
-    void UnloadWindow() override { Unload(); }
-    bool Unloading() const override { return isUnloading(); }
+    void unloadWindow() override { Unload(); }
+    bool unloading() const override { return isUnloading(); }
     QObject* object() override { return this; }
 
     QString Tag() const { return m_tag; }
@@ -112,7 +112,7 @@ private:
     void connectControls();
     QLabel* newLabel(QWidget* client, const QString& text, const TwipsRect& design);
     void Form_Activate();
-    void MarkRead();
+    void markRead();
     void sendTypedLine(const QString& text);
 
     QString m_queryNick;

@@ -169,7 +169,7 @@ void Query::MakeVisible() {
     show();
 }
 
-void Query::BringToFront() {
+void Query::bringToFront() {
     show();
     raise();
     activateWindow();
@@ -178,7 +178,7 @@ void Query::BringToFront() {
 // Routes the events of the plain controls to the window's handlers.
 bool Query::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove)
-        MarkRead();
+        markRead();
     if (isLeftClick(event)) {
         if (watched == Image2)
             Image2_Click();

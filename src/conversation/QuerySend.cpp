@@ -12,7 +12,7 @@
 #include <QLineEdit>
 
 void Query::DataOut_KeyPress(int& keyAscii) {
-    MarkRead();
+    markRead();
     setWindowTitle(m_queryNick);
     if (keyAscii == kKeyEnter) {
         const QString text = DataOut->text();

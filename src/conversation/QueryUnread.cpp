@@ -5,12 +5,12 @@
 #include <QEvent>
 #include <QLineEdit>
 
-void Query::MarkRead() {
+void Query::markRead() {
     UnreadFlag = 0;
 }
 
 void Query::Form_Activate() {
-    MarkRead();
+    markRead();
     DataOut->setFocus();
 }
 

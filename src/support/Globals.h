@@ -14,7 +14,7 @@ class RoomWindow;
 struct QuerySlot {
     QPointer<QObject> object;
     QueryWindow* window = nullptr;
-    QueryWindow* get() const { return object && !window->Unloading() ? window : nullptr; }
+    QueryWindow* get() const { return object && !window->unloading() ? window : nullptr; }
 };
 
 // The values every window shares: settings read at load, the own nick and the

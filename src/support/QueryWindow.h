@@ -19,13 +19,13 @@ public:
     virtual void setLblHost(const QString& text) = 0;
     virtual void setTag(const QString& tag) = 0; // its slot number
     virtual void MakeVisible() = 0;
-    virtual void BringToFront() = 0;
+    virtual void bringToFront() = 0;
     virtual RichTextBox& DataInPane() = 0;
     // Shows one incoming private line (or an echo of the own line).
     virtual void PutText(const QString& nick, const QString& text) = 0;
-    virtual void UnloadWindow() = 0;
+    virtual void unloadWindow() = 0;
     // True from the moment it unloads until it is destroyed: it counts as gone.
-    virtual bool Unloading() const = 0;
+    virtual bool unloading() const = 0;
     // The window as an object, so the table notices when it is destroyed.
     virtual QObject* object() = 0;
 };

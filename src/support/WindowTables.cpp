@@ -114,7 +114,7 @@ int OpenQuery(const QString& nick, const QString& prefix) {
         return 0;
     const QString host = TextAfter(prefix, QStringLiteral("!"));
     if (const int open = FindQueryIndex(nick); open != -1) {
-        queryWindow(open)->BringToFront();
+        queryWindow(open)->bringToFront();
         return open;
     }
     if (room.IsBlocked(nick) || nick.isEmpty())
@@ -143,7 +143,7 @@ QueryWindow* queryAt(int slot) {
 void unloadAllQueries() {
     for (int k = 1; k <= usedQuerySlots(); ++k)
         if (QueryWindow* window = queryWindow(k))
-            window->UnloadWindow();
+            window->unloadWindow();
     G().QueryCount = 0;
 }
 

@@ -210,7 +210,7 @@ TEST_P(PrivateWindowsWarningTest, ClosesTheConversationsOnYesOnly) {
     OpenQuery("bob", "bob!b@h");
     OpenQuery("carol", "carol!c@h");
     OpenQuery("dave", "dave!d@h");
-    queryAt(FindQueryIndex("dave"))->UnloadWindow(); // a free slot stays free
+    queryAt(FindQueryIndex("dave"))->unloadWindow(); // a free slot stays free
     answers = {{GetParam().answer, QString()}};
     room().closequery();
     ASSERT_EQ(boxes.size(), 1u);

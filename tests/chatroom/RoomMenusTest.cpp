@@ -296,7 +296,7 @@ TEST_F(RoomMenusTest, ConversationFromTheListAndTheMenu) {
     QTest::mouseDClick(room().lstNicks->viewport(), Qt::LeftButton, {},
                        room().lstNicks->visualRect(item).center());
     ASSERT_TRUE(QueryExists(other));
-    queryAt(FindQueryIndex(other))->UnloadWindow();
+    queryAt(FindQueryIndex(other))->unloadWindow();
     room().mnu_nicks_pm->trigger();
     EXPECT_TRUE(QueryExists(other));
 }

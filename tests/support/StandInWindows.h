@@ -81,14 +81,14 @@ public:
     void setLblHost(const QString& t) override { lblHost = t; }
     void setTag(const QString& t) override { tag = t; }
     void MakeVisible() override {}
-    void BringToFront() override { ++raised; }
+    void bringToFront() override { ++raised; }
     RichTextBox& DataInPane() override { return pane; }
     void PutText(const QString& n, const QString& text) override { shown << n + ": " + text; }
-    void UnloadWindow() override {
+    void unloadWindow() override {
         nick.clear();
         deleteLater();
     }
-    bool Unloading() const override { return false; }
+    bool unloading() const override { return false; }
     QObject* object() override { return this; }
 };
 
