@@ -13,15 +13,15 @@ namespace {
 
 // ---- palette and pens ------------------------------------------------------------
 
-const QColor Outline(0x5A, 0x3C, 0x00);
-const QColor Ink(0x33, 0x22, 0x00);
-const QColor MouthRed(0xB3, 0x26, 0x2E);
-const QColor TonguePink(0xFF, 0x7A, 0xA2);
-const QColor TearBlue(0x4A, 0xA8, 0xFF);
-const QColor HeartRed(0xE0, 0x1E, 0x37);
-const QColor LeafGreen(0x3C, 0x9A, 0x2E);
-const QColor Gold(0xFF, 0xC8, 0x00);
-const QColor HandSkin(0xFF, 0xD0, 0x9A);
+const QColor kOutline(0x5A, 0x3C, 0x00);
+const QColor kInk(0x33, 0x22, 0x00);
+const QColor kMouthRed(0xB3, 0x26, 0x2E);
+const QColor kTonguePink(0xFF, 0x7A, 0xA2);
+const QColor kTearBlue(0x4A, 0xA8, 0xFF);
+const QColor kHeartRed(0xE0, 0x1E, 0x37);
+const QColor kLeafGreen(0x3C, 0x9A, 0x2E);
+const QColor kGold(0xFF, 0xC8, 0x00);
+const QColor kHandSkin(0xFF, 0xD0, 0x9A);
 
 QPen pen(const QColor& colour, qreal width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -178,7 +178,7 @@ enum Extra : quint64 {
     Rolling = 1ull << 33,
 };
 
-constexpr quint64 NeedsHeadroom =
+constexpr quint64 kNeedsHeadroom =
     Horns | CowHorns | Halo | Zzz | CowboyHat | PartyHat | Question | Comb | Hair | Antennae | RaisedArms;
 
 struct Face {
@@ -191,9 +191,9 @@ struct Face {
 
 // The face's design grid is 16x16 with the centre at (8, 8), whatever size the
 // face is drawn at.
-constexpr qreal Grid = 16;
-constexpr QPointF LeftEye(5.3, 6.2);
-constexpr QPointF RightEye(10.7, 6.2);
+constexpr qreal kGrid = 16;
+constexpr QPointF kLeftEye(5.3, 6.2);
+constexpr QPointF kRightEye(10.7, 6.2);
 
 struct SkinColours {
     QColor light;
@@ -231,13 +231,13 @@ struct Layout {
 };
 
 Layout layoutFor(const Face& face, QSizeF canvas) {
-    const qreal side = face.extras & NeedsHeadroom ? 13 : 16;
+    const qreal side = face.extras & kNeedsHeadroom ? 13 : 16;
     qreal x = (canvas.width() - side) / 2;
     if (face.extras & SpeechBubble)
         x = 1;
     if (face.extras & Rolling)
         x = canvas.width() - side - 1;
-    const qreal y = face.extras & NeedsHeadroom ? canvas.height() - side - 0.5 : (canvas.height() - side) / 2;
+    const qreal y = face.extras & kNeedsHeadroom ? canvas.height() - side - 0.5 : (canvas.height() - side) / 2;
     return {canvas, QRectF(x, y, side, side), face.extras & Rolling ? -30.0 : 0.0, skinColours(face.skin)};
 }
 
@@ -248,8 +248,8 @@ public:
         p.save();
         p.translate(layout.face.center());
         p.rotate(layout.tilt);
-        p.scale(layout.face.width() / Grid, layout.face.height() / Grid);
-        p.translate(-Grid / 2, -Grid / 2);
+        p.scale(layout.face.width() / kGrid, layout.face.height() / kGrid);
+        p.translate(-kGrid / 2, -kGrid / 2);
     }
     ~FaceGrid() { m_p.restore(); }
     FaceGrid(const FaceGrid&) = delete;
@@ -265,33 +265,33 @@ void drawDisc(QPainter& p, const Layout& layout) {
     shading.setColorAt(1, layout.skin.base);
     const QPainterPath disc = ellipse(QPointF(8, 8), 7.5, 7.5);
     p.fillPath(disc, shading);
-    p.strokePath(disc, pen(Outline, 0.9));
+    p.strokePath(disc, pen(kOutline, 0.9));
 }
 
 // ---- eyes
 
 void dotEye(QPainter& p, QPointF at) {
-    p.fillPath(ellipse(at, 1.0, 1.5), Ink);
+    p.fillPath(ellipse(at, 1.0, 1.5), kInk);
 }
 
 void whiteEye(QPainter& p, QPointF at, qreal rx, qreal ry, QPointF pupilOffset) {
-    fillOutlined(p, ellipse(at, rx, ry), Qt::white, Ink, 0.6);
-    p.fillPath(ellipse(at + pupilOffset, 0.9, 0.9), Ink);
+    fillOutlined(p, ellipse(at, rx, ry), Qt::white, kInk, 0.6);
+    p.fillPath(ellipse(at + pupilOffset, 0.9, 0.9), kInk);
 }
 
 void arcEye(QPainter& p, QPointF at, qreal bend) {
-    stroke(p, curve(at + QPointF(-1.4, 0.4), at + QPointF(0, 0.4 - bend), at + QPointF(1.4, 0.4)), Ink, 1.0);
+    stroke(p, curve(at + QPointF(-1.4, 0.4), at + QPointF(0, 0.4 - bend), at + QPointF(1.4, 0.4)), kInk, 1.0);
 }
 
 void brows(QPainter& p, qreal innerY, qreal outerY) {
-    stroke(p, line(QPointF(3.6, outerY), QPointF(6.6, innerY)), Ink, 0.9);
-    stroke(p, line(QPointF(12.4, outerY), QPointF(9.4, innerY)), Ink, 0.9);
+    stroke(p, line(QPointF(3.6, outerY), QPointF(6.6, innerY)), kInk, 0.9);
+    stroke(p, line(QPointF(12.4, outerY), QPointF(9.4, innerY)), kInk, 0.9);
 }
 
 void lashes(QPainter& p, QPointF at) {
     dotEye(p, at);
     for (const qreal dx : {-1.2, 0.0, 1.2})
-        stroke(p, line(at + QPointF(dx * 0.7, -1.6), at + QPointF(dx, -2.8)), Ink, 0.6);
+        stroke(p, line(at + QPointF(dx * 0.7, -1.6), at + QPointF(dx, -2.8)), kInk, 0.6);
 }
 
 void spiral(QPainter& p, QPointF at) {
@@ -301,7 +301,7 @@ void spiral(QPainter& p, QPointF at) {
         const qreal radius = step * 0.17;
         path.lineTo(at + QPointF(std::cos(angle) * radius, std::sin(angle) * radius));
     }
-    stroke(p, path, Ink, 0.6);
+    stroke(p, path, kInk, 0.6);
 }
 
 void shades(QPainter& p) {
@@ -309,16 +309,16 @@ void shades(QPainter& p) {
     lenses.addRoundedRect(QRectF(2.4, 4.6, 5.0, 3.2), 1.2, 1.2);
     lenses.addRoundedRect(QRectF(8.6, 4.6, 5.0, 3.2), 1.2, 1.2);
     p.fillPath(lenses, QColor(0x10, 0x10, 0x10));
-    stroke(p, line(QPointF(7.4, 5.4), QPointF(8.6, 5.4)), Ink, 0.8);
+    stroke(p, line(QPointF(7.4, 5.4), QPointF(8.6, 5.4)), kInk, 0.8);
     stroke(p, line(QPointF(3.2, 5.4), QPointF(4.6, 5.4)), Qt::white, 0.5);
 }
 
 void glasses(QPainter& p) {
-    for (const QPointF at : {LeftEye, RightEye}) {
-        fillOutlined(p, ellipse(at, 2.3, 2.3), QColor(255, 255, 255, 170), Ink, 0.7);
-        p.fillPath(ellipse(at, 0.8, 0.8), Ink);
+    for (const QPointF at : {kLeftEye, kRightEye}) {
+        fillOutlined(p, ellipse(at, 2.3, 2.3), QColor(255, 255, 255, 170), kInk, 0.7);
+        p.fillPath(ellipse(at, 0.8, 0.8), kInk);
     }
-    stroke(p, line(QPointF(7.6, 6.0), QPointF(8.4, 6.0)), Ink, 0.7);
+    stroke(p, line(QPointF(7.6, 6.0), QPointF(8.4, 6.0)), kInk, 0.7);
 }
 
 void alienEye(QPainter& p, QPointF at, qreal angle) {
@@ -340,7 +340,7 @@ void shutEye(QPainter& p, QPointF at) {
     arcEye(p, at, -1.4);
 }
 void heartEye(QPainter& p, QPointF at) {
-    p.fillPath(heart(at, 3.0), HeartRed);
+    p.fillPath(heart(at, 3.0), kHeartRed);
 }
 void rollingEye(QPainter& p, QPointF at) {
     whiteEye(p, at, 1.6, 2.0, QPointF(0, -1.0));
@@ -369,8 +369,8 @@ void dollarEye(QPainter& p, QPointF at) {
 }
 
 void tiredEye(QPainter& p, QPointF at) {
-    p.fillPath(ellipse(at + QPointF(0, 0.7), 1.0, 0.8), Ink);
-    stroke(p, line(at + QPointF(-1.5, 0), at + QPointF(1.5, 0)), Ink, 0.8);
+    p.fillPath(ellipse(at + QPointF(0, 0.7), 1.0, 0.8), kInk);
+    stroke(p, line(at + QPointF(-1.5, 0), at + QPointF(1.5, 0)), kInk, 0.8);
 }
 
 void angryBrows(QPainter& p) {
@@ -381,8 +381,8 @@ void worriedBrows(QPainter& p) {
 }
 
 void raisedBrow(QPainter& p) {
-    stroke(p, curve(QPointF(3.6, 3.6), QPointF(5.3, 1.8), QPointF(7.0, 3.4)), Ink, 0.9);
-    stroke(p, line(QPointF(9.4, 4.2), QPointF(12.0, 4.2)), Ink, 0.9);
+    stroke(p, curve(QPointF(3.6, 3.6), QPointF(5.3, 1.8), QPointF(7.0, 3.4)), kInk, 0.9);
+    stroke(p, line(QPointF(9.4, 4.2), QPointF(12.0, 4.2)), kInk, 0.9);
 }
 
 // Each eye on its own, and what goes across or above both.
@@ -393,7 +393,7 @@ struct EyeDrawing {
     void (*across)(QPainter&);
 };
 
-const EyeDrawing EyeDrawings[] = {
+const EyeDrawing kEyeDrawings[] = {
     {Eyes::Dots, dotEye, dotEye, nullptr},
     {Eyes::Wink, dotEye, winkEye, nullptr},
     {Eyes::Happy, happyEye, happyEye, nullptr},
@@ -416,13 +416,13 @@ const EyeDrawing EyeDrawings[] = {
 };
 
 void drawEyes(QPainter& p, Eyes eyes) {
-    for (const EyeDrawing& drawing : EyeDrawings) {
+    for (const EyeDrawing& drawing : kEyeDrawings) {
         if (drawing.eyes != eyes)
             continue;
         if (drawing.left)
-            drawing.left(p, LeftEye);
+            drawing.left(p, kLeftEye);
         if (drawing.right)
-            drawing.right(p, RightEye);
+            drawing.right(p, kRightEye);
         if (drawing.across)
             drawing.across(p);
     }
@@ -435,7 +435,7 @@ QPainterPath smileLine() {
 }
 
 void openMouth(QPainter& p, const QPainterPath& shape) {
-    fillOutlined(p, shape, MouthRed, Ink, 0.7);
+    fillOutlined(p, shape, kMouthRed, kInk, 0.7);
 }
 
 void grin(QPainter& p) {
@@ -452,29 +452,29 @@ void laugh(QPainter& p) {
     mouth.lineTo(12.6, 9.0);
     mouth.cubicTo(12.6, 15.6, 3.4, 15.6, 3.4, 9.0);
     openMouth(p, mouth);
-    p.fillPath(ellipse(QPointF(8, 13.0), 2.4, 1.1), TonguePink);
+    p.fillPath(ellipse(QPointF(8, 13.0), 2.4, 1.1), kTonguePink);
     p.fillRect(QRectF(4.2, 9.3, 7.6, 1.1), Qt::white);
 }
 
 void tongue(QPainter& p) {
-    fillOutlined(p, ellipse(QPointF(9.4, 12.6), 1.5, 1.8), TonguePink, MouthRed, 0.6);
-    stroke(p, line(QPointF(9.4, 11.6), QPointF(9.4, 13.4)), MouthRed, 0.5);
-    stroke(p, smileLine(), Ink, 1.1);
+    fillOutlined(p, ellipse(QPointF(9.4, 12.6), 1.5, 1.8), kTonguePink, kMouthRed, 0.6);
+    stroke(p, line(QPointF(9.4, 11.6), QPointF(9.4, 13.4)), kMouthRed, 0.5);
+    stroke(p, smileLine(), kInk, 1.1);
 }
 
 void teeth(QPainter& p) {
     QPainterPath mouth;
     mouth.addRoundedRect(QRectF(4.4, 9.8, 7.2, 3.0), 1.0, 1.0);
-    fillOutlined(p, mouth, Qt::white, Ink, 0.7);
-    stroke(p, line(QPointF(4.6, 11.3), QPointF(11.4, 11.3)), Ink, 0.4);
+    fillOutlined(p, mouth, Qt::white, kInk, 0.7);
+    stroke(p, line(QPointF(4.6, 11.3), QPointF(11.4, 11.3)), kInk, 0.4);
     for (const qreal x : {6.2, 8.0, 9.8})
-        stroke(p, line(QPointF(x, 9.9), QPointF(x, 12.7)), Ink, 0.4);
+        stroke(p, line(QPointF(x, 9.9), QPointF(x, 12.7)), kInk, 0.4);
 }
 
 void zip(QPainter& p) {
-    stroke(p, line(QPointF(4.6, 11.4), QPointF(11.4, 11.4)), Ink, 0.9);
+    stroke(p, line(QPointF(4.6, 11.4), QPointF(11.4, 11.4)), kInk, 0.9);
     for (qreal x = 5.2; x < 11; x += 1.1)
-        stroke(p, line(QPointF(x, 10.7), QPointF(x, 12.1)), Ink, 0.5);
+        stroke(p, line(QPointF(x, 10.7), QPointF(x, 12.1)), kInk, 0.5);
     p.fillRect(QRectF(11.0, 10.6, 1.4, 2.2), QColor(0x90, 0x90, 0x90));
 }
 
@@ -483,7 +483,7 @@ void wavy(QPainter& p) {
     qreal bend = -1.6;
     for (qreal x = 4.4; x < 12; x += 2.5, bend = -bend)
         path.quadTo(x + 1.25, 11.5 + bend, x + 2.5, 11.5);
-    stroke(p, path, Ink, 1.0);
+    stroke(p, path, kInk, 1.0);
 }
 
 void beak(QPainter& p) {
@@ -493,28 +493,28 @@ void beak(QPainter& p) {
 }
 
 void smile(QPainter& p) {
-    stroke(p, smileLine(), Ink, 1.1);
+    stroke(p, smileLine(), kInk, 1.1);
 }
 void sad(QPainter& p) {
-    stroke(p, curve(QPointF(4.8, 12.8), QPointF(8, 9.6), QPointF(11.2, 12.8)), Ink, 1.1);
+    stroke(p, curve(QPointF(4.8, 12.8), QPointF(8, 9.6), QPointF(11.2, 12.8)), kInk, 1.1);
 }
 void flat(QPainter& p) {
-    stroke(p, line(QPointF(5, 11.4), QPointF(11, 11.4)), Ink, 1.1);
+    stroke(p, line(QPointF(5, 11.4), QPointF(11, 11.4)), kInk, 1.1);
 }
 void slant(QPainter& p) {
-    stroke(p, line(QPointF(5, 12.2), QPointF(11, 10.4)), Ink, 1.1);
+    stroke(p, line(QPointF(5, 12.2), QPointF(11, 10.4)), kInk, 1.1);
 }
 void gape(QPainter& p) {
     openMouth(p, ellipse(QPointF(8, 11.6), 2.0, 2.4));
 }
 void smallO(QPainter& p) {
-    p.fillPath(ellipse(QPointF(8, 11.6), 1.0, 1.2), Ink);
+    p.fillPath(ellipse(QPointF(8, 11.6), 1.0, 1.2), kInk);
 }
 void kiss(QPainter& p) {
-    p.fillPath(heart(QPointF(8.6, 11.6), 3.0), HeartRed);
+    p.fillPath(heart(QPointF(8.6, 11.6), 3.0), kHeartRed);
 }
 void smirk(QPainter& p) {
-    stroke(p, curve(QPointF(6, 11.8), QPointF(9.4, 12.6), QPointF(11.6, 9.8)), Ink, 1.1);
+    stroke(p, curve(QPointF(6, 11.8), QPointF(9.4, 12.6), QPointF(11.6, 9.8)), kInk, 1.1);
 }
 void yawn(QPainter& p) {
     openMouth(p, ellipse(QPointF(8, 11.8), 2.6, 3.0));
@@ -531,7 +531,7 @@ struct MouthDrawing {
     void (*draw)(QPainter&);
 };
 
-const MouthDrawing MouthDrawings[] = {
+const MouthDrawing kMouthDrawings[] = {
     {Mouth::Smile, smile},   {Mouth::Grin, grin},     {Mouth::Laugh, laugh},   {Mouth::Sad, sad},
     {Mouth::Crying, crying}, {Mouth::Flat, flat},     {Mouth::Slant, slant},   {Mouth::Wavy, wavy},
     {Mouth::Open, gape},     {Mouth::SmallO, smallO}, {Mouth::Tongue, tongue}, {Mouth::Kiss, kiss},
@@ -540,7 +540,7 @@ const MouthDrawing MouthDrawings[] = {
 };
 
 void drawMouth(QPainter& p, Mouth mouth) {
-    for (const MouthDrawing& drawing : MouthDrawings)
+    for (const MouthDrawing& drawing : kMouthDrawings)
         if (drawing.mouth == mouth)
             drawing.draw(p);
 }
@@ -562,24 +562,24 @@ void devilHorns(QPainter& p, const Layout&) {
     hornPair(p, QColor(0xD6, 0x28, 0x28), QColor(0x70, 0x10, 0x10));
 }
 void cowHorns(QPainter& p, const Layout&) {
-    hornPair(p, QColor(0xF5, 0xEB, 0xD0), Outline);
+    hornPair(p, QColor(0xF5, 0xEB, 0xD0), kOutline);
 }
 
 void ears(QPainter& p, const Layout& layout) {
     for (const QPointF at : {QPointF(1.4, 4.0), QPointF(14.6, 4.0)})
-        fillOutlined(p, ellipse(at, 2.4, 2.4), layout.skin.base, Outline);
+        fillOutlined(p, ellipse(at, 2.4, 2.4), layout.skin.base, kOutline);
 }
 
 void antennae(QPainter& p, const Layout&) {
     for (const qreal side : {-1.0, 1.0}) {
-        stroke(p, line(QPointF(8 + side * 3, 1.5), QPointF(8 + side * 5, -2.6)), Ink, 0.7);
+        stroke(p, line(QPointF(8 + side * 3, 1.5), QPointF(8 + side * 5, -2.6)), kInk, 0.7);
         p.fillPath(ellipse(QPointF(8 + side * 5, -2.6), 1.1, 1.1), QColor(0x3F, 0xBF, 0x3F));
     }
 }
 
 void tears(QPainter& p, const Layout&) {
-    p.fillPath(drop(QPointF(4.4, 8.2), 1.4), TearBlue);
-    p.fillPath(drop(QPointF(11.6, 8.2), 1.4), TearBlue);
+    p.fillPath(drop(QPointF(4.4, 8.2), 1.4), kTearBlue);
+    p.fillPath(drop(QPointF(11.6, 8.2), 1.4), kTearBlue);
 }
 
 void blush(QPainter& p, const Layout&) {
@@ -591,11 +591,11 @@ void blush(QPainter& p, const Layout&) {
 void halo(QPainter& p, const Layout&) {
     const QPainterPath ring = ellipse(QPointF(8, -1.4), 5.2, 1.6);
     stroke(p, ring, QColor(0xB0, 0x80, 0x00), 1.8);
-    stroke(p, ring, Gold, 1.0);
+    stroke(p, ring, kGold, 1.0);
 }
 
 void sweat(QPainter& p, const Layout&) {
-    fillOutlined(p, drop(QPointF(13.2, 1.6), 1.8), TearBlue, QColor(0x20, 0x60, 0xB0), 0.4);
+    fillOutlined(p, drop(QPointF(13.2, 1.6), 1.8), kTearBlue, QColor(0x20, 0x60, 0xB0), 0.4);
 }
 
 void zee(QPainter& p, QPointF at, qreal size) {
@@ -619,32 +619,32 @@ void redNose(QPainter& p, const Layout&) {
 void longNose(QPainter& p, const Layout& layout) {
     QPainterPath nose;
     nose.addRoundedRect(QRectF(8, 8.0, 8.6, 1.6), 0.8, 0.8);
-    fillOutlined(p, nose, layout.skin.base, Outline, 0.5);
+    fillOutlined(p, nose, layout.skin.base, kOutline, 0.5);
 }
 
 void cowboyHat(QPainter& p, const Layout&) {
     const QColor leather(0x8B, 0x5A, 0x2B);
     QPainterPath crown;
     crown.addRoundedRect(QRectF(4.0, -3.6, 8.0, 5.0), 1.6, 1.6);
-    fillOutlined(p, crown, leather, Ink, 0.6);
-    fillOutlined(p, ellipse(QPointF(8, 1.4), 8.4, 1.5), leather, Ink, 0.6);
-    p.fillRect(QRectF(4.1, -0.4, 7.8, 0.9), Ink);
+    fillOutlined(p, crown, leather, kInk, 0.6);
+    fillOutlined(p, ellipse(QPointF(8, 1.4), 8.4, 1.5), leather, kInk, 0.6);
+    p.fillRect(QRectF(4.1, -0.4, 7.8, 0.9), kInk);
 }
 
 void partyHat(QPainter& p, const Layout&) {
-    fillOutlined(p, polygon({{4.6, 1.8}, {11.4, 1.8}, {8, -5.2}}), QColor(0x30, 0x7B, 0xE8), Ink, 0.5);
-    stroke(p, line(QPointF(6.0, -1.0), QPointF(10.2, -0.2)), Gold, 0.9);
+    fillOutlined(p, polygon({{4.6, 1.8}, {11.4, 1.8}, {8, -5.2}}), QColor(0x30, 0x7B, 0xE8), kInk, 0.5);
+    stroke(p, line(QPointF(6.0, -1.0), QPointF(10.2, -0.2)), kGold, 0.9);
     p.fillPath(ellipse(QPointF(8, -5.2), 1.1, 1.1), QColor(0xE8, 0x30, 0x30));
 }
 
 void drool(QPainter& p, const Layout&) {
-    p.fillPath(drop(QPointF(10.6, 13.2), 1.5), TearBlue);
+    p.fillPath(drop(QPointF(10.6, 13.2), 1.5), kTearBlue);
 }
 
 void notes(QPainter& p, const Layout&) {
-    stroke(p, line(QPointF(15.2, 2.4), QPointF(15.2, 7.8)), Ink, 0.7);
-    stroke(p, curve(QPointF(15.2, 2.4), QPointF(16.6, 3.4), QPointF(16.4, 5.0)), Ink, 0.7);
-    p.fillPath(ellipse(QPointF(14.2, 8.0), 1.3, 0.9), Ink);
+    stroke(p, line(QPointF(15.2, 2.4), QPointF(15.2, 7.8)), kInk, 0.7);
+    stroke(p, curve(QPointF(15.2, 2.4), QPointF(16.6, 3.4), QPointF(16.4, 5.0)), kInk, 0.7);
+    p.fillPath(ellipse(QPointF(14.2, 8.0), 1.3, 0.9), kInk);
 }
 
 void palm(QPainter& p, QPointF wrist, int fingers) {
@@ -652,7 +652,7 @@ void palm(QPainter& p, QPointF wrist, int fingers) {
     hand.addRoundedRect(QRectF(wrist.x() - 2.6, wrist.y() - 4.2, 5.2, 4.6), 1.4, 1.4);
     for (int k = 0; k < fingers; ++k)
         hand.addRoundedRect(QRectF(wrist.x() - 2.6 + k * 1.35, wrist.y() - 7.4, 1.2, 3.8), 0.6, 0.6);
-    fillOutlined(p, hand.simplified(), HandSkin, Outline, 0.5);
+    fillOutlined(p, hand.simplified(), kHandSkin, kOutline, 0.5);
 }
 
 void talkToTheHand(QPainter& p, const Layout&) {
@@ -669,9 +669,9 @@ void foreheadHand(QPainter& p, const Layout&) {
     p.rotate(-20);
     QPainterPath hand;
     hand.addRoundedRect(QRectF(-4.8, -1.6, 9.6, 3.4), 1.6, 1.6);
-    fillOutlined(p, hand, HandSkin, Outline, 0.5);
+    fillOutlined(p, hand, kHandSkin, kOutline, 0.5);
     for (const qreal x : {-2.4, -0.6, 1.2})
-        stroke(p, line(QPointF(x, -1.2), QPointF(x + 0.3, 1.4)), Outline, 0.4);
+        stroke(p, line(QPointF(x, -1.2), QPointF(x + 0.3, 1.4)), kOutline, 0.4);
     p.restore();
 }
 
@@ -679,7 +679,7 @@ void handAt(QPainter& p, QPointF at, qreal angle) {
     p.save();
     p.translate(at);
     p.rotate(angle);
-    fillOutlined(p, ellipse(QPointF(0, 0), 1.8, 2.8), HandSkin, Outline, 0.5);
+    fillOutlined(p, ellipse(QPointF(0, 0), 1.8, 2.8), kHandSkin, kOutline, 0.5);
     p.restore();
 }
 
@@ -687,7 +687,7 @@ void clap(QPainter& p, const Layout&) {
     handAt(p, QPointF(6.2, 14.0), 25);
     handAt(p, QPointF(9.8, 14.0), -25);
     for (const qreal dx : {-1.6, 0.0, 1.6})
-        stroke(p, line(QPointF(8 + dx * 1.4, 10.4 - std::abs(dx) * 0.3), QPointF(8 + dx * 1.8, 9.6)), Gold,
+        stroke(p, line(QPointF(8 + dx * 1.4, 10.4 - std::abs(dx) * 0.3), QPointF(8 + dx * 1.8, 9.6)), kGold,
                0.6);
 }
 
@@ -698,17 +698,17 @@ void prayer(QPainter& p, const Layout&) {
 
 void peace(QPainter& p, const Layout&) {
     for (const QPointF tip : {QPointF(12.4, 9.4), QPointF(15.6, 10.2)}) {
-        stroke(p, line(QPointF(13.4, 14.4), tip), Outline, 1.7);
-        stroke(p, line(QPointF(13.4, 14.4), tip), HandSkin, 1.0);
+        stroke(p, line(QPointF(13.4, 14.4), tip), kOutline, 1.7);
+        stroke(p, line(QPointF(13.4, 14.4), tip), kHandSkin, 1.0);
     }
-    fillOutlined(p, ellipse(QPointF(13.4, 14.8), 1.9, 1.6), HandSkin, Outline, 0.5);
+    fillOutlined(p, ellipse(QPointF(13.4, 14.8), 1.9, 1.6), kHandSkin, kOutline, 0.5);
 }
 
 void wagFinger(QPainter& p, const Layout&) {
-    stroke(p, line(QPointF(14.0, 14.0), QPointF(14.4, 8.6)), Outline, 1.7);
-    stroke(p, line(QPointF(14.0, 14.0), QPointF(14.4, 8.6)), HandSkin, 1.0);
-    fillOutlined(p, ellipse(QPointF(14.0, 14.6), 1.9, 1.7), HandSkin, Outline, 0.5);
-    stroke(p, curve(QPointF(12.2, 8.6), QPointF(11.6, 9.8), QPointF(12.0, 11.0)), Ink, 0.5);
+    stroke(p, line(QPointF(14.0, 14.0), QPointF(14.4, 8.6)), kOutline, 1.7);
+    stroke(p, line(QPointF(14.0, 14.0), QPointF(14.4, 8.6)), kHandSkin, 1.0);
+    fillOutlined(p, ellipse(QPointF(14.0, 14.6), 1.9, 1.7), kHandSkin, kOutline, 0.5);
+    stroke(p, curve(QPointF(12.2, 8.6), QPointF(11.6, 9.8), QPointF(12.0, 11.0)), kInk, 0.5);
 }
 
 void sigh(QPainter& p, const Layout&) {
@@ -717,9 +717,9 @@ void sigh(QPainter& p, const Layout&) {
 }
 
 void watch(QPainter& p, const Layout&) {
-    fillOutlined(p, ellipse(QPointF(13.0, 13.0), 2.8, 2.8), Qt::white, Ink, 0.7);
-    stroke(p, line(QPointF(13.0, 13.0), QPointF(13.0, 11.0)), Ink, 0.6);
-    stroke(p, line(QPointF(13.0, 13.0), QPointF(14.4, 13.6)), Ink, 0.6);
+    fillOutlined(p, ellipse(QPointF(13.0, 13.0), 2.8, 2.8), Qt::white, kInk, 0.7);
+    stroke(p, line(QPointF(13.0, 13.0), QPointF(13.0, 11.0)), kInk, 0.6);
+    stroke(p, line(QPointF(13.0, 13.0), QPointF(14.4, 13.6)), kInk, 0.6);
 }
 
 void loserL(QPainter& p, const Layout&) {
@@ -748,23 +748,23 @@ void muzzle(QPainter& p, const Layout&) {
 }
 
 void spots(QPainter& p, const Layout&) {
-    p.fillPath(ellipse(QPointF(4.2, 3.8), 2.2, 1.6), Ink);
-    p.fillPath(ellipse(QPointF(12.8, 11.4), 1.6, 1.3), Ink);
+    p.fillPath(ellipse(QPointF(4.2, 3.8), 2.2, 1.6), kInk);
+    p.fillPath(ellipse(QPointF(12.8, 11.4), 1.6, 1.3), kInk);
 }
 
 void hair(QPainter& p, const Layout&) {
     p.fillPath(
         polygon({{4.0, 2.4}, {5.0, -1.8}, {6.8, 1.2}, {8.0, -2.6}, {9.2, 1.2}, {11.0, -1.8}, {12.0, 2.4}}),
-        Ink);
+        kInk);
 }
 
 // ---- extras drawn in the picture around the face
 
 void arm(QPainter& p, QPointF shoulder, QPointF bend, QPointF hand) {
     const QPainterPath path = curve(shoulder, bend, hand);
-    stroke(p, path, Outline, 3.0);
-    stroke(p, path, HandSkin, 1.8);
-    fillOutlined(p, ellipse(hand, 1.6, 1.6), HandSkin, Outline, 0.5);
+    stroke(p, path, kOutline, 3.0);
+    stroke(p, path, kHandSkin, 1.8);
+    fillOutlined(p, ellipse(hand, 1.6, 1.6), kHandSkin, kOutline, 0.5);
 }
 
 void openArms(QPainter& p, const Layout& layout) {
@@ -800,10 +800,10 @@ void speechBubble(QPainter& p, const Layout& layout) {
     bubble.addRoundedRect(box, 3, 3);
     bubble.addPolygon(QPolygonF({box.bottomLeft() + QPointF(2, -1), box.bottomLeft() + QPointF(-2.5, 4.5),
                                  box.bottomLeft() + QPointF(5, -1)}));
-    fillOutlined(p, bubble.simplified(), Qt::white, Ink, 0.7);
+    fillOutlined(p, bubble.simplified(), Qt::white, kInk, 0.7);
     for (int row = 0; row < 3; ++row) {
         const qreal y = box.top() + 2.8 + row * 2.2;
-        stroke(p, line(QPointF(box.left() + 2, y), QPointF(box.right() - 2 - row * 2, y)), Ink, 0.8);
+        stroke(p, line(QPointF(box.left() + 2, y), QPointF(box.right() - 2 - row * 2, y)), kInk, 0.8);
     }
 }
 
@@ -816,7 +816,7 @@ struct ExtraDrawing {
     void (*draw)(QPainter&, const Layout&);
 };
 
-const ExtraDrawing ExtraDrawings[] = {
+const ExtraDrawing kExtraDrawings[] = {
     {Horns, Layer::Behind, true, devilHorns},
     {CowHorns, Layer::Behind, true, cowHorns},
     {Ears, Layer::Behind, true, ears},
@@ -854,7 +854,7 @@ const ExtraDrawing ExtraDrawings[] = {
 };
 
 void drawExtras(QPainter& p, const Face& face, const Layout& layout, Layer layer) {
-    for (const ExtraDrawing& drawing : ExtraDrawings) {
+    for (const ExtraDrawing& drawing : kExtraDrawings) {
         if (!(face.extras & drawing.extra) || drawing.layer != layer)
             continue;
         if (!drawing.inFaceGrid) {
@@ -886,7 +886,7 @@ using S = Skin;
 using E = Eyes;
 using M = Mouth;
 
-const Face Faces[] = {
+const Face kFaces[] = {
     {0, S::Yellow, E::Happy, M::Laugh, Plain},
     {1, S::Yellow, E::Worried, M::Crying, Tears},
     {2, S::Yellow, E::Wink, M::Smile, Plain},
@@ -959,8 +959,8 @@ const Face Faces[] = {
 // ---- things --------------------------------------------------------------------------
 
 void rose(QPainter& p, QSizeF) {
-    stroke(p, curve(QPointF(3.0, 17.0), QPointF(6.0, 11.0), QPointF(10.0, 8.0)), LeafGreen, 1.2);
-    fillOutlined(p, ellipse(QPointF(5.2, 11.6), 2.2, 1.1), LeafGreen, QColor(0x1E, 0x5A, 0x18), 0.4);
+    stroke(p, curve(QPointF(3.0, 17.0), QPointF(6.0, 11.0), QPointF(10.0, 8.0)), kLeafGreen, 1.2);
+    fillOutlined(p, ellipse(QPointF(5.2, 11.6), 2.2, 1.1), kLeafGreen, QColor(0x1E, 0x5A, 0x18), 0.4);
     fillOutlined(p, ellipse(QPointF(11.4, 6.0), 4.8, 4.6), QColor(0xD8, 0x10, 0x30), QColor(0x70, 0x00, 0x10),
                  0.6);
     for (const qreal r : {1.2, 2.4, 3.6})
@@ -969,7 +969,7 @@ void rose(QPainter& p, QSizeF) {
 }
 
 void clover(QPainter& p, QSizeF) {
-    stroke(p, curve(QPointF(9.0, 9.0), QPointF(10.0, 14.0), QPointF(13.0, 17.0)), LeafGreen, 1.2);
+    stroke(p, curve(QPointF(9.0, 9.0), QPointF(10.0, 14.0), QPointF(13.0, 17.0)), kLeafGreen, 1.2);
     for (int k = 0; k < 4; ++k) {
         p.save();
         p.translate(9.0, 8.0);
@@ -985,18 +985,18 @@ void pumpkin(QPainter& p, QSizeF) {
     for (const qreal rx : {7.8, 5.0, 2.2})
         fillOutlined(p, ellipse(QPointF(9, 10.5), rx, 6.5), QColor(0xFF, 0x8A, 0x10),
                      QColor(0xA0, 0x48, 0x00), 0.6);
-    p.fillPath(polygon({{5.0, 9.8}, {7.4, 9.8}, {6.2, 7.6}}), Ink);
-    p.fillPath(polygon({{10.6, 9.8}, {13.0, 9.8}, {11.8, 7.6}}), Ink);
+    p.fillPath(polygon({{5.0, 9.8}, {7.4, 9.8}, {6.2, 7.6}}), kInk);
+    p.fillPath(polygon({{10.6, 9.8}, {13.0, 9.8}, {11.8, 7.6}}), kInk);
 }
 
 void coffee(QPainter& p, QSizeF) {
-    fillOutlined(p, ellipse(QPointF(9, 15.6), 7.6, 1.6), Qt::white, Outline);
+    fillOutlined(p, ellipse(QPointF(9, 15.6), 7.6, 1.6), Qt::white, kOutline);
     QPainterPath cup(QPointF(3.6, 7.6));
     cup.lineTo(13.4, 7.6);
     cup.cubicTo(13.4, 13.0, 11.6, 15.0, 8.5, 15.0);
     cup.cubicTo(5.4, 15.0, 3.6, 13.0, 3.6, 7.6);
-    stroke(p, ellipse(QPointF(14.2, 10.0), 1.8, 1.8), Outline, 1.6);
-    fillOutlined(p, cup, Qt::white, Outline);
+    stroke(p, ellipse(QPointF(14.2, 10.0), 1.8, 1.8), kOutline, 1.6);
+    fillOutlined(p, cup, Qt::white, kOutline);
     p.fillPath(ellipse(QPointF(8.5, 7.9), 4.6, 1.0), QColor(0x6B, 0x3A, 0x1A));
     for (const qreal x : {6.4, 9.4})
         stroke(p, curve(QPointF(x, 5.8), QPointF(x + 1.8, 3.6), QPointF(x, 1.2)), QColor(0x90, 0x90, 0x90),
@@ -1007,12 +1007,12 @@ void skull(QPainter& p, QSizeF) {
     QPainterPath head;
     head.addEllipse(QPointF(9, 7.6), 6.6, 6.2);
     head.addRoundedRect(QRectF(5.4, 10.6, 7.2, 5.6), 1.4, 1.4);
-    fillOutlined(p, head.simplified(), QColor(0xF4, 0xF0, 0xE6), Ink, 0.8);
-    p.fillPath(ellipse(QPointF(6.4, 7.6), 1.8, 2.0), Ink);
-    p.fillPath(ellipse(QPointF(11.6, 7.6), 1.8, 2.0), Ink);
-    p.fillPath(polygon({{9.0, 10.0}, {8.1, 11.8}, {9.9, 11.8}}), Ink);
+    fillOutlined(p, head.simplified(), QColor(0xF4, 0xF0, 0xE6), kInk, 0.8);
+    p.fillPath(ellipse(QPointF(6.4, 7.6), 1.8, 2.0), kInk);
+    p.fillPath(ellipse(QPointF(11.6, 7.6), 1.8, 2.0), kInk);
+    p.fillPath(polygon({{9.0, 10.0}, {8.1, 11.8}, {9.9, 11.8}}), kInk);
     for (const qreal x : {7.2, 9.0, 10.8})
-        stroke(p, line(QPointF(x, 13.4), QPointF(x, 16.0)), Ink, 0.5);
+        stroke(p, line(QPointF(x, 13.4), QPointF(x, 16.0)), kInk, 0.5);
 }
 
 // A person in a shirt of their colour; a dress or a cape tells them apart.
@@ -1026,18 +1026,18 @@ void drawFigure(QPainter& p, const Figure& figure) {
     if (figure.cape)
         p.fillPath(polygon({{6.2, 6.6}, {11.8, 6.6}, {14.4, 15.4}, {3.6, 15.4}}), QColor(0xC0, 0x20, 0x20));
     for (const qreal x : {7.6, 10.4})
-        stroke(p, line(QPointF(x, 12.0), QPointF(x, 17.0)), Ink, 1.2);
-    stroke(p, line(QPointF(5.0, 12.0), QPointF(6.6, 7.6)), HandSkin, 1.2);
-    stroke(p, line(QPointF(13.0, 12.0), QPointF(11.4, 7.6)), HandSkin, 1.2);
+        stroke(p, line(QPointF(x, 12.0), QPointF(x, 17.0)), kInk, 1.2);
+    stroke(p, line(QPointF(5.0, 12.0), QPointF(6.6, 7.6)), kHandSkin, 1.2);
+    stroke(p, line(QPointF(13.0, 12.0), QPointF(11.4, 7.6)), kHandSkin, 1.2);
     QPainterPath body;
     if (figure.dress)
         body = polygon({{7.2, 6.8}, {10.8, 6.8}, {13.0, 14.0}, {5.0, 14.0}});
     else
         body.addRoundedRect(QRectF(6.4, 6.8, 5.2, 6.4), 1.2, 1.2);
-    fillOutlined(p, body, figure.clothes, Ink, 0.5);
-    fillOutlined(p, ellipse(QPointF(9, 4.0), 2.8, 2.8), HandSkin, Outline, 0.5);
-    p.fillPath(ellipse(QPointF(8.0, 3.8), 0.4, 0.5), Ink);
-    p.fillPath(ellipse(QPointF(10.0, 3.8), 0.4, 0.5), Ink);
+    fillOutlined(p, body, figure.clothes, kInk, 0.5);
+    fillOutlined(p, ellipse(QPointF(9, 4.0), 2.8, 2.8), kHandSkin, kOutline, 0.5);
+    p.fillPath(ellipse(QPointF(8.0, 3.8), 0.4, 0.5), kInk);
+    p.fillPath(ellipse(QPointF(10.0, 3.8), 0.4, 0.5), kInk);
 }
 
 void boy(QPainter& p, QSizeF) {
@@ -1057,10 +1057,10 @@ void yinYang(QPainter& p, QSizeF) {
     dark.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 90, 180);
     dark.arcTo(QRectF(c.x() - r / 2, c.y(), r, r), 270, -180);
     dark.arcTo(QRectF(c.x() - r / 2, c.y() - r, r, r), 270, 180);
-    fillOutlined(p, ellipse(c, r, r), Qt::white, Ink, 0.7);
-    p.fillPath(dark, Ink);
+    fillOutlined(p, ellipse(c, r, r), Qt::white, kInk, 0.7);
+    p.fillPath(dark, kInk);
     p.fillPath(ellipse(c + QPointF(0, -r / 2), 1.1, 1.1), Qt::white);
-    p.fillPath(ellipse(c + QPointF(0, r / 2), 1.1, 1.1), Ink);
+    p.fillPath(ellipse(c + QPointF(0, r / 2), 1.1, 1.1), kInk);
 }
 
 void star(QPainter& p, QSizeF) {
@@ -1073,7 +1073,7 @@ void star(QPainter& p, QSizeF) {
     QPainterPath path;
     path.addPolygon(points);
     path.closeSubpath();
-    fillOutlined(p, path, Gold, QColor(0xB0, 0x70, 0x00), 0.7);
+    fillOutlined(p, path, kGold, QColor(0xB0, 0x70, 0x00), 0.7);
 }
 
 void brokenHeart(QPainter& p, QSizeF) {
@@ -1088,7 +1088,7 @@ void brokenHeart(QPainter& p, QSizeF) {
                                         {11.2, 9.6},
                                         {8.4, 7.2},
                                         {10.0, 4.0}});
-    fillOutlined(p, whole, HeartRed, QColor(0x70, 0x00, 0x10), 0.7);
+    fillOutlined(p, whole, kHeartRed, QColor(0x70, 0x00, 0x10), 0.7);
     p.fillPath(crack, Qt::white);
 }
 
@@ -1164,7 +1164,7 @@ struct Thing {
     void (*draw)(QPainter&, QSizeF);
 };
 
-const Thing Things[] = {
+const Thing kThings[] = {
     {16, ps2},         {39, rose},    {40, clover},  {42, pumpkin}, {43, coffee},       {45, skull},
     {59, boy},         {60, hero},    {61, girl},    {62, yinYang}, {64, beers},        {74, star},
     {77, brokenHeart}, {81, letterC}, {82, letterB}, {83, brb},     {88, questionMark}, {89, lips},
@@ -1178,15 +1178,15 @@ struct Cell {
     QSize size;
 };
 
-const Cell WideCells[] = {
+const Cell kWideCells[] = {
     {16, QSize(69, 16)}, {64, QSize(57, 15)}, {58, QSize(42, 18)},
     {78, QSize(33, 18)}, {80, QSize(32, 18)}, {65, QSize(30, 18)},
 };
 
 QSize cellSize(int index) {
-    const auto wide = std::find_if(std::begin(WideCells), std::end(WideCells),
+    const auto wide = std::find_if(std::begin(kWideCells), std::end(kWideCells),
                                    [index](const Cell& cell) { return cell.index == index; });
-    return wide != std::end(WideCells) ? wide->size : QSize(18, 18);
+    return wide != std::end(kWideCells) ? wide->size : QSize(18, 18);
 }
 
 template <typename Entry, std::size_t N> const Entry* entryFor(const Entry (&table)[N], int index) {
@@ -1197,26 +1197,26 @@ template <typename Entry, std::size_t N> const Entry* entryFor(const Entry (&tab
 
 } // namespace
 
-std::vector<int> DrawnSmileyIndices() {
+std::vector<int> drawnSmileyIndices() {
     std::vector<int> indices;
-    for (const Face& face : Faces)
+    for (const Face& face : kFaces)
         indices.push_back(face.index);
-    for (const Thing& thing : Things)
+    for (const Thing& thing : kThings)
         indices.push_back(thing.index);
     std::sort(indices.begin(), indices.end());
     return indices;
 }
 
-QImage DrawSmileyPicture(int index) {
+QImage drawSmileyPicture(int index) {
     const QSize size = cellSize(index);
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (const Face* face = entryFor(Faces, index))
+    if (const Face* face = entryFor(kFaces, index))
         drawFace(painter, *face, QSizeF(size));
-    else if (const Thing* thing = entryFor(Things, index))
+    else if (const Thing* thing = entryFor(kThings, index))
         thing->draw(painter, QSizeF(size));
     return picture;
 }

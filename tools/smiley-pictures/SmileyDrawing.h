@@ -7,7 +7,7 @@
 // the picker (18x18 pixels for most; a few are wider), transparent around the
 // drawing. Drawing text needs a QGuiApplication. An index without a smiley
 // gives an empty 18x18 picture.
-QImage DrawSmileyPicture(int index);
+QImage drawSmileyPicture(int index);
 
 // The indices that have a drawing, in order.
-std::vector<int> DrawnSmileyIndices();
+std::vector<int> drawnSmileyIndices();

@@ -44,10 +44,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make %s/smileys\n", argv[1]);
         return 1;
     }
-    const std::vector<int> indices = DrawnSmileyIndices();
+    const std::vector<int> indices = drawnSmileyIndices();
     for (const int index : indices) {
         const QString path = resources.filePath(pictureName(index));
-        if (!DrawSmileyPicture(index).save(path, "PNG")) {
+        if (!drawSmileyPicture(index).save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
