@@ -73,7 +73,7 @@ double lookupMicroseconds() {
 
 } // namespace
 
-int RunWorkloadHere(const QString& name, const ServerProcess& server) {
+int runWorkloadHere(const QString& name, const ServerProcess& server) {
     const QByteArray figures = playedFigures(server);
     const double lookupUs = name == QLatin1String("lookups") ? lookupMicroseconds() : 0;
     Channel& room = Channel::form();

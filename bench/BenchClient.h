@@ -7,4 +7,4 @@
 // Connects the room window of this process to the server, which plays one
 // workload to it, and prints one "RESULT ..." line with the figures. The
 // process must hold a QApplication.
-int RunWorkloadHere(const QString& name, const ServerProcess& server);
+int runWorkloadHere(const QString& name, const ServerProcess& server);

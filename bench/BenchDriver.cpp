@@ -81,8 +81,8 @@ QString tableRow(const QString& title, const std::vector<Result>& runs) {
 
 } // namespace
 
-int RunDriver(const DriverOptions& options) {
-    const QStringList workloads = options.workloads.isEmpty() ? WorkloadNames() : options.workloads;
+int runDriver(const DriverOptions& options) {
+    const QStringList workloads = options.workloads.isEmpty() ? workloadNames() : options.workloads;
     std::unique_ptr<XvfbDisplay> xvfb;
     if (options.platforms.contains("xvfb")) {
         xvfb = std::make_unique<XvfbDisplay>();
@@ -107,7 +107,7 @@ int RunDriver(const DriverOptions& options) {
                 else
                     allRan = false;
             }
-            tables += tableRow(MakeWorkload(workload, options.scale).title, runs) + "\n";
+            tables += tableRow(makeWorkload(workload, options.scale).title, runs) + "\n";
         }
     }
     QTextStream(stdout) << tables;

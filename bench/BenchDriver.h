@@ -11,4 +11,4 @@ struct DriverOptions {
 
 // Runs every workload on every platform, each run a fresh process of this
 // program, and prints a table of medians. Returns 0 when every run succeeded.
-int RunDriver(const DriverOptions& options);
+int runDriver(const DriverOptions& options);

@@ -34,7 +34,7 @@ int runChild(int argc, char** argv, const QString& workload, double scale) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TazmirKorvuBench"));
-    return RunWorkloadHere(workload, server);
+    return runWorkloadHere(workload, server);
 }
 
 } // namespace
@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     if (args.contains("--platforms"))
         options.platforms = valueOf(args, "--platforms", QString()).split(',', Qt::SkipEmptyParts);
     if (args.contains("--help")) {
-        std::printf("workloads: %s\n", qPrintable(WorkloadNames().join(',')));
+        std::printf("workloads: %s\n", qPrintable(workloadNames().join(',')));
         return 0;
     }
-    return RunDriver(options);
+    return runDriver(options);
 }

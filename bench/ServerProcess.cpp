@@ -81,7 +81,7 @@ Figures playTimed(LoopbackServer& server, const Workload& work, pid_t client) {
     const QByteArray welcome =
         ":irc.bench 001 " + kBenchNick + " :Welcome\r\n:" + kBenchNick + "!u@h JOIN :" + kBenchRoom + "\r\n";
     if (server.accept() && playUntimed(server, welcome)) {
-        const Workload work = MakeWorkload(name, scale);
+        const Workload work = makeWorkload(name, scale);
         if (work.untimed.empty() || playUntimed(server, joined(work.untimed))) {
             // The client's connect handler pauses for a second after connecting
             // (the web panes are told their pages in between), and what the set-up

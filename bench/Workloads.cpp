@@ -102,13 +102,13 @@ Workload names(double scale) {
             "names reply, 20,000 members in 353 lines",
             {},
             {},
-            NamesReply(members("member", scaled(20000, scale)))};
+            namesReply(members("member", scaled(20000, scale)))};
 }
 
 Workload comingAndGoing(double scale) {
     return {"members",
             "50,000 JOIN/PART/NICK/QUIT, room of 1,000",
-            NamesReply(members("member", 1000)),
+            namesReply(members("member", 1000)),
             {},
             comingAndGoing(scaled(50000, scale), 1000)};
 }
@@ -119,12 +119,12 @@ Workload roomText(double scale) {
 
 Workload caseVariants(double scale) {
     const std::vector<QByteArray> names = caseVariants(scaled(20000, scale));
-    return {"variants", "20,000 case variants join, then leave", {}, NamesReply(names), leaving(names)};
+    return {"variants", "20,000 case variants join, then leave", {}, namesReply(names), leaving(names)};
 }
 
 Workload bigRoomLeaving(double scale) {
     const std::vector<QByteArray> names = members("member", scaled(50000, scale));
-    return {"leaving", "50,000 members arrive, then leave", {}, NamesReply(names), leaving(names)};
+    return {"leaving", "50,000 members arrive, then leave", {}, namesReply(names), leaving(names)};
 }
 
 // The room the nick-list pop-up asks about; the look-ups themselves are timed
@@ -133,7 +133,7 @@ Workload lookups(double scale) {
     std::vector<QByteArray> names = members("member", scaled(20000, scale));
     const std::vector<QByteArray> variants = caseVariants(scaled(20000, scale));
     names.insert(names.end(), variants.begin(), variants.end());
-    return {"lookups", "pop-up look-ups, 20,000 members + 20,000 variants", NamesReply(names), {}, {}};
+    return {"lookups", "pop-up look-ups, 20,000 members + 20,000 variants", namesReply(names), {}, {}};
 }
 
 using Maker = Workload (*)(double);
@@ -148,7 +148,7 @@ const std::vector<std::pair<QString, Maker>>& makers() {
 
 } // namespace
 
-std::vector<QByteArray> NamesReply(const std::vector<QByteArray>& names) {
+std::vector<QByteArray> namesReply(const std::vector<QByteArray>& names) {
     const QByteArray head = ":irc.bench 353 " + kBenchNick + " = " + kBenchRoom + " :";
     std::vector<QByteArray> lines;
     QByteArray line = head;
@@ -167,14 +167,14 @@ std::vector<QByteArray> NamesReply(const std::vector<QByteArray>& names) {
     return lines;
 }
 
-QStringList WorkloadNames() {
+QStringList workloadNames() {
     QStringList names;
     for (const auto& [name, maker] : makers())
         names << name;
     return names;
 }
 
-Workload MakeWorkload(const QString& name, double scale) {
+Workload makeWorkload(const QString& name, double scale) {
     for (const auto& [known, maker] : makers())
         if (known == name)
             return maker(scale);

@@ -21,8 +21,8 @@ inline const QByteArray kBenchRoom = "#bench";
 inline const QByteArray kBenchNick = "me";
 
 // scale shrinks every workload (for a quick look under a profiler).
-Workload MakeWorkload(const QString& name, double scale);
-QStringList WorkloadNames();
+Workload makeWorkload(const QString& name, double scale);
+QStringList workloadNames();
 
 // A names reply cut into 353 lines of at most 510 bytes, as ngircd sends it, then 366.
-std::vector<QByteArray> NamesReply(const std::vector<QByteArray>& names);
+std::vector<QByteArray> namesReply(const std::vector<QByteArray>& names);
