@@ -459,7 +459,7 @@ TEST_F(LoginTest, TheLockGoesWithTheWindow) {
     Login::form();
     InstanceLock other(QStringLiteral("tazmir-korvu"));
     EXPECT_FALSE(other.tryLock());
-    ResetClient();
+    resetClient();
     EXPECT_TRUE(other.tryLock());
 }
 
