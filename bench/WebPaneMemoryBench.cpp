@@ -114,7 +114,7 @@ void waitForPage(const WebBrowser& pane) {
     const QDeadlineTimer deadline(30000);
     QTimer tick;
     tick.start(50);
-    while ((pane.Busy() || pane.LocationName().isEmpty()) && !deadline.hasExpired())
+    while ((pane.busy() || pane.locationName().isEmpty()) && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

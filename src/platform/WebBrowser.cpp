@@ -92,14 +92,14 @@ void WebBrowser::Refresh() {
         m_view->reloadPage();
 }
 
-QString WebBrowser::LocationURL() const {
+QString WebBrowser::locationUrl() const {
     return m_view ? m_view->currentAddress() : m_address;
 }
 
-QString WebBrowser::LocationName() const {
+QString WebBrowser::locationName() const {
     return m_view ? m_view->pageTitle() : QString();
 }
 
-bool WebBrowser::Busy() const {
+bool WebBrowser::busy() const {
     return m_view && m_view->isLoading();
 }

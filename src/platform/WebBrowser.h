@@ -23,11 +23,11 @@ public:
     void Stop();
     void Refresh();
     // The address shown, or the one recorded for when the view is created.
-    QString LocationURL() const;
+    QString locationUrl() const;
     // The title of the page shown; empty before the view exists.
-    QString LocationName() const;
+    QString locationName() const;
     // True while a page is loading.
-    bool Busy() const;
+    bool busy() const;
 
     // Where GoHome and GoSearch lead; the window that owns the pane sets them.
     QString homeAddress() const { return m_homeAddress; }

@@ -184,15 +184,15 @@ TEST_F(RoomFrameTest, ToolbarsCarryTheSixKeysAndIgnoreOthers) {
     room().Misc->Navigate("qrc:/web/two.html");
     room().ToolBar1_ButtonClick("Print");
     room().Toolbar2_ButtonClick("back"); // keys compare exactly
-    EXPECT_EQ(room().Home->LocationURL(), "qrc:/web/one.html");
-    EXPECT_EQ(room().Misc->LocationURL(), "qrc:/web/two.html");
+    EXPECT_EQ(room().Home->locationUrl(), "qrc:/web/one.html");
+    EXPECT_EQ(room().Misc->locationUrl(), "qrc:/web/two.html");
 }
 
 TEST_F(RoomFrameTest, HomeAndSearchButtonsGoToTheProgramsAddresses) {
     room().ToolBar1_ButtonClick("Home");
     room().Toolbar2_ButtonClick("Search");
-    EXPECT_EQ(room().Home->LocationURL(), WebAddresses::Home);
-    EXPECT_EQ(room().Misc->LocationURL(), WebAddresses::Search);
+    EXPECT_EQ(room().Home->locationUrl(), WebAddresses::Home);
+    EXPECT_EQ(room().Misc->locationUrl(), WebAddresses::Search);
 }
 
 // The answer to the warning, and the conversations it leaves open of two.

@@ -332,8 +332,8 @@ TEST_F(RoomMenusTest, BanListFromTheMenu) {
 }
 
 TEST_F(RoomMenusTest, ConnectedFrame) {
-    EXPECT_TRUE(waitUntil([this] { return room().Misc->LocationURL() == WebAddresses::Misc; }));
-    EXPECT_EQ(room().Home->LocationURL(), WebAddresses::Home);
+    EXPECT_TRUE(waitUntil([this] { return room().Misc->locationUrl() == WebAddresses::Misc; }));
+    EXPECT_EQ(room().Home->locationUrl(), WebAddresses::Home);
 
     room().mnu_File_changepass->trigger();
     frmPassword* dialog = frmPassword::loaded();

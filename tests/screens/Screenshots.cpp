@@ -93,7 +93,7 @@ void Shots::waitUntilDrawn(WebBrowser& pane) {
     tick.start(50);
     const auto drawn = [&] {
         const QImage image = pane.grab().toImage();
-        return !pane.Busy() && !image.isNull() &&
+        return !pane.busy() && !image.isNull() &&
                image.pixel(image.width() / 2, 10) != image.pixel(10, image.height() - 10);
     };
     while (!drawn() && !deadline.hasExpired())

@@ -6,14 +6,14 @@
 
 testing::AssertionResult showsPage(const WebBrowser& pane, const QString& address, const QString& title) {
     const auto atRest = [&] {
-        return !pane.Busy() && pane.LocationURL() == address && pane.LocationName() == title;
+        return !pane.busy() && pane.locationUrl() == address && pane.locationName() == title;
     };
     if (waitInEventLoop(atRest, kPageWaitMs))
         return testing::AssertionSuccess();
     return testing::AssertionFailure()
            << "expected " << address.toStdString() << " \"" << title.toStdString() << "\", shows "
-           << pane.LocationURL().toStdString() << " \"" << pane.LocationName().toStdString() << "\""
-           << (pane.Busy() ? ", busy" : "");
+           << pane.locationUrl().toStdString() << " \"" << pane.locationName().toStdString() << "\""
+           << (pane.busy() ? ", busy" : "");
 }
 
 bool webEngineMapped() {

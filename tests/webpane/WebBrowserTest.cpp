@@ -54,7 +54,7 @@ TEST_F(ShownPane, StopAbandonsAPageThatNeverComes) {
     pane.Navigate(server.address(PageServer::kOne));
     ASSERT_TRUE(shows(PageServer::kOne));
     pane.Navigate(server.address(PageServer::kNeverAnswers));
-    ASSERT_TRUE(waitInEventLoop([&] { return server.heldConnections() == 1 && pane.Busy(); }, kPageWaitMs));
+    ASSERT_TRUE(waitInEventLoop([&] { return server.heldConnections() == 1 && pane.busy(); }, kPageWaitMs));
 
     pane.Stop();
     // The request is dropped and the page shown stays.
@@ -79,7 +79,7 @@ TEST_F(ShownPane, ViewGoesBeforeTheApplicationEnds) {
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
     EXPECT_FALSE(pane.hasView());
-    EXPECT_EQ(pane.LocationURL(), server.address(PageServer::kOne));
+    EXPECT_EQ(pane.locationUrl(), server.address(PageServer::kOne));
 }
 
 // The panes' own pages ship inside the program and load without a network.

@@ -60,8 +60,8 @@ TEST(WebPaneLoading, ViewLoadsTheLastAddressRecordedBeforeShow) {
     pane.Stop();
     pane.Refresh();
     EXPECT_FALSE(pane.hasView());
-    EXPECT_EQ(pane.LocationURL(), server.address(PageServer::kTwo));
-    EXPECT_FALSE(pane.Busy());
+    EXPECT_EQ(pane.locationUrl(), server.address(PageServer::kTwo));
+    EXPECT_FALSE(pane.busy());
 
     pane.show();
     EXPECT_TRUE(showsPage(pane, server.address(PageServer::kTwo), PageServer::titleOf(PageServer::kTwo)));
@@ -86,7 +86,7 @@ void paneWithoutEngine() {
         endFreshProcess("the pane shows no message");
     if (message->textFormat() != Qt::PlainText)
         endFreshProcess("the message is not plain text");
-    if (pane.LocationURL() != QStringLiteral("http://127.0.0.1:1/other"))
+    if (pane.locationUrl() != QStringLiteral("http://127.0.0.1:1/other"))
         endFreshProcess("the pane lost the recorded address");
     endFreshProcess(nullptr);
 }
