@@ -307,7 +307,7 @@ void RichTextBox::setSelUnderline(bool on) {
     d->restyle(applyUnderline);
 }
 
-bool RichTextBox::SelReverse() const {
+bool RichTextBox::selReverse() const {
     return d->style.reverse;
 }
 

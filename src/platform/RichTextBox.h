@@ -69,7 +69,7 @@ public:
     void setSelUnderline(bool on);
     // Shown as the text colour behind white text (black text when the colour is
     // too light for white to read).
-    bool SelReverse() const;
+    bool selReverse() const;
     void setSelReverse(bool on);
     QString SelFontName() const;
     void setSelFontName(const QString& name);

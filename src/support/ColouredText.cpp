@@ -108,7 +108,7 @@ void writeCoded(RichTextBox& rtb, QStringView line, WriterStyle style) {
         else if (c == 31)
             rtb.setSelUnderline(!rtb.SelUnderline());
         else if (c == 22)
-            rtb.setSelReverse(!rtb.SelReverse());
+            rtb.setSelReverse(!rtb.selReverse());
         else
             rtb.setSelColor(readColour(line, pos));
         runStart = pos;
