@@ -89,7 +89,7 @@ void ChannelInfo::AddBEI(const QString& mask, const QString& setBy, const QStrin
     auto* row = new QTreeWidgetItem(lvBans, {mask});
     const quint64 clears = m_clears;
     QPointer<ChannelInfo> self(this);
-    DoEventsThrottled();
+    doEventsThrottled();
     if (!self || isUnloading() || clears != m_clears)
         return;
     row->setText(ByColumn, setBy);

@@ -101,7 +101,7 @@ void dispatch(Channel& window, const IrcMessage& msg) {
 void Channel::interpret(QString& line) {
     IrcMessage msg; // each call keeps its own parsed line
     ParseReceivedLine(line, msg);
-    DoEventsThrottled();
+    doEventsThrottled();
     if (msg.Command.isEmpty())
         return;
     dispatch(*this, msg);

@@ -17,7 +17,7 @@ void DoEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void DoEventsThrottled() {
+void doEventsThrottled() {
     static QElapsedTimer sinceLast;
     if (sinceLast.isValid() && sinceLast.nsecsElapsed() < kThrottleNs)
         return;

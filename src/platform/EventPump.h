@@ -8,7 +8,7 @@ void DoEvents();
 // The same, but at most once every few milliseconds: for loops that pump once per
 // item (one per received line), where pumping every time would cost more than
 // the work itself. Events still run within milliseconds.
-void DoEventsThrottled();
+void doEventsThrottled();
 // The system beep.
 void beep();
 // Replaces the beep's sound (tests listen to it); nullptr restores the system beep.
