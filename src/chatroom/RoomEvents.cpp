@@ -19,7 +19,7 @@
 
 namespace {
 
-const QString Green = Colour("03");
+const QString kGreen = Colour("03");
 
 // A private line that has no conversation window, shown in the room pane with
 // its sender (the server's name where there is no nick).
@@ -49,7 +49,7 @@ void Handlers::onJoin(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     room->AddNick(msg.Nick);
-    room->showInMain(Green + Bold(msg.Nick) + QStringLiteral(" has joined ") + Chr2 +
+    room->showInMain(kGreen + Bold(msg.Nick) + QStringLiteral(" has joined ") + Chr2 +
                                        room->RoomName());
 }
 
@@ -61,7 +61,7 @@ void Handlers::onPart(Channel& window, const IrcMessage& msg) {
         return;
     room->RemoveNick(msg.Nick);
     PutColouredText(*room->DataIn,
-                    Green + Bold(msg.Nick) + QStringLiteral(" has left ") + Chr2 + room->RoomName());
+                    kGreen + Bold(msg.Nick) + QStringLiteral(" has left ") + Chr2 + room->RoomName());
 }
 
 // A names reply is one batch for the list, however many names it holds.
@@ -99,7 +99,7 @@ void Handlers::onNick(Channel& window, const IrcMessage& msg) {
         return;
     }
     G().MyNick = P(msg, 1, 1);
-    window.showInMain(Green + QStringLiteral("Your nick is now ") + Chr2 + G().MyNick);
+    window.showInMain(kGreen + QStringLiteral("Your nick is now ") + Chr2 + G().MyNick);
     ChangeNickEverywhere(msg.Nick, P(msg, 1));
     window.Update();
 }
@@ -156,7 +156,7 @@ void Handlers::onMode(Channel& window, const IrcMessage& msg) {
     if (slot == -1 && !own)
         return;
     const QString who = msg.Nick.isEmpty() ? msg.Prefix : msg.Nick;
-    const QString line = Green + Bold(who) + QStringLiteral(" sets mode: ") + P(msg, 2);
+    const QString line = kGreen + Bold(who) + QStringLiteral(" sets mode: ") + P(msg, 2);
     if (RoomWindow* room = channelAt(slot))
         PutColouredText(room->DataInPane(), line);
     if (own)
@@ -176,7 +176,7 @@ void Handlers::onTopicReply(Channel& window, const IrcMessage& msg) {
                       QStringLiteral("!"));
     window.showInMain(Colour("5") + QStringLiteral("Checking Your Internet Connection ") +
                       Colour("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
-    room->showInMain(Green + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Colour("03") + QChar(34));
+    room->showInMain(kGreen + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Colour("03") + QChar(34));
     room->rtbTopic->setSelStart(0);
     room->rtbTopic->Tag = QStringLiteral("locked");
 }
@@ -186,7 +186,7 @@ void Handlers::onTopicChange(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     showTopic(*room->rtbTopic, P(msg, 2));
-    room->showInMain(Green + QStringLiteral("Topic changed by ") + Bold(msg.Nick) +
+    room->showInMain(kGreen + QStringLiteral("Topic changed by ") + Bold(msg.Nick) +
                                        QStringLiteral(" : ") + P(msg, 2));
 }
 
@@ -198,7 +198,7 @@ void Handlers::onTopicSetter(Channel& window, const IrcMessage& msg) {
     bool isNumber = false;
     const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
     const QString when = isNumber ? generalDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
-    room->showInMain(Green + QStringLiteral("Topic set by ") + Bold(P(msg, 3, 3)) +
+    room->showInMain(kGreen + QStringLiteral("Topic set by ") + Bold(P(msg, 3, 3)) +
                                        QStringLiteral(" on ") + Bold(when));
 }
 
@@ -206,7 +206,7 @@ void Handlers::onRoomAddress(Channel& window, const IrcMessage& msg) {
     Channel* room = roomOf(window, P(msg, 2, 2));
     if (!room)
         return;
-    room->showInMain(Green + QStringLiteral("Channel URL") + Chr3 + Underline(QStringLiteral(":")) + QStringLiteral(" ") + Colour("12") + P(msg, 3) + Chr3);
+    room->showInMain(kGreen + QStringLiteral("Channel URL") + Chr3 + Underline(QStringLiteral(":")) + QStringLiteral(" ") + Colour("12") + P(msg, 3) + Chr3);
 }
 
 namespace {

@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString IdentifyPrompt = QStringLiteral("please choose a different nick.");
+const QString kIdentifyPrompt = QStringLiteral("please choose a different nick.");
 
 void showUsenick() {
     usenick::form().show();
@@ -31,7 +31,7 @@ void showUsenick() {
 void Handlers::onNotice(Channel& window, const IrcMessage& msg) {
     const QString text = P(msg, 1);
     const QString& me = G().MyNick;
-    if (text.right(IdentifyPrompt.size()) == IdentifyPrompt) {
+    if (text.right(kIdentifyPrompt.size()) == kIdentifyPrompt) {
         window.lstNicks->setEnabled(false);
         frmPassword::form().show();
         return;
