@@ -56,7 +56,7 @@ void Login::setCheckValue(QCheckBox* box, int value) {
     box->setTristate(value == kGreyed); // a click never greys a box
     box->setCheckState(value == kTicked   ? Qt::Checked
                        : value == kGreyed ? Qt::PartiallyChecked
-                                         : Qt::Unchecked);
+                                          : Qt::Unchecked);
 }
 
 // The flags of the settings file into the boxes, in the order the load has

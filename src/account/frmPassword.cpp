@@ -2,10 +2,10 @@
 
 #include "account/usenick.h"
 #include "chatroom/Channel.h"
-#include "widgets/DialogLook.h"
 #include "support/CommandParser.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"
+#include "widgets/DialogLook.h"
 #include "widgets/xpButton.h"
 
 #include <QApplication>
@@ -26,9 +26,10 @@ frmPassword::frmPassword() {
     auto* client = new QWidget(this);
     applyDialogLook(client);
     Frame1 = new QGroupBox(QStringLiteral("Password Required :"), client);
-    Label1 = new QLabel(QStringLiteral("This nickname is registered. If this nickname is yours, type your nickname "
-                                       "password else type a New Nick."),
-                        Frame1);
+    Label1 = new QLabel(
+        QStringLiteral("This nickname is registered. If this nickname is yours, type your nickname "
+                       "password else type a New Nick."),
+        Frame1);
     Label1->setWordWrap(true);
     lblusr = new QLabel(QStringLiteral("NickName :"), Frame1);
     lblusr->setTextFormat(Qt::PlainText); // shows the own nick
@@ -85,7 +86,8 @@ void frmPassword::cmdOK_Click() {
         return;
     Channel& room = Channel::form();
     if (isChangeMode())
-        room.SendData(ParseCommand(QString(), DropLeft(QStringLiteral("/msg nickserv set password ") + password, 1)));
+        room.SendData(
+            ParseCommand(QString(), DropLeft(QStringLiteral("/msg nickserv set password ") + password, 1)));
     else
         room.SendData(QStringLiteral("PRIVMSG NickServ :IDENTIFY ") + password);
     room.setEnabled(true);

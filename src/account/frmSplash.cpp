@@ -51,7 +51,8 @@ frmSplash::frmSplash() {
                                          "Private conversations, smileys and colours\n"
                                          "Your buddies, always one click away"),
                           kFeatures, face);
-    lblCredits = newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), kCredits, small);
+    lblCredits =
+        newText(client, QStringLiteral("Version 1.0\nMade by the Korvu Developers"), kCredits, small);
     setFixedSize(twipsToPixels(kClient).size());
     Timer1.setInterval(kShowMs);
     Timer1.setTimerType(Qt::PreciseTimer); // a coarse one may end the two seconds 100 ms early

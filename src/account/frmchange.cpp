@@ -10,8 +10,9 @@
 #include <QLineEdit>
 
 frmchange::frmchange() {
-    const NickBoxDialog parts = buildNickBoxDialog(*this, QStringLiteral("Change NickName"),
-                                                   {QStringLiteral("NickName"), QStringLiteral("Enter A New NickName")});
+    const NickBoxDialog parts =
+        buildNickBoxDialog(*this, QStringLiteral("Change NickName"),
+                           {QStringLiteral("NickName"), QStringLiteral("Enter A New NickName")});
     Label1 = parts.labels[0];
     Label2 = parts.labels[1];
     Text1 = parts.nickBox;

@@ -1,11 +1,11 @@
 #include "account/frmregister.h"
 
 #include "chatroom/Channel.h"
-#include "widgets/DialogLook.h"
 #include "platform/Dialogs.h"
 #include "support/CommandParser.h"
 #include "support/Globals.h"
 #include "support/IrcText.h"
+#include "widgets/DialogLook.h"
 #include "widgets/xpButton.h"
 
 #include <QFormLayout>
@@ -65,8 +65,9 @@ void frmregister::Form_Load() {
 void frmregister::cmdRegister_Click() {
     Channel& room = Channel::form();
     if (room.sock.State() != Winsock::sckConnected) {
-        tell(QStringLiteral("Check Your Internet Connection.You are not connected to register your nickname."),
-             QStringLiteral("Not Connected"));
+        tell(
+            QStringLiteral("Check Your Internet Connection.You are not connected to register your nickname."),
+            QStringLiteral("Not Connected"));
         return;
     }
     Text1->setText(G().MyNick);

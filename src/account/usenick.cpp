@@ -10,8 +10,9 @@
 #include <QLineEdit>
 
 usenick::usenick() {
-    const NickBoxDialog parts = buildNickBoxDialog(*this, QStringLiteral("NickName Already In Use Or Invalid"),
-                                                   {QStringLiteral("Please Choose Another NickName")});
+    const NickBoxDialog parts =
+        buildNickBoxDialog(*this, QStringLiteral("NickName Already In Use Or Invalid"),
+                           {QStringLiteral("Please Choose Another NickName")});
     Label1 = parts.labels[0];
     Text1 = parts.nickBox;
     cmdOK = parts.ok;

@@ -97,8 +97,7 @@ void Channel::queueArrived(const QByteArray& data) {
 }
 
 void Channel::showDroppedLine(qsizetype size) {
-    showInMain(
-                    Colour("04") + QStringLiteral("* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
+    showInMain(Colour("04") + QStringLiteral("* Dropped a line of %1 bytes, longer than 1 MiB").arg(size));
 }
 
 // The connection's stream has ended: an unfinished line goes, and an over-long
@@ -187,7 +186,7 @@ void Channel::startConnectAttempt() {
     IDENT.Close();
     IDENT.Listen(); // without the ident port the connection goes ahead all the same
     showInMain(Colour("02") + QStringLiteral("Connecting to ") + Bold(ServerCaption) +
-                                 QStringLiteral(" port ") + Chr2 + QString::number(sock.RemotePort));
+               QStringLiteral(" port ") + Chr2 + QString::number(sock.RemotePort));
     sock.Connect();
     Login& login = Login::form();
     login.offerSignOut();

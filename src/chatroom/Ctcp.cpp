@@ -20,8 +20,7 @@ void Handlers::HandleCTCP(Channel& window, const QString& nick, QString& text) {
         window.CTCPReply(nick, QStringLiteral("PING 0 seconds, cause Tazmir Korvu Messenger is elite."));
     } else if (word == u"action") {
         if (QueryWindow* query = queryAt(FindQueryIndex(nick)))
-            PutColouredText(query->DataInPane(),
-                            Colour("06") + nick + QLatin1Char(' ') + rest);
+            PutColouredText(query->DataInPane(), Colour("06") + nick + QLatin1Char(' ') + rest);
     }
 }
 

@@ -20,6 +20,6 @@ std::optional<IdentAnswer> answerIdentQuery(const QByteArray& received, const QS
 }
 
 QString identGreeting(long localPort, long remotePort, const QString& identName) {
-    return QString::number(localPort) + QStringLiteral(", ") + QString::number(remotePort) + kUserIdPart + identName +
-           CrLf;
+    return QString::number(localPort) + QStringLiteral(", ") + QString::number(remotePort) + kUserIdPart +
+           identName + CrLf;
 }

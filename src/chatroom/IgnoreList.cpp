@@ -68,8 +68,9 @@ void IgnoreList::cmdAdd_Click() {
         return;
     }
     addEntry(nick);
-    Channel::form().SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Colour("4") + Chr2 + QStringLiteral("You've been ignored by ") +
-                             G().MyNick + QStringLiteral("[Zendrin Messenger Xtreme]"));
+    Channel::form().SendData(QStringLiteral("PRIVMSG ") + nick + QStringLiteral(" :") + Colour("4") + Chr2 +
+                             QStringLiteral("You've been ignored by ") + G().MyNick +
+                             QStringLiteral("[Zendrin Messenger Xtreme]"));
 }
 
 QString IgnoreList::refusalFor(const QString& nick) const {

@@ -59,23 +59,33 @@ const QHash<QString, Handler>& dispatchTable() {
         t.insert("topic", &onTopicChange);
         t.insert(kRplTopicWhoTime, &onTopicSetter);
         t.insert(kRplEndOfNames, &ignored);
-        t.insert(kRplChannelModeIs, [](Channel&, const IrcMessage& msg) { ParseModeChange(P(msg, 2, 2), P(msg, 3)); });
+        t.insert(kRplChannelModeIs,
+                 [](Channel&, const IrcMessage& msg) { ParseModeChange(P(msg, 2, 2), P(msg, 3)); });
         t.insert("notice", &onNotice);
         t.insert(kErrNicknameInUse, &onNickInUse);
         addRows(t, {kRplMotd, kRplMotdStart, kRplEndOfMotd, kErrNoMotd}, &ignored);
-        addRows(t, {kRplLuserClient, kRplLuserOp, kRplLuserUnknown, kRplLuserChannels, kRplLuserMe, kRplLocalUsers, kRplGlobalUsers}, shown(Colour("06")));
+        addRows(t,
+                {kRplLuserClient, kRplLuserOp, kRplLuserUnknown, kRplLuserChannels, kRplLuserMe,
+                 kRplLocalUsers, kRplGlobalUsers},
+                shown(Colour("06")));
         t.insert(kRplIsOn, &onOnlineBuddies);
         addRows(t, {kRplUnaway, kRplNowAway, kRplCreationTime}, &ignored);
-        addRows(t, {kErrRestricted, kErrChanOpPrivsNeeded, kErrNeedMoreParams, kErrNoTextToSend, kErrNoSuchChannel, kErrUnknownCommand, kErrNoSuchNick, kErrNoPrivileges, kErrNoSuchServer},
+        addRows(t,
+                {kErrRestricted, kErrChanOpPrivsNeeded, kErrNeedMoreParams, kErrNoTextToSend,
+                 kErrNoSuchChannel, kErrUnknownCommand, kErrNoSuchNick, kErrNoPrivileges, kErrNoSuchServer},
                 shown(Colour("04") + QStringLiteral("* ")));
-        addRows(t, {kErrChannelIsFull, kErrInviteOnlyChan, kErrBannedFromChan, kErrBadChannelKey}, &onCannotJoin);
+        addRows(t, {kErrChannelIsFull, kErrInviteOnlyChan, kErrBannedFromChan, kErrBadChannelKey},
+                &onCannotJoin);
         t.insert(kRplListStart, &ignored);
         t.insert(kRplList, &onDefault);
         t.insert(kRplListEnd, &ignored);
         t.insert(kRplChannelUrl, &onRoomAddress);
         t.insert(kErrNoNicknameGiven, &onNickMissing);
         t.insert(kErrErroneousNickname, &onNickInvalid);
-        addRows(t, {kRplAway, kRplWhoisRegNick, kRplWhoisUser, kRplWhoisServer, kRplWhoisOperator, kRplWhoisIdle, kRplWhoisChannels, kRplWhoisSpecial}, &onWhoisReply);
+        addRows(t,
+                {kRplAway, kRplWhoisRegNick, kRplWhoisUser, kRplWhoisServer, kRplWhoisOperator, kRplWhoisIdle,
+                 kRplWhoisChannels, kRplWhoisSpecial},
+                &onWhoisReply);
         t.insert(kRplEndOfWhois, &ignored);
         t.insert("kill", &onKill);
         return t;

@@ -129,7 +129,8 @@ void Channel::socialAction(const QString& text) {
 }
 
 void Channel::mnu_slap_Click() {
-    socialAction(QStringLiteral("/me slaps ") + Colour("4") + selectedNick() + Colour("6") + QStringLiteral(" around a bit with a large trout."));
+    socialAction(QStringLiteral("/me slaps ") + Colour("4") + selectedNick() + Colour("6") +
+                 QStringLiteral(" around a bit with a large trout."));
 }
 
 void Channel::mnu_hi_Click() {

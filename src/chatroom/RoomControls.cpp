@@ -186,8 +186,8 @@ void Channel::buildInputControls(QWidget* client) {
     const QRect send = twipsToPixels(D::Design[D::Image2]);
     Image2->setIcon(QueryPictures::sendButton(send.size()));
     Image2->setIconSize(send.size());
-    Label3 = newLabel(client,
-                      QStringLiteral("Type your message above and press Enter to send it to the room."), kInk);
+    Label3 = newLabel(
+        client, QStringLiteral("Type your message above and press Enter to send it to the room."), kInk);
     Label4 = newClickableLabel(client, QStringLiteral("About"));
     Label5 = newClickableLabel(client, QStringLiteral("Author"));
     for (QLabel* small : {Label4, Label5}) { // their design widths fit a smaller face

@@ -49,8 +49,7 @@ void Handlers::onJoin(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     room->AddNick(msg.Nick);
-    room->showInMain(kGreen + Bold(msg.Nick) + QStringLiteral(" has joined ") + Chr2 +
-                                       room->RoomName());
+    room->showInMain(kGreen + Bold(msg.Nick) + QStringLiteral(" has joined ") + Chr2 + room->RoomName());
 }
 
 void Handlers::onPart(Channel& window, const IrcMessage& msg) {
@@ -80,10 +79,9 @@ void Handlers::onKick(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     const QString kicked = P(msg, 2, 2);
-    room->showInMain(Colour("04") + Bold(kicked) +
-                                       QStringLiteral(" was kicked from ") + Bold(P(msg, 1, 1)) +
-                                       QStringLiteral(" by ") + Bold(msg.Nick) +
-                                       QStringLiteral(" [ ") + P(msg, 3) + QStringLiteral(" ]"));
+    room->showInMain(Colour("04") + Bold(kicked) + QStringLiteral(" was kicked from ") + Bold(P(msg, 1, 1)) +
+                     QStringLiteral(" by ") + Bold(msg.Nick) + QStringLiteral(" [ ") + P(msg, 3) +
+                     QStringLiteral(" ]"));
     room->RemoveNick(kicked);
     if (kicked == G().MyNick)
         onOwnKick(window, msg);
@@ -172,11 +170,12 @@ void Handlers::onTopicReply(Channel& window, const IrcMessage& msg) {
     window.DataIn->setText(QString());
     Pause(0.2);
     window.showInMain(Colour("3") + QStringLiteral("You have entered to the chat room"));
-    window.showInMain(Colour("4") + QStringLiteral("Welcome To ") + Chr2 + Colour("12") + QStringLiteral("Tazmir Korvu Messenger") + Chr3 +
-                      QStringLiteral("!"));
-    window.showInMain(Colour("5") + QStringLiteral("Checking Your Internet Connection ") +
-                      Colour("14") + QStringLiteral(" Connecting please wait... ") + Chr3);
-    room->showInMain(kGreen + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Colour("03") + QChar(34));
+    window.showInMain(Colour("4") + QStringLiteral("Welcome To ") + Chr2 + Colour("12") +
+                      QStringLiteral("Tazmir Korvu Messenger") + Chr3 + QStringLiteral("!"));
+    window.showInMain(Colour("5") + QStringLiteral("Checking Your Internet Connection ") + Colour("14") +
+                      QStringLiteral(" Connecting please wait... ") + Chr3);
+    room->showInMain(kGreen + QStringLiteral("Topic is ") + QChar(34) + Chr3 + P(msg, 3) + Colour("03") +
+                     QChar(34));
     room->rtbTopic->setSelStart(0);
     room->rtbTopic->Tag = QStringLiteral("locked");
 }
@@ -186,8 +185,8 @@ void Handlers::onTopicChange(Channel& window, const IrcMessage& msg) {
     if (!room)
         return;
     showTopic(*room->rtbTopic, P(msg, 2));
-    room->showInMain(kGreen + QStringLiteral("Topic changed by ") + Bold(msg.Nick) +
-                                       QStringLiteral(" : ") + P(msg, 2));
+    room->showInMain(kGreen + QStringLiteral("Topic changed by ") + Bold(msg.Nick) + QStringLiteral(" : ") +
+                     P(msg, 2));
 }
 
 // Servers send the time in seconds since 1970; anything else is shown as sent.
@@ -198,15 +197,16 @@ void Handlers::onTopicSetter(Channel& window, const IrcMessage& msg) {
     bool isNumber = false;
     const qint32 seconds = P(msg, 4, 4).toInt(&isNumber);
     const QString when = isNumber ? generalDateText(UnixTimeToDate(seconds)) : P(msg, 4, 4);
-    room->showInMain(kGreen + QStringLiteral("Topic set by ") + Bold(P(msg, 3, 3)) +
-                                       QStringLiteral(" on ") + Bold(when));
+    room->showInMain(kGreen + QStringLiteral("Topic set by ") + Bold(P(msg, 3, 3)) + QStringLiteral(" on ") +
+                     Bold(when));
 }
 
 void Handlers::onRoomAddress(Channel& window, const IrcMessage& msg) {
     Channel* room = roomOf(window, P(msg, 2, 2));
     if (!room)
         return;
-    room->showInMain(kGreen + QStringLiteral("Channel URL") + Chr3 + Underline(QStringLiteral(":")) + QStringLiteral(" ") + Colour("12") + P(msg, 3) + Chr3);
+    room->showInMain(kGreen + QStringLiteral("Channel URL") + Chr3 + Underline(QStringLiteral(":")) +
+                     QStringLiteral(" ") + Colour("12") + P(msg, 3) + Chr3);
 }
 
 namespace {
@@ -220,14 +220,18 @@ const QHash<QString, WhoisText>& whoisTexts() {
         {Numeric::kRplAway, [](const IrcMessage& m, const QString&) { return " is away: " + P(m, 3); }},
         {Numeric::kRplWhoisRegNick, [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
         {Numeric::kRplWhoisOperator, [](const IrcMessage& m, const QString&) { return " " + P(m, 3); }},
-        {Numeric::kRplWhoisUser, [](const IrcMessage& m, const QString&) { return " is " + P(m, 3, 3) + "@" + P(m, 4); }},
-        {Numeric::kRplWhoisServer, [](const IrcMessage& m,
-                   const QString&) { return " is using: " + P(m, 3, 3) + " ( " + P(m, 4) + " )"; }},
+        {Numeric::kRplWhoisUser,
+         [](const IrcMessage& m, const QString&) { return " is " + P(m, 3, 3) + "@" + P(m, 4); }},
+        {Numeric::kRplWhoisServer,
+         [](const IrcMessage& m, const QString&) {
+             return " is using: " + P(m, 3, 3) + " ( " + P(m, 4) + " )";
+         }},
         {"317",
          [](const IrcMessage& m, const QString&) {
              return " " + P(m, 3, 3) + " seconds idle / " + P(m, 4, 4) + " sign-on time";
          }},
-        {Numeric::kRplWhoisChannels, [](const IrcMessage& m, const QString&) { return " is on: " + P(m, 3); }},
+        {Numeric::kRplWhoisChannels,
+         [](const IrcMessage& m, const QString&) { return " is on: " + P(m, 3); }},
         {Numeric::kRplWhoisSpecial, [](const IrcMessage&, const QString& rest) { return " " + rest; }},
     };
     return texts;

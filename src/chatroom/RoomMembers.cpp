@@ -25,8 +25,7 @@ void Channel::RemoveNick(const QString& nick) {
 void Channel::ChangeNck(const QString& oldNick, const QString& newNick) {
     if (!Nicks.rename(oldNick, newNick))
         return;
-    showInMain(Colour("03") + Bold(oldNick) +
-                                 QStringLiteral(" is now known as ") + Chr2 + newNick);
+    showInMain(Colour("03") + Bold(oldNick) + QStringLiteral(" is now known as ") + Chr2 + newNick);
 }
 
 QString Channel::lstNicksText() const {

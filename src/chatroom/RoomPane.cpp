@@ -65,14 +65,13 @@ void Channel::sendTypedLine() {
     const QString style = outgoingStyle();
     if (s.startsWith(QLatin1Char('!'))) {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + t);
-        showInMain(Colour("04") + QStringLiteral("<") + G().MyNick +
-                                     QStringLiteral("> ") + style + t);
+        showInMain(Colour("04") + QStringLiteral("<") + G().MyNick + QStringLiteral("> ") + style + t);
     } else if (s.left(4) == QLatin1String("IRC ")) {
         SendData(s.mid(4));
     } else {
         SendData(QStringLiteral("PRIVMSG ") + RoomName() + QStringLiteral(" :") + style + t);
-        showInMain(Colour("04") + QStringLiteral("<") + G().MyNick + Chr2 +
-                                     Chr2 + QStringLiteral(">") + style + t);
+        showInMain(Colour("04") + QStringLiteral("<") + G().MyNick + Chr2 + Chr2 + QStringLiteral(">") +
+                   style + t);
         DoHistory();
     }
     DataOut->clear();
@@ -108,10 +107,9 @@ void Channel::CheckRTF(RichTextBox& rtb, int position, int added) {
 void Channel::mnu_options_clear_Click() {
     DataIn->setText(QString());
     showInMain(Colour("14") + QStringLiteral("- Cleared Chat Screen"));
-    showInMain(
-                    Colour("14") +
-                        QStringLiteral("- You've cleared your chat screen, all previous public messages "
-                                       "cleared."));
+    showInMain(Colour("14") +
+               QStringLiteral("- You've cleared your chat screen, all previous public messages "
+                              "cleared."));
 }
 
 void Channel::topicKeyDown(int& keyCode) {

@@ -54,8 +54,8 @@ void Handlers::onNotice(Channel& window, const IrcMessage& msg) {
         return;
     }
     BuddyList::form(); // loads it, hidden, with its refresh cycle
-    window.showInMain(Colour("05") + Bold(QStringLiteral("NOTICE")) + Chr3 +
-                      QStringLiteral(" ") + Bold(msg.Nick) + QStringLiteral(": ") + P(msg, 2));
+    window.showInMain(Colour("05") + Bold(QStringLiteral("NOTICE")) + Chr3 + QStringLiteral(" ") +
+                      Bold(msg.Nick) + QStringLiteral(": ") + P(msg, 2));
 }
 
 // Without an alternative nick to try, the dialog alone asks for another.
@@ -86,8 +86,8 @@ void Handlers::onOwnKick(Channel& window, const IrcMessage& msg) {
     login.offerSignIn();
     login.Login_UnLog();
     window.showInMain(Colour("04") + QStringLiteral("You were kicked from ") + Bold(P(msg, 1, 1)) +
-                      QStringLiteral(" by ") + Bold(msg.Nick) +
-                      QStringLiteral(" [ ") + P(msg, 3) + QStringLiteral(" ]"));
+                      QStringLiteral(" by ") + Bold(msg.Nick) + QStringLiteral(" [ ") + P(msg, 3) +
+                      QStringLiteral(" ]"));
     window.sock.Close();
     window.clearNickList();
     window.rtbTopic->setText(QString());
@@ -100,8 +100,7 @@ void Handlers::onOwnKick(Channel& window, const IrcMessage& msg) {
 
 void Handlers::onKill(Channel& window, const IrcMessage& msg) {
     if (P(msg, 1, 1) != G().MyNick) {
-        ShowInfoLine(Bold(P(msg, 1, 1)) + QStringLiteral(" was killed [") + P(msg, 2) +
-                         QStringLiteral("]"),
+        ShowInfoLine(Bold(P(msg, 1, 1)) + QStringLiteral(" was killed [") + P(msg, 2) + QStringLiteral("]"),
                      2);
         return;
     }
@@ -112,9 +111,8 @@ void Handlers::onKill(Channel& window, const IrcMessage& msg) {
     window.IDENT.Close();
     window.TotalChatters = 0;
     window.endStay();
-    ShowInfoLine(Bold(QStringLiteral("You")) + QStringLiteral(" were Killed [") + P(msg, 2) +
-                     QStringLiteral("]"),
-                 2);
+    ShowInfoLine(
+        Bold(QStringLiteral("You")) + QStringLiteral(" were Killed [") + P(msg, 2) + QStringLiteral("]"), 2);
 }
 
 void Handlers::onCannotJoin(Channel& window, const IrcMessage& msg) {

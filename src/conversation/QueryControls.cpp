@@ -2,18 +2,18 @@
 // of it.
 #include "conversation/Query.h"
 
-#include "widgets/DialogLook.h"
 #include "conversation/QueryDesign.h"
 #include "conversation/QueryPictures.h"
 #include "platform/KeyEvents.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
+#include "widgets/DialogLook.h"
 
 #include <QDate>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QTime>
 
 namespace {
@@ -132,18 +132,19 @@ void Query::connectControls() {
     centralWidget()->setMouseTracking(true);
     DataOut->setMouseTracking(true);
     Image2->setMouseTracking(true);
-    for (QObject* watched : {static_cast<QObject*>(centralWidget()), static_cast<QObject*>(DataOut),
-                             static_cast<QObject*>(Image2), static_cast<QObject*>(Label4),
-                             static_cast<QObject*>(LabelAction), static_cast<QObject*>(cmdOptions),
-                             static_cast<QObject*>(Label6), static_cast<QObject*>(Label7),
-                             static_cast<QObject*>(Label8), static_cast<QObject*>(Label5)})
+    for (QObject* watched :
+         {static_cast<QObject*>(centralWidget()), static_cast<QObject*>(DataOut),
+          static_cast<QObject*>(Image2), static_cast<QObject*>(Label4), static_cast<QObject*>(LabelAction),
+          static_cast<QObject*>(cmdOptions), static_cast<QObject*>(Label6), static_cast<QObject*>(Label7),
+          static_cast<QObject*>(Label8), static_cast<QObject*>(Label5)})
         watched->installEventFilter(this);
 }
 
 void Query::Form_Load() {
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm"));
-    PutColouredText(*DataIn, Colour("3") + QStringLiteral("Chat Started On ") + date + QStringLiteral(" - ") + time);
+    PutColouredText(*DataIn,
+                    Colour("3") + QStringLiteral("Chat Started On ") + date + QStringLiteral(" - ") + time);
 }
 
 // The slot is free from here on; the window itself goes once control returns.

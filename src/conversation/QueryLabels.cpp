@@ -29,8 +29,8 @@ void Query::LabelAction_Click() {
                         QStringLiteral("You cannot do that to yourself!"));
         return;
     }
-    const QString answer = Dialogs::inputBox(QStringLiteral("Type Your Own Action Message"),
-                                             QStringLiteral("Action Message"));
+    const QString answer =
+        Dialogs::inputBox(QStringLiteral("Type Your Own Action Message"), QStringLiteral("Action Message"));
     const QString line = ParseCommand(target, DropLeft(QStringLiteral("/me ") + answer, 1));
     if (!line.isEmpty())
         room.SendData(line);

@@ -40,8 +40,7 @@ void Query::Form_Resize() {
 
     const int image11Left = W - 600;
     place(Image11, moved(D::Image11, image11Left, D::Image11.top));
-    place(Image10, {D::Image10.left, D::Image10.top, image11Left - D::Image10.left,
-                    D::Image10.height});
+    place(Image10, {D::Image10.left, D::Image10.top, image11Left - D::Image10.left, D::Image10.height});
     place(DataIn, {D::DataIn.left, D::DataIn.top, W - D::DataIn.left - 300, H - 3200});
 
     const int labelTop = H - D::txt1.height - 860;
@@ -53,14 +52,12 @@ void Query::Form_Resize() {
 
     const int image1Left = W - 430;
     place(Image1, moved(D::Image1, image1Left, H - D::Image1.height - 970));
-    place(txt1, {D::txt1.left, H - D::txt1.height - 990, image1Left - D::txt1.left,
-                 D::txt1.height});
+    place(txt1, {D::txt1.left, H - D::txt1.height - 990, image1Left - D::txt1.left, D::txt1.height});
     place(snd1, moved(D::snd1, D::snd1.left, H - D::snd1.height - 970));
 
     const int image2Left = W - D::Image2.width - 400;
     place(Image2, moved(D::Image2, image2Left, H - D::Image2.height - 1440));
-    place(DataOut, {D::DataOut.left, H - 2100, image2Left - D::DataOut.left - 200,
-                    D::DataOut.height});
+    place(DataOut, {D::DataOut.left, H - 2100, image2Left - D::DataOut.left - 200, D::DataOut.height});
 
     place(Label4, moved(D::Label4, W - 900, H - 1300));
     place(Label5, moved(D::Label5, W - 1800, H - 1300));

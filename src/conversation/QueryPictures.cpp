@@ -89,9 +89,12 @@ QPixmap QueryPictures::sendButton(QSize size) {
     const qreal w = face.width();
     const qreal h = face.height();
     QPolygonF arrow;
-    arrow << QPointF(face.left() + w * 0.25, face.top() + h * 0.4) << QPointF(face.left() + w * 0.5, face.top() + h * 0.4)
-          << QPointF(face.left() + w * 0.5, face.top() + h * 0.22) << QPointF(face.left() + w * 0.8, face.center().y())
-          << QPointF(face.left() + w * 0.5, face.top() + h * 0.78) << QPointF(face.left() + w * 0.5, face.top() + h * 0.6)
+    arrow << QPointF(face.left() + w * 0.25, face.top() + h * 0.4)
+          << QPointF(face.left() + w * 0.5, face.top() + h * 0.4)
+          << QPointF(face.left() + w * 0.5, face.top() + h * 0.22)
+          << QPointF(face.left() + w * 0.8, face.center().y())
+          << QPointF(face.left() + w * 0.5, face.top() + h * 0.78)
+          << QPointF(face.left() + w * 0.5, face.top() + h * 0.6)
           << QPointF(face.left() + w * 0.25, face.top() + h * 0.6);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);

@@ -15,18 +15,24 @@ Dialogs::Answerer& answerer() {
 
 QMessageBox::Icon boxIcon(Dialogs::Icon icon) {
     switch (icon) {
-    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::Critical: return QMessageBox::Critical;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 Dialogs::Answer showMessage(const Dialogs::Request& request) {
     QMessageBox box(boxIcon(request.icon), request.title, request.prompt,
-                    request.buttons == Dialogs::Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    request.buttons == Dialogs::Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                               : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     const int pressed = box.exec();

@@ -40,8 +40,7 @@ private:
 };
 
 // The one instance of a window class: the first reference loads it, hidden.
-template <typename T>
-class FormSlot {
+template <typename T> class FormSlot {
 public:
     static T& get() {
         if (!s_form) {

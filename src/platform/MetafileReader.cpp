@@ -46,7 +46,8 @@ bool readDibHeader(ByteView dib, quint16 colourUsage, DibHeader& header) {
     const qint32 height = dib.i32(8);
     header.bitCount = dib.u16(14);
     const quint32 coloursUsed = dib.u32(32);
-    if (headerBytes < kBitmapInfoHeaderBytes || dib.u32(16) != kBiRgb || !isSupportedBitCount(header.bitCount))
+    if (headerBytes < kBitmapInfoHeaderBytes || dib.u32(16) != kBiRgb ||
+        !isSupportedBitCount(header.bitCount))
         return false;
     if (width < 1 || width > kMetafileMaxPictureSide || height == 0 || height < -kMetafileMaxPictureSide ||
         height > kMetafileMaxPictureSide)

@@ -105,9 +105,9 @@ QByteArray writeBitmapMetafile(const QImage& picture) {
                {quint16(kRasterSrcCopy & 0xFFFF), quint16(kRasterSrcCopy >> 16), 0, 0, height, width, 0, 0},
                deviceIndependentBitmap(onWhite(picture)));
     const QByteArray records = record(kMetaSetMapMode, {kMapModeAnisotropic}) +
-                               record(kMetaSetWindowOrg, {0, 0}) + record(kMetaSetWindowExt, {height, width}) +
-                               record(kMetaSaveDc, {}) + bitmap + record(kMetaRestoreDc, {kRestoreLastSaved}) +
-                               record(kMetaEof, {});
+                               record(kMetaSetWindowOrg, {0, 0}) +
+                               record(kMetaSetWindowExt, {height, width}) + record(kMetaSaveDc, {}) + bitmap +
+                               record(kMetaRestoreDc, {kRestoreLastSaved}) + record(kMetaEof, {});
     const auto fileWords = quint32((kHeaderBytes + records.size()) / 2);
     return metafileHeader(fileWords, quint32(bitmap.size() / 2)) + records;
 }

@@ -9,11 +9,11 @@
 
 struct ProfileFile::Location {
     bool sectionFound = false;
-    qsizetype insertAt = -1; // just after the section's last non-blank line
+    qsizetype insertAt = -1;  // just after the section's last non-blank line
     qsizetype lineStart = -1; // the key's line, without its line end
     qsizetype lineEnd = -1;
     qsizetype nextLine = -1; // start of the line after the key's
-    QByteArray keyName;       // the key as the file spells it
+    QByteArray keyName;      // the key as the file spells it
     QByteArray value;
 };
 

@@ -17,7 +17,9 @@ bool isAscii(const QByteArray& bytes) {
     return true;
 }
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 QString decodeCp1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);

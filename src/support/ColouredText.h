@@ -6,7 +6,6 @@
 
 class RichTextBox;
 
-
 // Appends text as one line (a blank before it, a line end after it) in the
 // configured font, turning the IRC codes into character formats.
 void PutColouredText(RichTextBox& rtb, const QString& text);

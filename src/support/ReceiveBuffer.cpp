@@ -1,6 +1,7 @@
 #include "support/ReceiveBuffer.h"
 
-void ReceiveBuffer::append(const QByteArray& chunk, QList<QByteArray>& pieces, QList<qsizetype>& droppedLines) {
+void ReceiveBuffer::append(const QByteArray& chunk, QList<QByteArray>& pieces,
+                           QList<qsizetype>& droppedLines) {
     qsizetype start = skipDroppedLine(chunk, droppedLines);
     if (start >= chunk.size())
         return;

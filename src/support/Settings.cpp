@@ -23,8 +23,7 @@ QString appSection(const QString& appName, const QString& section) {
     return appName + QLatin1Char('/') + section;
 }
 
-template <typename Int>
-void convertNumber(const QString& text, Int& variable) {
+template <typename Int> void convertNumber(const QString& text, Int& variable) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
@@ -43,7 +42,8 @@ QString settingsFilePath() {
 }
 
 QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const QString value = ProfileFile(settingsFilePath()).read(section, key).value_or(defaultValue).left(kMaxValueLength);
+    const QString value =
+        ProfileFile(settingsFilePath()).read(section, key).value_or(defaultValue).left(kMaxValueLength);
     if (!value.isEmpty())
         return value;
     WriteSetting(section, key, defaultValue);
@@ -62,7 +62,8 @@ QString appSettingsFilePath() {
     return QDir(configFolder()).filePath(QStringLiteral("appsettings.ini"));
 }
 
-QString getSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue) {
+QString getSetting(const QString& appName, const QString& section, const QString& key,
+                   const QString& defaultValue) {
     return appSettings().read(appSection(appName, section), key).value_or(defaultValue);
 }
 

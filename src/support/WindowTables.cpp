@@ -148,8 +148,8 @@ void unloadAllQueries() {
 }
 
 void HandleQuit(const QString& nick, const QString& reason) {
-    const QString line = Colour("02") + Bold(nick) +
-                         QStringLiteral(" has Quit IRC ( ") + reason + QStringLiteral(" )");
+    const QString line =
+        Colour("02") + Bold(nick) + QStringLiteral(" has Quit IRC ( ") + reason + QStringLiteral(" )");
     for (int k = 1; k <= usedChannelSlots(); ++k) {
         RoomWindow* room = channelSlot(k);
         if (room && !room->RoomName().isEmpty() && room->InChannel(nick)) {

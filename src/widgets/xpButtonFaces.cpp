@@ -21,11 +21,12 @@ struct Look {
 };
 
 const Look kNormalLook{QColor(255, 255, 255), QColor(200, 216, 244), QColor(40, 80, 160), QColor()};
-const Look kHoverLook{QColor(255, 255, 255), QColor(226, 236, 252), QColor(40, 80, 160), QColor(248, 179, 48)};
+const Look kHoverLook{QColor(255, 255, 255), QColor(226, 236, 252), QColor(40, 80, 160),
+                      QColor(248, 179, 48)};
 const Look kDownLook{QColor(176, 198, 236), QColor(236, 242, 252), QColor(20, 50, 120), QColor()};
 const Look kDisabledLook{QColor(238, 238, 234), QColor(238, 238, 234), QColor(190, 190, 184), QColor()};
 const Look kFocusLook{QColor(255, 255, 255), QColor(200, 216, 244), QColor(40, 80, 160),
-                     QColor(105, 130, 238)};
+                      QColor(105, 130, 238)};
 
 QPixmap drawFace(QSize size, const Look& look) {
     constexpr qreal kCorner = 3.0;

@@ -165,7 +165,7 @@ QStringList randomTexts(std::mt19937& random) {
 
 const QStringList kPrefixes{"", "", "", "@", "+", "%", "~", "&", "@+", "+%", "~&@%+"};
 const std::vector<bool NickEntry::*> kFlags{&NickEntry::Owner, &NickEntry::SOp, &NickEntry::Op,
-                                           &NickEntry::Voice, &NickEntry::Helper};
+                                            &NickEntry::Voice, &NickEntry::Helper};
 
 struct NickSource {
     const char* name;

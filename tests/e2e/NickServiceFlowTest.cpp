@@ -59,7 +59,8 @@ TEST_F(NickServiceFlowTest, WrongThenRightPassword) {
 TEST_F(NickServiceFlowTest, ThePasswordOfTheSignInIdentifiesOnRegistration) {
     Login::form().Text3->setText("secret");
     connectTo(server, nick);
-    ASSERT_TRUE(waitForPane("Password accepted - you are now recognized.", 10000)) << paneText().toStdString();
+    ASSERT_TRUE(waitForPane("Password accepted - you are now recognized.", 10000))
+        << paneText().toStdString();
     // Every registration reply identifies again; the service says so.
     EXPECT_TRUE(waitForPane("You are already identified."));
     EXPECT_TRUE(waitUntil([] { return frmPassword::loaded() == nullptr; }));

@@ -205,7 +205,10 @@ const Bitmap kBitmaps[] = {
      {kBlue, kRed, kBlue, kRed, kBlue, kRed},
      3},
     // 4 bits with two palette entries used; index 1 then 0 on one row.
-    {"FourBit", dibHeader(2, 1, 4, 2) + palette({kRed, kGreen}) + QByteArray("\x10\0\0\0", 4), {kGreen, kRed}, 2},
+    {"FourBit",
+     dibHeader(2, 1, 4, 2) + palette({kRed, kGreen}) + QByteArray("\x10\0\0\0", 4),
+     {kGreen, kRed},
+     2},
     // 8 bits, top-down (negative height): the first stored row is the top one.
     {"EightBitTopDown",
      dibHeader(1, -2, 8, 3) + palette({kRed, kGreen, kBlue}) + QByteArray("\x02\0\0\0\x01\0\0\0", 8),

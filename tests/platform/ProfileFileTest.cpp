@@ -8,8 +8,7 @@
 
 namespace {
 
-template <std::size_t N>
-QByteArray bytes(const char (&text)[N]) {
+template <std::size_t N> QByteArray bytes(const char (&text)[N]) {
     return QByteArray(text, N - 1); // keeps embedded NULs
 }
 
@@ -53,8 +52,9 @@ TEST_F(ProfileFileTest, WritingChangesOnlyItsOwnLine) {
     ASSERT_TRUE(profile.write("a", "new", "3"));
     ASSERT_TRUE(profile.write("b", "z", "4"));
     ASSERT_TRUE(profile.write("c", "w", "5"));
-    EXPECT_EQ(stored(), bytes("[a]\r\nk=2\r\nbinary=\xff\xfe\x00\x01 stays\r\nnew=3\r\n\r\n[b]\r\nx=y\r\nz=4\r\n"
-                              "[c]\r\nw=5\r\n"));
+    EXPECT_EQ(stored(),
+              bytes("[a]\r\nk=2\r\nbinary=\xff\xfe\x00\x01 stays\r\nnew=3\r\n\r\n[b]\r\nx=y\r\nz=4\r\n"
+                    "[c]\r\nw=5\r\n"));
     EXPECT_EQ(profile.read("a", "k"), "2");
 }
 

@@ -118,7 +118,7 @@ struct ReverseColour {
 };
 
 const ReverseColour kReverseColours[] = {{"Dark", kBlue, QColor(Qt::white)},
-                                        {"Light", 0x00FFFFu, QColor(Qt::black)}};
+                                         {"Light", 0x00FFFFu, QColor(Qt::black)}};
 
 class ReverseTest : public RichTextBoxText, public testing::WithParamInterface<ReverseColour> {};
 

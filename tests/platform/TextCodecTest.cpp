@@ -7,8 +7,8 @@ namespace {
 TEST(TextCodec, DecodesUtf8OrWindows1252PerLine) {
     EXPECT_EQ(decodeText("plain"), "plain");
     EXPECT_EQ(decodeText("caf\xc3\xa9"), QString::fromUtf8("café"));
-    EXPECT_EQ(decodeText("caf\xe9"), QString::fromUtf8("café"));              // Latin-1 byte
-    EXPECT_EQ(decodeText("\x80 \x93q\x94"), QString::fromUtf8("€ “q”"));    // Windows-1252 punctuation
+    EXPECT_EQ(decodeText("caf\xe9"), QString::fromUtf8("café"));                  // Latin-1 byte
+    EXPECT_EQ(decodeText("\x80 \x93q\x94"), QString::fromUtf8("€ “q”"));          // Windows-1252 punctuation
     EXPECT_EQ(decodeText(QByteArray("a\0b", 3)), QString::fromLatin1("a\0b", 3)); // NUL kept
     EXPECT_EQ(encodeText(QString::fromUtf8("ü€")), QByteArray("\xc3\xbc\xe2\x82\xac"));
 }

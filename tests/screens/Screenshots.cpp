@@ -7,8 +7,8 @@
 
 #include "account/Login.h"
 #include "chatroom/Channel.h"
-#include "chatroom/RoomDesign.h"
 #include "chatroom/RegisterWindows.h"
+#include "chatroom/RoomDesign.h"
 #include "platform/EventPump.h"
 #include "platform/WebBrowser.h"
 #include "platform/WebEngineProcess.h"
@@ -21,10 +21,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
-#include <QTimer>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <map>
@@ -44,8 +44,8 @@ void fillRoom(Channel& room) {
     Shots::feed(room, ":irc.local 353 tazmir = #Korvu :@alice %bob +carol dave erin frank tazmir");
     Shots::feed(room, ":greta!g@h JOIN :#Korvu");
     Shots::feed(room, ":alice!a@h PRIVMSG #Korvu :Hello everyone :D");
-    Shots::feed(room, ":carol!c@h PRIVMSG #Korvu :" + Chr3 + "4red, " + Chr3 + "3green" + Chr3 + " and " + Chr2 +
-                   "bold" + Chr2 + " and " + Chr31 + "underlined" + Chr31 + " text ;)");
+    Shots::feed(room, ":carol!c@h PRIVMSG #Korvu :" + Chr3 + "4red, " + Chr3 + "3green" + Chr3 + " and " +
+                          Chr2 + "bold" + Chr2 + " and " + Chr31 + "underlined" + Chr31 + " text ;)");
     Shots::feed(room, ":dave!d@h PRIVMSG #Korvu :" + Chr1 + "ACTION waves at everybody" + Chr1);
     Shots::feed(room, ":erin!e@h NICK :erin_away");
     Shots::feed(room, ":alice!a@h MODE #Korvu +v greta");
@@ -60,7 +60,8 @@ QWidget* fillConversation(Channel& room) {
     if (!window)
         return nullptr;
     window->PutText(QStringLiteral("alice"), Chr1 + QStringLiteral("ACTION smiles") + Chr1);
-    PutColouredText(window->DataInPane(), Chr3 + QStringLiteral("4<tazmir> ") + Chr3 + QStringLiteral("1 fine, thanks :D"));
+    PutColouredText(window->DataInPane(),
+                    Chr3 + QStringLiteral("4<tazmir> ") + Chr3 + QStringLiteral("1 fine, thanks :D"));
     return qobject_cast<QWidget*>(window->object());
 }
 

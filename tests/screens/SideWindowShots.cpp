@@ -32,8 +32,8 @@ bool saveSideWindows(const QDir& folder) {
     bans.Unload();
 
     BuddyList& buddies = BuddyList::form();
-    buddies.lstSetup->addItems({QStringLiteral("alice"), QStringLiteral("carol"), QStringLiteral("greta"),
-                                QStringLiteral("henry")});
+    buddies.lstSetup->addItems(
+        {QStringLiteral("alice"), QStringLiteral("carol"), QStringLiteral("greta"), QStringLiteral("henry")});
     feed(room, ":irc.local 303 tazmir :alice carol greta");
     buddies.move(520, 80);
     buddies.show();

@@ -4,7 +4,6 @@
 #include "platform/WebBrowser.h"
 #include "support/WebAddresses.h"
 
-
 namespace {
 
 bool saveWebPane(const QDir& folder) {

@@ -1,5 +1,5 @@
-#include "StandInWindows.h"
 #include "support/ModeProcedures.h"
+#include "StandInWindows.h"
 #include "support/WindowTables.h"
 
 #include <gtest/gtest.h>

@@ -39,7 +39,8 @@ TEST(ReceiveBuffer, EveryChunkBoundaryGivesTheSamePieces) {
         lines.removeAll(QByteArray());
         for (QByteArray& line : lines)
             line = line.trimmed();
-        EXPECT_EQ(lines, (QList<QByteArray>{":a PRIVMSG #r :x", ":b JOIN #r", "PING :c"})) << "cut at " << cut;
+        EXPECT_EQ(lines, (QList<QByteArray>{":a PRIVMSG #r :x", ":b JOIN #r", "PING :c"}))
+            << "cut at " << cut;
     }
 }
 

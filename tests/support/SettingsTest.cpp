@@ -1,5 +1,5 @@
-#include "support/Globals.h"
 #include "support/Settings.h"
+#include "support/Globals.h"
 #include "support/SettingsCatalogue.h"
 
 #include <QDir>
@@ -63,8 +63,9 @@ TEST_F(SettingsTest, ValuesAreCutTo254Characters) {
 }
 
 TEST_F(SettingsTest, ValuesThatDoNotConvertKeepTheVariable) {
-    writeFile("[display]\nfontsize=big\n[irc]\nmaxtexthistory=12.5\nwhoisquery=TRUE\n[connect]\nreconnect=maybe\n"
-              "port=99999999999\n");
+    writeFile(
+        "[display]\nfontsize=big\n[irc]\nmaxtexthistory=12.5\nwhoisquery=TRUE\n[connect]\nreconnect=maybe\n"
+        "port=99999999999\n");
     G().ReconnectOn = true;
     for (const SettingRow& row : roomSettingRows())
         loadSetting(row, "me");
@@ -91,8 +92,8 @@ TEST_F(SettingsTest, ApplicationSettingsIgnoreTheCaseOfTheirNames) {
     EXPECT_EQ(getSetting("TazmirKorvu", "main", "name", "none"), "none");
     deleteSetting("listsetup", "SECT", "boty1");
     EXPECT_EQ(getSetting("Listsetup", "Sect", "boty1"), "");
-    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
-                        QFileDevice::WriteOther;
+    const auto others =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
     EXPECT_FALSE(QFileInfo(appSettingsFilePath()).permissions() & others);
 }
 

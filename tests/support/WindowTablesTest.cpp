@@ -1,6 +1,6 @@
+#include "support/WindowTables.h"
 #include "StandInWindows.h"
 #include "support/ColouredText.h"
-#include "support/WindowTables.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,7 +1,7 @@
 // The sliding notice, tick by tick (the test drives the ticks itself).
+#include "widgets/frmPopup.h"
 #include "chatroom/Channel.h"
 #include "fixtures/ClientFixture.h"
-#include "widgets/frmPopup.h"
 
 #include <QLabel>
 #include <QPointer>

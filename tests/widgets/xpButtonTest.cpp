@@ -54,8 +54,8 @@ struct ButtonSize {
 };
 
 const ButtonSize kButtonSizes[] = {{"Small", xpButton::Small, QSize(73, 21)},
-                                  {"Big", xpButton::Big, QSize(78, 28)},
-                                  {"Long", xpButton::Long, QSize(138, 28)}};
+                                   {"Big", xpButton::Big, QSize(78, 28)},
+                                   {"Long", xpButton::Long, QSize(138, 28)}};
 
 class ButtonSizeTest : public xpButtonTest, public testing::WithParamInterface<ButtonSize> {};
 

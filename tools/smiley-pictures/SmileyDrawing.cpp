@@ -237,7 +237,8 @@ Layout layoutFor(const Face& face, QSizeF canvas) {
         x = 1;
     if (face.extras & Rolling)
         x = canvas.width() - side - 1;
-    const qreal y = face.extras & kNeedsHeadroom ? canvas.height() - side - 0.5 : (canvas.height() - side) / 2;
+    const qreal y =
+        face.extras & kNeedsHeadroom ? canvas.height() - side - 0.5 : (canvas.height() - side) / 2;
     return {canvas, QRectF(x, y, side, side), face.extras & Rolling ? -30.0 : 0.0, skinColours(face.skin)};
 }
 
