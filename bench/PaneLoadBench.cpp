@@ -19,8 +19,6 @@
 //   smileys   one line of 300,000 ":)" smileys
 //   smileys1m one line of 1,000,000 bytes of ":)", half a million pictures
 //   mixed1m   one line of 1,000,000 bytes of words, codes and smileys
-//   variants  20,000 spellings of one nick in a names reply, then each leaves
-//   leaving   50,000 members in a names reply, then each leaves
 //
 // Run it offscreen (QT_QPA_PLATFORM=offscreen) and under Xvfb
 // (QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1400x900x24"); scripts/bench does both.
@@ -95,18 +93,14 @@ QList<QByteArray> chatLines(int count, int first = 0) {
     return lines;
 }
 
-QByteArray memberName(int k) {
-    return "member" + QByteArray::number(k);
-}
-
 // A names reply of count members cut into 353 lines of at most 510 bytes, then 366.
-QList<QByteArray> namesReply(int count, const std::function<QByteArray(int)>& nameOf = memberName) {
+QList<QByteArray> namesReply(int count) {
     static const char* prefixes[] = {"@", "%", "+", "", ""};
     const QByteArray lead = ":irc.bench 353 me = #bench :";
     QList<QByteArray> lines;
     QByteArray line = lead;
     for (int k = 0; k < count; ++k) {
-        const QByteArray name = QByteArray(prefixes[k % 5]) + nameOf(k);
+        const QByteArray name = QByteArray(prefixes[k % 5]) + "member" + QByteArray::number(k);
         if (line.size() + 1 + name.size() > 510) {
             lines.append(line.trimmed());
             line = lead;
@@ -362,31 +356,6 @@ void stream() {
     report("peak_rss_MiB", mebibytes(statusKiB("VmHWM")));
 }
 
-// The k-th spelling of one nick: its letters in upper or lower case by the bits of k.
-QByteArray caseVariant(int k) {
-    QByteArray nick = "variantsofonenick";
-    for (int bit = 0; bit < nick.size(); ++bit)
-        if (k & (1 << bit))
-            nick[bit] = char(nick[bit] - 'a' + 'A');
-    return nick;
-}
-
-// count members named by nameOf arrive in one names reply, then leave one by one
-// (a PART, then a QUIT, in turn): the time until the PING after the last is answered.
-void roomLeaving(int count, const std::function<QByteArray(int)>& nameOf) {
-    clearPane();
-    server().run(namesReply(count, nameOf));
-    clearPane();
-    QList<QByteArray> lines;
-    lines.reserve(count);
-    for (int k = 0; k < count; ++k)
-        lines.append(":" + nameOf(k) + (k % 2 ? "!u@host QUIT :gone" : "!u@host PART #bench"));
-    const double cpuBefore = cpuSeconds();
-    report("seconds_to_pong", timedRun(lines));
-    report("cpu_s", cpuSeconds() - cpuBefore);
-    report("members_left", Channel::form().NickCount());
-}
-
 const std::map<QString, std::function<void()>>& workloads() {
     static const std::map<QString, std::function<void()>> table{
         {"room", roomText},
@@ -399,8 +368,6 @@ const std::map<QString, std::function<void()>>& workloads() {
         {"smileys", [] { oneLine(longText(scaled(600000), [](int) { return QByteArray(":)"); })); }},
         {"smileys1m", [] { oneLine(longText(scaled(1000000), [](int) { return QByteArray(":)"); })); }},
         {"mixed1m", [] { oneLine(longText(scaled(1000000), mixedWords)); }},
-        {"variants", [] { roomLeaving(scaled(20000), caseVariant); }},
-        {"leaving", [] { roomLeaving(scaled(50000), memberName); }},
     };
     return table;
 }
