@@ -256,7 +256,11 @@ void Channel::connectFrame() {
 bool Channel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == DataIn->viewport() && event->type() == QEvent::Resize)
         paneViewportResized();
-    if (watched == lstNicks->viewport()) {
+    const bool mouseOnList =
+        watched == lstNicks->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick);
+    if (mouseOnList) {
+        // Cast only a mouse event: casting any other event is undefined.
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) {
             const QPoint at = mouse->position().toPoint();
