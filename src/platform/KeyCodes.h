@@ -11,8 +11,8 @@ inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyTab = 9;
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyEscape = 27;
-inline constexpr int KeyUp = 38;
-inline constexpr int KeyDown = 40;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
 inline constexpr int kKeyDelete = 46; // a virtual-key code only: Delete types nothing
 
 int virtualKeyCode(const QKeyEvent& event);

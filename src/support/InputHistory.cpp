@@ -13,14 +13,14 @@ void InputHistory::add(const QString& line, int limit) {
 }
 
 void InputHistory::keyDown(int& keyCode, QLineEdit& input) {
-    if (keyCode == KeyUp) {
+    if (keyCode == kKeyUp) {
         if (m_position > 1) {
             --m_position;
             show(input, keyCode);
         } else {
             beep();
         }
-    } else if (keyCode == KeyDown) {
+    } else if (keyCode == kKeyDown) {
         if (m_position < m_lines.size()) {
             ++m_position;
             show(input, keyCode);

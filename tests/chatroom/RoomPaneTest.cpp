@@ -70,32 +70,32 @@ TEST_F(RoomPaneTest, HistoryKeepsOneLineMoreThanItsLimit) {
     for (int k = 1; k <= 40; ++k)
         type(QString("line %1").arg(k));
     EXPECT_EQ(room().SentLines.size(), 31);
-    int up = KeyUp;
+    int up = kKeyUp;
     int steps = 0;
     while (beeps == 0) {
-        up = KeyUp;
+        up = kKeyUp;
         room().DataOut_KeyDown(up);
         if (up == 0)
             ++steps;
     }
     EXPECT_EQ(steps, 31);
     EXPECT_EQ(room().DataOut->text(), "line 10");
-    int down = KeyDown;
+    int down = kKeyDown;
     room().DataOut_KeyDown(down);
     EXPECT_EQ(room().DataOut->text(), "line 11");
     for (int k = 0; k < 40; ++k) {
-        down = KeyDown;
+        down = kKeyDown;
         room().DataOut_KeyDown(down);
     }
     EXPECT_EQ(room().DataOut->text(), "line 40"); // Down never empties the line
 }
 
 TEST_F(RoomPaneTest, EmptyHistoryBeepsBothWays) {
-    int up = KeyUp, down = KeyDown;
+    int up = kKeyUp, down = kKeyDown;
     room().DataOut_KeyDown(up);
     room().DataOut_KeyDown(down);
     EXPECT_EQ(beeps, 2);
-    EXPECT_EQ(up, KeyUp);
+    EXPECT_EQ(up, kKeyUp);
 }
 
 TEST_F(RoomPaneTest, TopicBoxIsLockedUntilTheUserIsOperator) {

@@ -35,8 +35,8 @@ TEST_F(RichTextBoxEvents, KeysReportWindowsKeyCodesAndCharacterCodes) {
         int keyAscii; // 0: no KeyPress
     };
     const Case cases[] = {
-        {Qt::Key_Up, {}, "", KeyUp, 0, 0},
-        {Qt::Key_Down, {}, "", KeyDown, 0, 0},
+        {Qt::Key_Up, {}, "", kKeyUp, 0, 0},
+        {Qt::Key_Down, {}, "", kKeyDown, 0, 0},
         {Qt::Key_Backspace, {}, "\b", kKeyBackspace, 0, kKeyBackspace},
         {Qt::Key_Delete, {}, "\x7f", kKeyDelete, 0, 0},
         {Qt::Key_Return, {}, "\r", kKeyEnter, 0, kKeyEnter},

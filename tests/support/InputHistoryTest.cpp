@@ -31,14 +31,14 @@ protected:
 TEST_F(InputHistoryTest, AddingAfterAWalkBackStartsAgainFromTheNewest) {
     for (const char* line : {"a", "b", "c"})
         history.add(line, 30);
-    press(KeyUp);
-    press(KeyUp);
+    press(kKeyUp);
+    press(kKeyUp);
     EXPECT_EQ(input.text(), "b");
     history.add("d", 30);
     EXPECT_EQ(position, 5);
-    EXPECT_EQ(press(KeyUp), 0);
+    EXPECT_EQ(press(kKeyUp), 0);
     EXPECT_EQ(input.text(), "d");
-    EXPECT_EQ(press(KeyDown), KeyDown); // past the newest: not cancelled, only a beep
+    EXPECT_EQ(press(kKeyDown), kKeyDown); // past the newest: not cancelled, only a beep
     EXPECT_EQ(beeps, 1);
 }
 
