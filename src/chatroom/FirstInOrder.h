@@ -1,46 +1,79 @@
 #pragma once
 
-#include <memory>
+#include <cstdint>
 #include <set>
+#include <utility>
 
 // Values, one or thousands, of which the first in an order of the caller's
 // (Before on their addresses) is asked for: the first is held apart, so asking
 // costs O(1), and adding or removing costs O(log m) for the m values held. The
 // part of a value that Before compares must not change while it is held.
+//
+// A group is one word: the value itself while it is alone (nearly every group
+// of a room's index), else a tagged pointer to the first and a set of the others.
 template <class T, class Before> class FirstInOrder {
+    static_assert(alignof(T) >= 2, "the low bit of a value's address tells a shared group");
+
 public:
-    T* first() const { return m_first; }
-    bool empty() const { return m_first == nullptr; }
+    FirstInOrder() = default;
+    FirstInOrder(const FirstInOrder&) = delete;
+    FirstInOrder& operator=(const FirstInOrder&) = delete;
+    FirstInOrder(FirstInOrder&& other) noexcept : m_bits(std::exchange(other.m_bits, 0)) {}
+    FirstInOrder& operator=(FirstInOrder&& other) noexcept {
+        std::swap(m_bits, other.m_bits);
+        return *this;
+    }
+    ~FirstInOrder() { delete shared(); }
+
+    T* first() const { return shared() ? shared()->first : reinterpret_cast<T*>(m_bits); }
+    bool empty() const { return m_bits == 0; }
 
     void insert(T* value) {
-        if (!m_first) {
-            m_first = value;
+        if (empty()) {
+            m_bits = reinterpret_cast<std::uintptr_t>(value);
             return;
         }
-        if (!m_others)
-            m_others = std::make_unique<Others>();
-        if (Before()(value, m_first))
-            std::swap(value, m_first);
-        m_others->insert(value);
+        if (!shared()) {
+            T* alone = first();
+            Shared* group = new Shared{alone, {}};
+            m_bits = reinterpret_cast<std::uintptr_t>(group) | kSharedBit;
+        }
+        Shared* group = shared();
+        if (Before()(value, group->first))
+            std::swap(value, group->first);
+        group->others.insert(value);
     }
 
     // Removes value if it is held.
     void erase(T* value) {
-        if (value == m_first) {
-            m_first = nullptr;
-            if (m_others) {
-                m_first = *m_others->begin();
-                m_others->erase(m_others->begin());
-            }
-        } else if (m_others) {
-            m_others->erase(value);
+        Shared* group = shared();
+        if (!group) {
+            if (value == first())
+                m_bits = 0;
+            return;
         }
-        if (m_others && m_others->empty())
-            m_others.reset();
+        if (value == group->first) {
+            group->first = *group->others.begin();
+            group->others.erase(group->others.begin());
+        } else {
+            group->others.erase(value);
+        }
+        if (group->others.empty()) {
+            m_bits = reinterpret_cast<std::uintptr_t>(group->first);
+            delete group;
+        }
     }
 
 private:
-    using Others = std::set<T*, Before>;
-    T* m_first = nullptr;
-    std::unique_ptr<Others> m_others; // only a value shared with others pays for the set
+    struct Shared {
+        T* first;
+        std::set<T*, Before> others; // never empty
+    };
+    static constexpr std::uintptr_t kSharedBit = 1;
+
+    Shared* shared() const {
+        return m_bits & kSharedBit ? reinterpret_cast<Shared*>(m_bits & ~kSharedBit) : nullptr;
+    }
+
+    std::uintptr_t m_bits = 0; // a T*, or a Shared* with kSharedBit set
 };

@@ -14,26 +14,24 @@ bool NickIndex::Slot::empty() const {
 
 // A key given as a text is kept shared, not copied.
 NickIndex::Slot& NickIndex::slotOf(const QString& key) {
-    return m_slots.try_emplace(key).first->second;
+    return m_slots.obtain(key);
 }
 
 NickIndex::Slot& NickIndex::slotOf(QStringView key) {
-    const auto slot = m_slots.find(key);
-    return slot != m_slots.end() ? slot->second : slotOf(key.toString());
+    return m_slots.obtain(key);
 }
 
 const NickIndex::Slot* NickIndex::find(QStringView key) const {
-    const auto slot = m_slots.find(key);
-    return slot == m_slots.end() ? nullptr : &slot->second;
+    return m_slots.find(key);
 }
 
 template <class Group, class T> void NickIndex::unfile(QStringView key, Group Slot::*group, T* value) {
-    const auto slot = m_slots.find(key);
-    if (slot == m_slots.end())
+    Slot* slot = m_slots.find(key);
+    if (!slot)
         return;
-    (slot->second.*group).erase(value);
-    if (slot->second.empty())
-        m_slots.erase(slot);
+    (slot->*group).erase(value);
+    if (slot->empty())
+        m_slots.erase(key);
 }
 
 // Forms of one text are mostly that text: its slot is looked up once.

@@ -2,12 +2,11 @@
 
 #include "chatroom/FirstInOrder.h"
 #include "chatroom/NickListModel.h"
+#include "chatroom/TextKeyedTable.h"
 #include "support/NickEntry.h"
 
-#include <QHashFunctions>
 #include <QString>
 #include <QStringView>
-#include <unordered_map>
 
 // One member of the room: its entry and when it came.
 struct RoomMember {
@@ -61,17 +60,7 @@ private:
         Items foldedItems;       // items whose folded text without "@" and "+" it is
         bool empty() const;
     };
-    // Found by views as well as texts; the hash is kept with each key, so a
-    // look-up compares texts only when their hashes agree.
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(QStringView key) const { return qHash(key); }
-    };
-    struct KeyEqual {
-        using is_transparent = void;
-        bool operator()(QStringView a, QStringView b) const { return a == b; }
-    };
-    using Slots = std::unordered_map<QString, Slot, KeyHash, KeyEqual>;
+    using Slots = TextKeyedTable<Slot>;
 
     Slot& slotOf(const QString& key);
     Slot& slotOf(QStringView key);
