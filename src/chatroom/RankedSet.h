@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chatroom/NodePool.h"
+
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cstdint>
@@ -101,8 +103,9 @@ public:
         destroy(m_root);
         m_root = nullptr;
         for (Node* node : m_waiting)
-            delete node;
+            m_nodes.destroy(node);
         m_waiting.clear();
+        m_nodes.release();
     }
 
 private:
@@ -117,7 +120,7 @@ private:
     static int sizeOf(const Node* node) { return node ? node->size : 0; }
     static void resize(Node* node) { node->size = sizeOf(node->left) + 1 + sizeOf(node->right); }
 
-    Node* newNode(T value) { return new Node{std::move(value), nextPriority()}; }
+    Node* newNode(T value) { return m_nodes.make(std::move(value), nextPriority()); }
 
     // Sorts the waiting values in: one descent each when they are few beside the
     // tree, else one pass that lays tree and waiting values out in order and
@@ -246,14 +249,14 @@ private:
             root->right = eraseNode(root->right, value);
         } else {
             Node* joined = merge(root->left, root->right);
-            delete root;
+            m_nodes.destroy(root);
             return joined;
         }
         resize(root);
         return root;
     }
 
-    static void destroy(Node* node) {
+    void destroy(Node* node) {
         while (node) {
             // Turning the tree into a right spine as it goes keeps this free of recursion.
             if (node->left) {
@@ -263,12 +266,13 @@ private:
                 node = left;
             } else {
                 Node* right = node->right;
-                delete node;
+                m_nodes.destroy(node);
                 node = right;
             }
         }
     }
 
+    NodePool<Node> m_nodes;
     mutable Node* m_root = nullptr;
     mutable std::vector<Node*> m_waiting;
     // Room for merging, kept from one merge to the next (a burst of names merges
