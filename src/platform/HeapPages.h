@@ -6,7 +6,8 @@
 // touched for the first time costs a trip into the kernel; a huge page costs one
 // for 512 of them. The C library takes the request only from its environment at
 // start, so the program starts itself once more with it. A setting of the
-// user's own is left alone, and child processes do not inherit ours.
+// user's own is left alone, and child processes do not inherit ours. Freed
+// memory is kept for reuse rather than given back and faulted in again.
 //
 // Call first in main, before anything else has run.
 void startWithHugeHeapPages(char** argv);
