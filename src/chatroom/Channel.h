@@ -385,6 +385,8 @@ private:
     void runReceiveLoop();
     void interpretQueued();
     void takeTurn(const ReceiveQueue::Turn& turn);
+    void holdMembersForNames(const QString& command);
+    void releaseHeldMembers();
     void onServerClosed();
     void onSocketError(const QString& description);
     void queueArrived(const QByteArray& data);
@@ -408,6 +410,7 @@ private:
     RateLimit m_ctcpReplies{5, 10000}; // answered CTCP requests: 5 in any 10 s
     QElapsedTimer m_ctcpClock;
     int m_memberBatch = 0;
+    bool m_holdingMembers = false; // the receive loop holds a member batch over names lines
     QString m_countGap; // the gap of the count caption still to be shown
 
     // The placed controls and their twips geometry as the layout last set it.

@@ -124,6 +124,7 @@ void Channel::runReceiveLoop() {
             if (sock.bytesAvailable() > 0)
                 queueArrived(sock.GetData());
         } while (!RecvQueue.empty() && batchTime.elapsed() < kBatchMs && !programEnding());
+        releaseHeldMembers();
     }
     m_receiving = false;
 }
@@ -140,7 +141,10 @@ void Channel::takeTurn(const ReceiveQueue::Turn& turn) {
             return;
         QString line = decodeText(next->bytes);
         interpret(line);
-    } else if (const auto* dropped = std::get_if<ReceiveQueue::DroppedLine>(&turn)) {
+        return;
+    }
+    releaseHeldMembers();
+    if (const auto* dropped = std::get_if<ReceiveQueue::DroppedLine>(&turn)) {
         showDroppedLine(dropped->size);
     } else if (const auto* end = std::get_if<ReceiveQueue::ConnectionEnd>(&turn)) {
         if (end->errorNumber == 0)

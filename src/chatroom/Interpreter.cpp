@@ -111,6 +111,7 @@ void dispatch(Channel& window, const IrcMessage& msg) {
 void Channel::interpret(QString& line) {
     IrcMessage msg; // each call keeps its own parsed line
     ParseReceivedLine(line, msg);
+    holdMembersForNames(msg.Command);
     doEventsThrottled();
     if (msg.Command.isEmpty())
         return;

@@ -2,6 +2,8 @@
 // chatter count and the mode letters.
 #include "chatroom/Channel.h"
 
+#include "chatroom/Numerics.h"
+#include "platform/EventPump.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
 
@@ -66,6 +68,22 @@ void Channel::endMemberBatch() {
     Nicks.endBatch();
     if (!m_countGap.isNull())
         showChatterCount(std::exchange(m_countGap, QString()));
+}
+
+// Within the receive loop, a run of names lines is told to the nick list and the
+// count once, when the run ends: before events may draw them, before any other
+// line, and at the end of the loop's batch.
+void Channel::holdMembersForNames(const QString& command) {
+    const bool names = m_receiving && command == QLatin1String(Numeric::kRplNamReply) && !throttledEventsDue();
+    if (!names)
+        releaseHeldMembers();
+    else if (!std::exchange(m_holdingMembers, true))
+        beginMemberBatch();
+}
+
+void Channel::releaseHeldMembers() {
+    if (std::exchange(m_holdingMembers, false))
+        endMemberBatch();
 }
 
 void Channel::clearNickList() {

@@ -9,6 +9,11 @@ namespace {
 // A frame of a 60 Hz display: events run as often as the screen can show their
 // effect, and a flood of lines is not slowed by drawing that nobody could see.
 constexpr qint64 kThrottleNs = 16'000'000;
+
+QElapsedTimer& sinceLastEvents() {
+    static QElapsedTimer sinceLast;
+    return sinceLast;
+}
 } // namespace
 
 void DoEvents() {
@@ -17,12 +22,15 @@ void DoEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+bool throttledEventsDue() {
+    return !sinceLastEvents().isValid() || sinceLastEvents().nsecsElapsed() >= kThrottleNs;
+}
+
 void doEventsThrottled() {
-    static QElapsedTimer sinceLast;
-    if (sinceLast.isValid() && sinceLast.nsecsElapsed() < kThrottleNs)
+    if (!throttledEventsDue())
         return;
     DoEvents();
-    sinceLast.start();
+    sinceLastEvents().start();
 }
 
 namespace {

@@ -9,6 +9,8 @@ void DoEvents();
 // item (one per received line), where pumping every time would cost more than
 // the work itself. Events still run within milliseconds.
 void doEventsThrottled();
+// Whether doEventsThrottled would let events run now.
+bool throttledEventsDue();
 // The system beep.
 void beep();
 // Replaces the beep's sound (tests listen to it); nullptr restores the system beep.
