@@ -60,6 +60,14 @@ bool NickListModel::ByPlace::operator()(const Item& a, const Item& b) const {
     return a.seq < b.seq;
 }
 
+NickListModel::ByPlace::Head NickListModel::ByPlace::headOf(const Item& item) {
+    Head head{};
+    const qsizetype units = std::min<qsizetype>(item.key.size(), 4 * head.size());
+    for (qsizetype k = 0; k < units; ++k)
+        head[k / 4] |= std::uint64_t{item.key[k].unicode()} << (16 * (3 - k % 4));
+    return head;
+}
+
 NickListModel::Item* NickListModel::add(const QString& text) {
     Item item{sortKey(text), m_nextSeq++, text};
     if (!telling())

@@ -3,6 +3,8 @@
 #include "chatroom/RankedSet.h"
 
 #include <QAbstractListModel>
+#include <array>
+#include <cstdint>
 
 // The items of the room's nick list, kept sorted: ranks first ("@" before "+"),
 // then names without regard to case. Adding an item, finding its row, the item
@@ -22,6 +24,10 @@ public:
     struct ByPlace {
         bool operator()(const Item& a, const Item& b) const;
         bool operator()(const Item* a, const Item* b) const { return (*this)(*a, *b); }
+        // The key's first twelve code units, four to a word and 0 past its end:
+        // unequal heads are in the order of their items.
+        using Head = std::array<std::uint64_t, 3>;
+        static Head headOf(const Item& item);
     };
 
     explicit NickListModel(QObject* parent = nullptr);

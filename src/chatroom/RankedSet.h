@@ -19,7 +19,10 @@
 //
 // Many values stored at once (a names reply) can wait: the first question asked
 // after them sorts them and merges them in, in one pass over the tree when they
-// are many, rather than one descent each.
+// are many, rather than one descent each. A Less that tells a value's head (a
+// leading part of what it compares, as a value of its own whose order agrees:
+// heads in order put their values in order) has them sorted on a compact array
+// of heads, each value read once and compared only where heads are equal.
 template <class T, class Less> class RankedSet {
 public:
     RankedSet() = default;
@@ -128,8 +131,7 @@ private:
     void settle() const {
         if (m_waiting.empty())
             return;
-        std::sort(m_waiting.begin(), m_waiting.end(),
-                  [this](const Node* a, const Node* b) { return m_less(a->value, b->value); });
+        sortWaiting();
         if (m_waiting.size() * 8 < static_cast<std::size_t>(sizeOf(m_root))) {
             for (Node* node : m_waiting)
                 m_root = insertNode(m_root, node);
@@ -143,6 +145,30 @@ private:
             m_root = build(ordered, m_spine);
         }
         m_waiting.clear();
+    }
+
+    static constexpr bool kHeads = requires(const T& value) { Less::headOf(value); };
+
+    void sortWaiting() const {
+        const auto before = [this](const Node* a, const Node* b) { return m_less(a->value, b->value); };
+        if constexpr (kHeads) {
+            struct Headed {
+                decltype(Less::headOf(std::declval<const T&>())) head;
+                Node* node;
+            };
+            std::vector<Headed> headed;
+            headed.reserve(m_waiting.size());
+            for (Node* node : m_waiting)
+                headed.push_back({Less::headOf(node->value), node});
+            std::sort(headed.begin(), headed.end(), [&before](const Headed& a, const Headed& b) {
+                const auto order = a.head <=> b.head;
+                return order != 0 ? order < 0 : before(a.node, b.node);
+            });
+            for (std::size_t k = 0; k < headed.size(); ++k)
+                m_waiting[k] = headed[k].node;
+        } else {
+            std::sort(m_waiting.begin(), m_waiting.end(), before);
+        }
     }
 
     // The nodes of the tree in order, without recursion.

@@ -163,6 +163,17 @@ QStringList randomTexts(std::mt19937& random) {
     return texts;
 }
 
+// Texts that agree in their first twelve code units, which a batch is sorted on
+// first, and NULs, which compare like the end of a shorter text.
+QStringList longTexts(std::mt19937&) {
+    const QString nul(QChar(0));
+    QStringList texts;
+    for (const QString& stem : QStringList{"abcdefghijk", "abcdefghijkl", "ABCDEFGHIJKL"})
+        for (const QString& tail : {QString(), nul, nul + "b", QString("a"), QString("A"), QString("@")})
+            texts << stem + tail;
+    return texts;
+}
+
 const QStringList kPrefixes{"", "", "", "@", "+", "%", "~", "&", "@+", "+%", "~&@%+"};
 const std::vector<bool NickEntry::*> kFlags{&NickEntry::Owner, &NickEntry::SOp, &NickEntry::Op,
                                             &NickEntry::Voice, &NickEntry::Helper};
@@ -253,7 +264,8 @@ TEST_P(NickListTest, KeepsWhatThePlainArrayAndListBoxKeep) {
 
 INSTANTIATE_TEST_SUITE_P(Nicks, NickListTest,
                          testing::Values(NickSource{"Spellings", spellings},
-                                         NickSource{"RandomTexts", randomTexts}),
+                                         NickSource{"RandomTexts", randomTexts},
+                                         NickSource{"LongTexts", longTexts}),
                          RowName());
 
 // However many names a names line holds, the view hears of them once; a member
