@@ -411,7 +411,7 @@ private:
     QElapsedTimer m_ctcpClock;
     int m_memberBatch = 0;
     bool m_holdingMembers = false; // the receive loop holds a member batch over names lines
-    QString m_countGap; // the gap of the count caption still to be shown
+    QString m_countGap;            // the gap of the count caption still to be shown
 
     // The placed controls and their twips geometry as the layout last set it.
     std::array<QWidget*, RoomDesign::PlacedCount> m_placed{};

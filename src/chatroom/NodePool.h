@@ -16,9 +16,7 @@ public:
     NodePool(const NodePool&) = delete;
     NodePool& operator=(const NodePool&) = delete;
 
-    template <class... Args> T* make(Args&&... args) {
-        return new (take()) T{std::forward<Args>(args)...};
-    }
+    template <class... Args> T* make(Args&&... args) { return new (take()) T{std::forward<Args>(args)...}; }
 
     void destroy(T* object) {
         object->~T();

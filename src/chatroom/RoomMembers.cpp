@@ -74,7 +74,8 @@ void Channel::endMemberBatch() {
 // count once, when the run ends: before events may draw them, before any other
 // line, and at the end of the loop's batch.
 void Channel::holdMembersForNames(const QString& command) {
-    const bool names = m_receiving && command == QLatin1String(Numeric::kRplNamReply) && !throttledEventsDue();
+    const bool names =
+        m_receiving && command == QLatin1String(Numeric::kRplNamReply) && !throttledEventsDue();
     if (!names)
         releaseHeldMembers();
     else if (!std::exchange(m_holdingMembers, true))

@@ -32,8 +32,12 @@ public:
 
     // The value under key, a new default one when there is none; a new key given
     // as a text shares it rather than copying it.
-    V& obtain(const QString& key) { return obtainWith(key, [&key] { return key; }); }
-    V& obtain(QStringView key) { return obtainWith(key, [key] { return key.toString(); }); }
+    V& obtain(const QString& key) {
+        return obtainWith(key, [&key] { return key; });
+    }
+    V& obtain(QStringView key) {
+        return obtainWith(key, [key] { return key.toString(); });
+    }
 
     void erase(QStringView key) {
         if (m_pairs.empty())
