@@ -15,7 +15,9 @@ bool NickList::add(const QString& name) {
     }
     entry.Nick = nick.size() == name.size() ? name : nick.toString();
     RoomMember* member = m_members.insertLater(RoomMember{m_nextId++, entry});
-    m_index.fileMemberAndItem(member, m_model.add(NickWithPrefix(entry)));
+    // The item's text is mostly the name as it came: then the two share it.
+    const QString text = NickWithPrefix(entry);
+    m_index.fileMemberAndItem(member, m_model.add(text == name ? name : text));
     return true;
 }
 

@@ -21,55 +21,41 @@ QVariant NickListModel::data(const QModelIndex& index, int role) const {
     return m_items.at(index.row()).text;
 }
 
-// Rank prefixes sort before any name: "@" first, then "+", "~", "&".
 QString NickListModel::sortKey(const QString& text) {
-    const auto rankOrder = [](QChar c) -> char16_t {
-        switch (c.unicode()) {
-        case u'@':
-            return 1;
-        case u'+':
-            return 2;
-        case u'~':
-            return 3;
-        case u'&':
-            return 4;
-        default:
-            return 0;
-        }
-    };
     QString key = foldedNick(text);
-    if (std::none_of(key.cbegin(), key.cend(), rankOrder))
-        return key; // shared with text when folding changed nothing
     for (QChar& c : key)
-        if (const char16_t rank = rankOrder(c))
-            c = QChar(rank);
+        c = QChar(placeUnit(c));
     return key;
 }
 
-// Keys in the order of their UTF-16 code units, as QString compares them with
-// regard to case; inline, as this runs some twenty times for every name arriving.
+// The folded texts unit by unit, rank characters placed as sortKey places them;
+// inline, as this runs some twenty times for every name arriving.
 bool NickListModel::ByPlace::operator()(const Item& a, const Item& b) const {
-    const qsizetype common = std::min(a.key.size(), b.key.size());
-    const QChar* x = a.key.constData();
-    const QChar* y = b.key.constData();
-    for (qsizetype k = 0; k < common; ++k)
-        if (x[k] != y[k])
-            return x[k].unicode() < y[k].unicode();
-    if (a.key.size() != b.key.size())
-        return a.key.size() < b.key.size();
+    const qsizetype common = std::min(a.folded.size(), b.folded.size());
+    const QChar* x = a.folded.constData();
+    const QChar* y = b.folded.constData();
+    for (qsizetype k = 0; k < common; ++k) {
+        if (x[k] == y[k])
+            continue;
+        const char16_t p = placeUnit(x[k]), q = placeUnit(y[k]);
+        if (p != q)
+            return p < q;
+    }
+    if (a.folded.size() != b.folded.size())
+        return a.folded.size() < b.folded.size();
     return a.seq < b.seq;
 }
 
 NickListModel::ByPlace::Head NickListModel::ByPlace::headOf(const Item& item) {
     Head head{};
-    const qsizetype units = std::min<qsizetype>(item.key.size(), 4 * head.size());
+    const qsizetype units = std::min<qsizetype>(item.folded.size(), 4 * head.size());
     for (qsizetype k = 0; k < units; ++k)
-        head[k / 4] |= std::uint64_t{item.key[k].unicode()} << (16 * (3 - k % 4));
+        head[k / 4] |= std::uint64_t{placeUnit(item.folded[k])} << (16 * (3 - k % 4));
     return head;
 }
 
 NickListModel::Item* NickListModel::add(const QString& text) {
-    Item item{sortKey(text), m_nextSeq++, text};
+    Item item{foldedNick(text), m_nextSeq++, text};
     if (!telling())
         return m_items.insertLater(std::move(item));
     const int row = m_items.rankOf(item);

@@ -16,8 +16,8 @@ class NickListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     struct Item {
-        QString key; // the sort key of the text the item was added with
-        quint64 seq; // tells items of equal keys apart, in order of arrival
+        QString folded; // the text the item was added with, folded (shared with it when that changes nothing)
+        quint64 seq;    // tells items of equal keys apart, in order of arrival
         QString text;
     };
     // The order of the list; on addresses too, for indexes of items.
@@ -53,7 +53,24 @@ public:
     void beginBatch();
     void endBatch();
 
+    // The key whose code units put texts in the list's order: the text folded,
+    // each rank character in the place of a code unit of its rank's order.
     static QString sortKey(const QString& text);
+    // Rank prefixes sort before any name: "@" first, then "+", "~", "&".
+    static char16_t placeUnit(QChar c) {
+        switch (c.unicode()) {
+        case u'@':
+            return 1;
+        case u'+':
+            return 2;
+        case u'~':
+            return 3;
+        case u'&':
+            return 4;
+        default:
+            return c.unicode();
+        }
+    }
 
 private:
     bool telling() const { return m_batchDepth == 0; }

@@ -91,7 +91,7 @@ private:
     template <class MakeKey> V& obtainWith(QStringView key, MakeKey makeKey) {
         if (V* found = find(key))
             return *found;
-        if ((m_size + 1) * 2 > m_pairs.size())
+        if ((m_size + 1) * 4 > m_pairs.size() * 3)
             grow();
         const std::uint32_t hash = hashOf(key);
         std::size_t at = hash & mask();
@@ -121,7 +121,8 @@ private:
         m_free.push_back(cell);
     }
 
-    // The array at most half full keeps probe runs short.
+    // The array at most three quarters full keeps probe runs short: the pairs
+    // are read in order, eight to a cache line.
     void grow() {
         std::vector<Pair> old(std::max<std::size_t>(16, m_pairs.size() * 2));
         old.swap(m_pairs);
