@@ -17,15 +17,15 @@ class NickListModel : public QAbstractListModel {
 public:
     struct Item {
         QString folded; // the text the item was added with, folded (shared with it when that changes nothing)
-        quint64 seq;    // tells items of equal keys apart, in order of arrival
+        quint64 seq;    // tells items of equal sort keys apart, in order of arrival
         QString text;
     };
     // The order of the list; on addresses too, for indexes of items.
     struct ByPlace {
         bool operator()(const Item& a, const Item& b) const;
         bool operator()(const Item* a, const Item* b) const { return (*this)(*a, *b); }
-        // The key's first twelve code units, four to a word and 0 past its end:
-        // unequal heads are in the order of their items.
+        // The sort key's first twelve code units, four to a word and 0 past its
+        // end: unequal heads are in the order of their items.
         using Head = std::array<std::uint64_t, 3>;
         static Head headOf(const Item& item);
     };
