@@ -2,6 +2,7 @@
 
 #include "platform/ProgramEnd.h"
 
+#include <QScopedValueRollback>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -103,8 +104,25 @@ void Winsock::Accept(long requestID) {
 void Winsock::SendData(const QByteArray& bytes) {
     if (programEnding())
         return;
-    if (m_socket && m_socket->state() != QAbstractSocket::UnconnectedState)
+    if (m_socket && m_socket->state() != QAbstractSocket::UnconnectedState) {
         m_socket->write(bytes);
+        // Sent now, not when events next run: during a flood of lines that is
+        // up to a frame away, and a keep-alive answer would wait for it.
+        const QScopedValueRollback sending(m_sending, true);
+        m_socket->flush();
+    }
+}
+
+// What sending finds (a reset, a broken pipe) is told from the event loop, as it
+// was before sending went out at once: never inside the caller of SendData.
+bool Winsock::toldLater(void (Winsock::*handler)()) {
+    if (!m_sending)
+        return false;
+    QTimer::singleShot(0, this, [this, handler, socket = m_socket] {
+        if (m_socket == socket)
+            (this->*handler)();
+    });
+    return true;
 }
 
 QByteArray Winsock::GetData() {
@@ -154,10 +172,10 @@ void Winsock::adopt(QTcpSocket* socket) {
     m_socket = socket;
     m_failed = false;
     if (socket->state() == QAbstractSocket::ConnectedState)
-        m_end.watch(socket->socketDescriptor());
+        watchConnected(socket);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         m_connecting = false;
-        m_end.watch(socket->socketDescriptor());
+        watchConnected(socket);
         emit ConnectEvent();
     });
     // Unlike readyRead, this one is raised inside a handler that lets events run,
@@ -167,6 +185,13 @@ void Winsock::adopt(QTcpSocket* socket) {
     connect(socket, &QTcpSocket::errorOccurred, this, &Winsock::onSocketError);
 }
 
+// Lines go out as they are sent: a short line is not held back until the peer
+// has acknowledged the one before it.
+void Winsock::watchConnected(QTcpSocket* socket) {
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    m_end.watch(socket->socketDescriptor());
+}
+
 void Winsock::onReadyRead() {
     if (m_socket && m_socket->bytesAvailable() > 0 && !programEnding())
         emit DataArrival(m_socket->bytesAvailable());
@@ -174,6 +199,8 @@ void Winsock::onReadyRead() {
 
 // Data that came with the end is still delivered before the end itself.
 void Winsock::onDisconnected() {
+    if (toldLater(&Winsock::onDisconnected))
+        return;
     onReadyRead();
     if (m_failed)
         return;
@@ -184,7 +211,7 @@ void Winsock::onDisconnected() {
 }
 
 void Winsock::onSocketError() {
-    if (!m_socket)
+    if (!m_socket || toldLater(&Winsock::onSocketError))
         return;
     const auto error = m_socket->error();
     // The peer ending an established connection is told when it is gone: a

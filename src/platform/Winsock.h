@@ -47,8 +47,9 @@ public:
     bool Listen();
     // Takes the incoming connection requestID onto this object (after Close).
     void Accept(long requestID);
-    // Queues bytes as they are; nothing is added. Nothing is queued once the
-    // connection has ended or the program is ending.
+    // Sends bytes as they are, at once; nothing is added. Nothing is sent once
+    // the connection has ended or the program is ending. A failure met in
+    // sending raises Error from the event loop, not inside this call.
     void SendData(const QByteArray& bytes);
     // Everything received so far, removed from the control.
     QByteArray GetData();
@@ -65,10 +66,12 @@ signals:
 
 private:
     void adopt(QTcpSocket* socket);
+    void watchConnected(QTcpSocket* socket);
     void retire(QTcpSocket* socket);
     void onReadyRead();
     void onDisconnected();
     void onSocketError();
+    bool toldLater(void (Winsock::*handler)());
     void raiseError(int number, const QString& description);
     void onNewConnection();
     void dropPendingRequests();
@@ -78,6 +81,7 @@ private:
     QHash<long, QTcpSocket*> m_pending;
     long m_nextRequestID = 1;
     bool m_connecting = false;
-    bool m_failed = false; // Error was raised: the disconnection that follows raises nothing
+    bool m_sending = false; // inside SendData's flush
+    bool m_failed = false;  // Error was raised: the disconnection that follows raises nothing
     ConnectionEndProbe m_end;
 };
