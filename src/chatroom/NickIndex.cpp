@@ -12,19 +12,6 @@ bool NickIndex::Slot::empty() const {
            foldedMembers.empty() && foldedItems.empty();
 }
 
-// A key given as a text is kept shared, not copied.
-NickIndex::Slot& NickIndex::slotOf(const QString& key) {
-    return m_slots.obtain(key);
-}
-
-NickIndex::Slot& NickIndex::slotOf(QStringView key) {
-    return m_slots.obtain(key);
-}
-
-const NickIndex::Slot* NickIndex::find(QStringView key) const {
-    return m_slots.find(key);
-}
-
 template <class Group, class T> void NickIndex::unfile(QStringView key, Group Slot::*group, T* value) {
     Slot* slot = m_slots.find(key);
     if (!slot)
@@ -36,14 +23,14 @@ template <class Group, class T> void NickIndex::unfile(QStringView key, Group Sl
 
 // Forms of one text are mostly that text: its slot is looked up once.
 void NickIndex::fileMember(RoomMember* member) {
-    fileMemberIn(slotOf(member->entry.Nick), member);
+    fileMemberIn(m_slots.obtain(member->entry.Nick), member);
 }
 
 void NickIndex::fileMemberIn(Slot& slot, RoomMember* member) {
     const QString& nick = member->entry.Nick;
     slot.members.insert(member);
     const QString folded = foldedNick(nick);
-    (folded == nick ? slot : slotOf(folded)).foldedMembers.insert(member);
+    (folded == nick ? slot : m_slots.obtain(folded)).foldedMembers.insert(member);
 }
 
 void NickIndex::unfileMember(RoomMember* member) {
@@ -55,7 +42,7 @@ void NickIndex::unfileMember(RoomMember* member) {
 void NickIndex::fileItem(Item* item) {
     QString spare;
     const QStringView bare = textWithout(item->text, kRanks, spare);
-    fileItemIn(slotOf(bare), bare, item);
+    fileItemIn(m_slots.obtain(bare), bare, item);
 }
 
 void NickIndex::fileItemIn(Slot& bareSlot, QStringView bare, Item* item) {
@@ -63,17 +50,17 @@ void NickIndex::fileItemIn(Slot& bareSlot, QStringView bare, Item* item) {
     const QStringView stripped = textWithout(item->text, Modes, spare[0]);
     const QStringView folded = foldedNick(stripped, spare[1]);
     bareSlot.itemsWithoutRanks.insert(item);
-    Slot& strippedSlot = stripped == bare ? bareSlot : slotOf(stripped);
+    Slot& strippedSlot = stripped == bare ? bareSlot : m_slots.obtain(stripped);
     strippedSlot.itemsWithoutModes.insert(item);
-    (folded == stripped ? strippedSlot : slotOf(folded)).foldedItems.insert(item);
+    (folded == stripped ? strippedSlot : m_slots.obtain(folded)).foldedItems.insert(item);
 }
 
 void NickIndex::fileMemberAndItem(RoomMember* member, Item* item) {
-    Slot& slot = slotOf(member->entry.Nick);
+    Slot& slot = m_slots.obtain(member->entry.Nick);
     fileMemberIn(slot, member);
     QString spare;
     const QStringView bare = textWithout(item->text, kRanks, spare);
-    fileItemIn(bare == member->entry.Nick ? slot : slotOf(bare), bare, item);
+    fileItemIn(bare == member->entry.Nick ? slot : m_slots.obtain(bare), bare, item);
 }
 
 void NickIndex::unfileItem(Item* item) {
@@ -85,17 +72,17 @@ void NickIndex::unfileItem(Item* item) {
 }
 
 RoomMember* NickIndex::firstMember(const QString& nick) const {
-    const Slot* slot = find(nick);
+    const Slot* slot = m_slots.find(nick);
     return slot ? slot->members.first() : nullptr;
 }
 
 RoomMember* NickIndex::firstMemberIgnoringCase(const QString& nick) const {
-    const Slot* slot = find(foldedNick(nick));
+    const Slot* slot = m_slots.find(foldedNick(nick));
     return slot ? slot->foldedMembers.first() : nullptr;
 }
 
 NickIndex::Item* NickIndex::firstItem(ItemNick form, const QString& nick) const {
-    const Slot* slot = find(form == ItemNick::WithoutModesIgnoringCase ? foldedNick(nick) : nick);
+    const Slot* slot = m_slots.find(form == ItemNick::WithoutModesIgnoringCase ? foldedNick(nick) : nick);
     if (!slot)
         return nullptr;
     switch (form) {

@@ -62,9 +62,6 @@ private:
     };
     using Slots = TextKeyedTable<Slot>;
 
-    Slot& slotOf(const QString& key);
-    Slot& slotOf(QStringView key);
-    const Slot* find(QStringView key) const;
     template <class Group, class T> void unfile(QStringView key, Group Slot::*group, T* value);
     // Files member under slot, its exact nick's, and its folded nick.
     void fileMemberIn(Slot& slot, RoomMember* member);

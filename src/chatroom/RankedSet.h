@@ -150,6 +150,8 @@ private:
     static constexpr bool kHeads = requires(const T& value) { Less::headOf(value); };
 
     void sortWaiting() const {
+        if (m_waiting.size() < 2)
+            return; // a member joining: nothing to sort, and no array to make for it
         const auto before = [this](const Node* a, const Node* b) { return m_less(a->value, b->value); };
         if constexpr (kHeads) {
             struct Headed {

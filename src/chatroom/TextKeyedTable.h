@@ -20,14 +20,8 @@ public:
     V* find(QStringView key) const {
         if (m_pairs.empty())
             return nullptr;
-        const std::uint32_t hash = hashOf(key);
-        for (std::size_t at = hash & mask();; at = (at + 1) & mask()) {
-            const Pair pair = m_pairs[at];
-            if (pair.cell == kEmpty)
-                return nullptr;
-            if (pair.hash == hash && cellAt(pair.cell).key == key)
-                return &cellAt(pair.cell).value;
-        }
+        const Pair pair = m_pairs[probe(key, hashOf(key))];
+        return pair.cell == kEmpty ? nullptr : &cellAt(pair.cell).value;
     }
 
     // The value under key, a new default one when there is none; a new key given
@@ -42,18 +36,12 @@ public:
     void erase(QStringView key) {
         if (m_pairs.empty())
             return;
-        const std::uint32_t hash = hashOf(key);
-        for (std::size_t at = hash & mask();; at = (at + 1) & mask()) {
-            const Pair pair = m_pairs[at];
-            if (pair.cell == kEmpty)
-                return;
-            if (pair.hash == hash && cellAt(pair.cell).key == key) {
-                release(pair.cell);
-                closeGap(at);
-                --m_size;
-                return;
-            }
-        }
+        const std::size_t at = probe(key, hashOf(key));
+        if (m_pairs[at].cell == kEmpty)
+            return;
+        release(m_pairs[at].cell);
+        closeGap(at);
+        --m_size;
     }
 
     void clear() {
@@ -88,15 +76,29 @@ private:
         return m_blocks[number >> kBlockBits][number & (kBlockCells - 1)];
     }
 
-    template <class MakeKey> V& obtainWith(QStringView key, MakeKey makeKey) {
-        if (V* found = find(key))
-            return *found;
-        if ((m_size + 1) * 4 > m_pairs.size() * 3)
-            grow();
-        const std::uint32_t hash = hashOf(key);
+    // Where key's pair is, else the empty pair that ends its run: the place it
+    // would take. The array must not be empty.
+    std::size_t probe(QStringView key, std::uint32_t hash) const {
         std::size_t at = hash & mask();
-        while (m_pairs[at].cell != kEmpty)
-            at = (at + 1) & mask();
+        for (; m_pairs[at].cell != kEmpty; at = (at + 1) & mask()) {
+            const Pair pair = m_pairs[at];
+            if (pair.hash == hash && cellAt(pair.cell).key == key)
+                break;
+        }
+        return at;
+    }
+
+    template <class MakeKey> V& obtainWith(QStringView key, MakeKey makeKey) {
+        const std::uint32_t hash = hashOf(key);
+        if (m_pairs.empty())
+            grow();
+        std::size_t at = probe(key, hash);
+        if (m_pairs[at].cell != kEmpty)
+            return cellAt(m_pairs[at].cell).value;
+        if ((m_size + 1) * 4 > m_pairs.size() * 3) {
+            grow();
+            at = probe(key, hash);
+        }
         const std::uint32_t cell = take();
         cellAt(cell).key = makeKey();
         m_pairs[at] = Pair{hash, cell};
