@@ -31,18 +31,13 @@ void keepFreedMemoryForReuse() {
 
 void startWithHugeHeapPages(char** argv) {
     if (const char* set = std::getenv(kTunables)) {
-        if (std::strcmp(set, kHugeHeap) == 0) {
-            unsetenv(kTunables); // ours, taken at this start: not for child processes
-            keepFreedMemoryForReuse();
-        }
-        return;
+        if (std::strcmp(set, kHugeHeap) != 0)
+            return;          // the user's own settings: the allocator is left as they set it
+        unsetenv(kTunables); // ours, taken at this start: not for child processes
+    } else if (kernelGivesHugePagesOnRequest()) {
+        setenv(kTunables, kHugeHeap, 1);
+        execv("/proc/self/exe", argv);
+        unsetenv(kTunables); // the start failed: go on as we are
     }
-    if (!kernelGivesHugePagesOnRequest()) {
-        keepFreedMemoryForReuse();
-        return;
-    }
-    setenv(kTunables, kHugeHeap, 1);
-    execv("/proc/self/exe", argv);
-    unsetenv(kTunables); // the start failed: go on as we are
     keepFreedMemoryForReuse();
 }
