@@ -17,15 +17,15 @@ class NickListModel : public QAbstractListModel {
 public:
     struct Item {
         QString folded; // the text the item was added with, folded (shared with it when that changes nothing)
-        quint64 seq;    // tells items of equal sort keys apart, in order of arrival
+        quint64 seq;    // tells apart items whose texts sort alike, in order of arrival
         QString text;
     };
     // The order of the list; on addresses too, for indexes of items.
     struct ByPlace {
         bool operator()(const Item& a, const Item& b) const;
         bool operator()(const Item* a, const Item* b) const { return (*this)(*a, *b); }
-        // The sort key's first twelve code units, four to a word and 0 past its
-        // end: unequal heads are in the order of their items.
+        // The folded text's first twelve code units in their places, four to a
+        // word and 0 past its end: unequal heads are in the order of their items.
         using Head = std::array<std::uint64_t, 3>;
         static Head headOf(const Item& item);
     };
@@ -53,10 +53,8 @@ public:
     void beginBatch();
     void endBatch();
 
-    // The key whose code units put texts in the list's order: the text folded,
-    // each rank character in the place of a code unit of its rank's order.
-    static QString sortKey(const QString& text);
-    // Rank prefixes sort before any name: "@" first, then "+", "~", "&".
+    // A code unit of a folded text in the list's order: rank prefixes sort before
+    // any name, "@" first, then "+", "~", "&".
     static char16_t placeUnit(QChar c) {
         switch (c.unicode()) {
         case u'@':

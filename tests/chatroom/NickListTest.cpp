@@ -105,9 +105,17 @@ private:
     template <class Match> std::vector<Item>::iterator firstItem(Match match) {
         return std::find_if(items.begin(), items.end(), [&](const Item& item) { return match(item.text); });
     }
+    // The key whose code units put texts in the list box's order: the text
+    // folded, each rank character in the place of its rank's order.
+    static QString sortKey(const QString& text) {
+        QString key = foldedNick(text);
+        for (QChar& c : key)
+            c = QChar(NickListModel::placeUnit(c));
+        return key;
+    }
     // A new item goes after every item it does not sort before.
     void list(const QString& text) {
-        const QString key = NickListModel::sortKey(text);
+        const QString key = sortKey(text);
         const auto at = std::upper_bound(items.begin(), items.end(), key,
                                          [](const QString& k, const Item& item) { return k < item.key; });
         items.insert(at, Item{key, text});
