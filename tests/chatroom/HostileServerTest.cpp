@@ -3,9 +3,8 @@
 // end in a reset, a crowd of CTCP requests.
 #include "account/Login.h"
 #include "chatroom/Channel.h"
-#include "fixtures/ClientFixture.h"
 #include "fixtures/NamedRows.h"
-#include "fixtures/ScriptedServer.h"
+#include "fixtures/ScriptedServerTest.h"
 #include "fixtures/Wait.h"
 #include "platform/RichTextBox.h"
 #include "support/ColouredText.h"
@@ -17,28 +16,14 @@
 
 namespace {
 
-class HostileServerTest : public ClientTest {
+class HostileServerTest : public ScriptedServerTest {
 protected:
-    void SetUp() override {
-        ClientTest::SetUp();
-        loadRoomAs("me");
-        connectTo(server.host(), server.port(), "me");
-        ASSERT_TRUE(server.waitForClient());
-    }
-    // Waits until the client has handled everything sent before: it answers the
-    // keep-alive only in its turn.
-    bool sync(const QByteArray& token = "sync") {
-        server.write("PING :" + token + "\r\n");
-        return server.waitForLine("PONG :" + token);
-    }
     // Milliseconds from now until the client sends line.
     qint64 msUntil(const QByteArray& line, int timeoutMs = 5000) {
         QElapsedTimer clock;
         clock.start();
         return server.waitForLine(line, timeoutMs) ? clock.elapsed() : -1;
     }
-
-    ScriptedServer server;
 };
 
 TEST_F(HostileServerTest, ACompleteLineIsAnsweredWhileTheNextOneIsStillArriving) {

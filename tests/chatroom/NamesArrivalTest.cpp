@@ -3,8 +3,7 @@
 // member joining in the middle of the run, the count and the view's scroll range
 // all come out as if each line had been told on its own.
 #include "chatroom/Channel.h"
-#include "fixtures/ClientFixture.h"
-#include "fixtures/ScriptedServer.h"
+#include "fixtures/ScriptedServerTest.h"
 #include "platform/ListBoxView.h"
 #include "support/Globals.h"
 
@@ -15,21 +14,14 @@
 
 namespace {
 
-class NamesArrivalTest : public ClientTest {
+class NamesArrivalTest : public ScriptedServerTest {
 protected:
     void SetUp() override {
-        ClientTest::SetUp();
-        loadRoomAs("me");
-        connectTo(server.host(), server.port(), "me");
-        ASSERT_TRUE(server.waitForClient());
+        ScriptedServerTest::SetUp();
         server.write(":me!u@h JOIN #r\r\n");
         // Its answer comes in turn, after the pause that follows connecting (a
         // PING meanwhile is answered at once, out of turn).
         ASSERT_TRUE(server.waitForLine("MODE #r"));
-    }
-    bool sync() {
-        server.write("PING :sync\r\n");
-        return server.waitForLine("PONG :sync");
     }
     // Lines of 25 names each, numbered from first.
     static QByteArray namesLines(int lines, int first) {
@@ -42,8 +34,6 @@ protected:
         }
         return bytes;
     }
-
-    ScriptedServer server;
 };
 
 TEST_F(NamesArrivalTest, ARunOfNamesLinesIsToldOnceAndComesOutWhole) {
